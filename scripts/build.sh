@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Configures and builds the whole project into build/ (or $BUILD_DIR).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BUILD_DIR:-$root/build}"
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" \
+    -DTALVORIN_WERROR="${TALVORIN_WERROR:-ON}" "$@" >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
