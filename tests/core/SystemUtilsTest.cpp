@@ -1,8 +1,8 @@
 #include "store/SystemUtils.h"
 
-#include <gtest/gtest.h>
-
 #include <unistd.h>
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -19,8 +19,7 @@ TEST_P(SplitFirstTest, CutsAtTheFirstDelimiterOnly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, SplitFirstTest,
-                         testing::Values(SplitCase{"a,b", "a", "b"},
-                                         SplitCase{"a, b", "a", " b"},
+                         testing::Values(SplitCase{"a,b", "a", "b"}, SplitCase{"a, b", "a", " b"},
                                          SplitCase{"a,b,c", "a", "b,c"},
                                          SplitCase{"abc", "abc", ""}, SplitCase{"", "", ""},
                                          SplitCase{",a", "", "a"}, SplitCase{"a,", "a", ""},

@@ -1,0 +1,63 @@
+#include "texts/Env.h"
+
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class LanguageGuard {
+public:
+    explicit LanguageGuard(int lang) : m_saved(g_lang) { g_lang = lang; }
+    ~LanguageGuard() { g_lang = m_saved; }
+
+private:
+    int m_saved;
+};
+
+TEST(TextTable, EveryEntryHasAllThreeLanguages) {
+    for (std::size_t i = 0; i < kTextCount; ++i)
+        for (int lang = 0; lang < kLanguageCount; ++lang)
+            ASSERT_NE(TextTable[i][lang], nullptr) << "entry " << i << " language " << lang;
+}
+
+TEST(TextTable, FollowsTheCurrentLanguage) {
+    {
+        LanguageGuard german(1);
+        EXPECT_STREQ(Tr(168), "Can't communicate with Gerät!");
+        EXPECT_STREQ(Tr(128), "Bestätigung");
+        EXPECT_STREQ(Tr(37), "Windbö\"");
+    }
+    {
+        LanguageGuard danish(2);
+        EXPECT_STREQ(Tr(168), "Can't communicate with enhed!");
+        EXPECT_STREQ(Tr(128), "Betjening Bemårke");
+    }
+    LanguageGuard english(0);
+    EXPECT_STREQ(Tr(3), "Talvorin Radio Controlled");
+    EXPECT_STREQ(Tr(143), "data source ");
+}
+
+TEST(TextTable, DateAndTimeFormatsAreTheSameInEveryLanguage) {
+    for (std::size_t i = 0; i <= 2; ++i) {
+        EXPECT_STREQ(TextTable[i][0], TextTable[i][1]);
+        EXPECT_STREQ(TextTable[i][0], TextTable[i][2]);
+    }
+}
+
+TEST(TextTable, EntriesNoOneTranslatedAreEnglishEverywhere) {
+    EXPECT_STREQ(TextTable[61][1], "French");
+    EXPECT_STREQ(TextTable[137][2], "Comminucate");
+}
+
+TEST(ResourceIdTable, PicksTheTemplateOfTheCurrentLanguage) {
+    LanguageGuard danish(2);
+    EXPECT_EQ(ResourceId(kAlarmDialogRow), 315u);
+    EXPECT_EQ(ResourceId(kSetupDialogRow), 299u);
+    EXPECT_EQ(ResourceId(kDocumentTemplateRow), 298u);
+    g_lang = 1;
+    EXPECT_EQ(ResourceId(kSetupDialogRow), 298u);
+    EXPECT_EQ(ResourceId(kMainFormRow), 132u);
+}
+
+} // namespace
