@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+// Buttons and icon of a message box, combined with |.
+enum MessageBoxStyle : unsigned {
+    kMbOk = 0x00,
+    kMbYesNo = 0x04,
+    kMbIconError = 0x10,
+    kMbIconQuestion = 0x20,
+    kMbIconWarning = 0x30,
+    kMbIconInformation = 0x40,
+};
+
+// The button that closed a message box.
+enum MessageBoxAnswer { kIdOk = 1, kIdCancel = 2, kIdYes = 6, kIdNo = 7 };
+
+struct MessageBoxRequest {
+    std::string text;
+    std::string caption; // the application title when the caller gives none
+    unsigned style = kMbOk;
+};
+
+// Every modal question or message of the program goes through here. An empty caption shows the
+// application title "Talvorin". Runs on the user-interface thread.
+MessageBoxAnswer ShowMessageBox(QWidget* parent, const std::string& text,
+                                const std::string& caption = {}, unsigned style = kMbOk);
+
+// Tests answer the boxes instead of a person: while a hook is set, it receives each request and
+// its answer is returned without showing anything. An empty function removes the hook.
+using MessageBoxHook = std::function<MessageBoxAnswer(const MessageBoxRequest&)>;
+void SetMessageBoxHook(MessageBoxHook hook);
