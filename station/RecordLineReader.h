@@ -10,32 +10,38 @@
 // reading, so nothing after it counts; a piece of blanks only is not empty and counts.
 class RecordLineReader {
 public:
-    explicit RecordLineReader(std::string_view line) : m_rest(line) {}
+    explicit RecordLineReader(std::string_view line)
+        : m_next(line.data()), m_end(line.data() + line.size()) {}
 
     // The next piece, trimmed; false once the reading has ended.
     bool Next(std::string_view& piece) {
-        const std::size_t comma = m_rest.find(',');
-        const std::string_view raw = m_rest.substr(0, comma);
-        if (raw.empty()) {
-            m_rest = {};
+        // Plain loops: pieces are a few characters long, too short for library searches to pay.
+        const char* comma = m_next;
+        while (comma != m_end && *comma != ',') {
+            ++comma;
+        }
+        if (comma == m_next) {
+            m_next = m_end;
             return false;
         }
-        m_rest = comma == std::string_view::npos ? std::string_view{} : m_rest.substr(comma + 1);
-        piece = Trim(raw);
+        const char* first = m_next;
+        m_next = comma == m_end ? m_end : comma + 1;
+        while (first != comma && IsWhiteSpace(*first)) {
+            ++first;
+        }
+        const char* last = comma;
+        while (last != first && IsWhiteSpace(last[-1])) {
+            --last;
+        }
+        piece = std::string_view(first, static_cast<std::size_t>(last - first));
         return true;
     }
 
 private:
-    static std::string_view Trim(std::string_view text) {
-        constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
-        const std::size_t first = text.find_first_not_of(kWhiteSpace);
-        if (first == std::string_view::npos) {
-            return {};
-        }
-        return text.substr(first, text.find_last_not_of(kWhiteSpace) - first + 1);
-    }
+    static bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-    std::string_view m_rest;
+    const char* m_next;
+    const char* m_end;
 };
 
 // Positions of the pieces a record layer looks at without reading the whole line.
