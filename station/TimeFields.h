@@ -10,6 +10,8 @@ struct TimeFields {
     int hour = -1;
     int minute = -1;
     int second = -1;
+
+    friend bool operator==(const TimeFields&, const TimeFields&) = default;
 };
 
 // Reads up to `wanted` fields (year first) the way scanf reads "%u-%u-%u %u:%u:%u": each number

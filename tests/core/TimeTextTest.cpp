@@ -6,6 +6,12 @@
 
 #include <gtest/gtest.h>
 
+// Found by gtest next to the type, to show fields in failure messages.
+void PrintTo(const TimeFields& f, std::ostream* os) {
+    *os << f.year << "-" << f.month << "-" << f.day << " " << f.hour << ":" << f.minute << ":"
+        << f.second;
+}
+
 namespace {
 
 struct ClampCase {
@@ -20,13 +26,7 @@ TEST_P(ClampTimeFieldsTest, ReplacesOnlyTheFieldsOutOfRange) {
     TimeFields f = GetParam().in;
     EXPECT_EQ(ClampTimeFields(f.year, f.month, f.day, f.hour, f.minute, f.second),
               GetParam().unchanged);
-    const TimeFields& want = GetParam().out;
-    EXPECT_EQ(f.year, want.year);
-    EXPECT_EQ(f.month, want.month);
-    EXPECT_EQ(f.day, want.day);
-    EXPECT_EQ(f.hour, want.hour);
-    EXPECT_EQ(f.minute, want.minute);
-    EXPECT_EQ(f.second, want.second);
+    EXPECT_EQ(f, GetParam().out);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -51,13 +51,7 @@ class ReadTimeFieldsTest : public testing::TestWithParam<ReadCase> {};
 TEST_P(ReadTimeFieldsTest, ReadsLikeTheScanfPattern) {
     TimeFields f;
     EXPECT_EQ(ReadTimeFields(GetParam().text, f), GetParam().count);
-    const TimeFields& want = GetParam().fields;
-    EXPECT_EQ(f.year, want.year);
-    EXPECT_EQ(f.month, want.month);
-    EXPECT_EQ(f.day, want.day);
-    EXPECT_EQ(f.hour, want.hour);
-    EXPECT_EQ(f.minute, want.minute);
-    EXPECT_EQ(f.second, want.second);
+    EXPECT_EQ(f, GetParam().fields);
 }
 
 INSTANTIATE_TEST_SUITE_P(

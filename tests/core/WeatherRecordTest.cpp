@@ -205,23 +205,6 @@ TEST(WeatherRecordParse, PiecesAfterTheHexBytesAreCountedButNotRead) {
     EXPECT_EQ(record.stackAddr, "");
 }
 
-TEST(WeatherRecordState, ANewRecordHoldsNoValues) {
-    const CWeatherRecord r;
-    EXPECT_EQ(r.recordNo, "0");
-    for (const Text value :
-         {&CWeatherRecord::sampleCircle, &CWeatherRecord::indTemp, &CWeatherRecord::rainMm,
-          &CWeatherRecord::totalRain, &CWeatherRecord::windDirDesc, &CWeatherRecord::uv}) {
-        EXPECT_EQ(r.*value, "---");
-    }
-    for (const Text empty :
-         {&CWeatherRecord::hexAddr, &CWeatherRecord::recordTime, &CWeatherRecord::indTempHex,
-          &CWeatherRecord::flag1, &CWeatherRecord::flag8, &CWeatherRecord::flag_bin}) {
-        EXPECT_EQ(r.*empty, "");
-    }
-    EXPECT_EQ(r.indTempRaw, 0);
-    EXPECT_EQ(r.lightmeterRaw, 0);
-}
-
 TEST(WeatherRecordState, ResetClearsValuesButKeepsWhatCameFromTheConsole) {
     const CWeatherRecord decoded = StoredRecord();
     CWeatherRecord r = decoded;
