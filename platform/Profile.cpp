@@ -92,10 +92,10 @@ public:
         if (m_text.size() > start && m_text.back() != '\n')
             m_text += std::string(LineEnd()) + '\n';
         const std::string_view rest = std::string_view(m_text).substr(start);
-        for (std::size_t start = 0; start < rest.size();) {
-            const std::size_t end = std::min(rest.find('\n', start), rest.size());
-            m_lines.push_back(rest.substr(start, end - start));
-            start = end + 1;
+        for (std::size_t begin = 0; begin < rest.size();) {
+            const std::size_t end = std::min(rest.find('\n', begin), rest.size());
+            m_lines.push_back(rest.substr(begin, end - begin));
+            begin = end + 1;
         }
         return result;
     }
@@ -226,8 +226,12 @@ bool WriteProfileString(const std::string& path, const std::string& section, con
     std::string keyLine;
     std::string header;
     if (place.keyLine != kNone) {
-        // Keeps the key as the file spells it, and the line's own ending.
         const std::string_view old = lines[place.keyLine];
+        // Nothing to do when the value is already there: the file is left alone entirely,
+        // so that a file we may read but not replace still counts as up to date.
+        if (Unquote(ParseLine(old).value) == value)
+            return true;
+        // Keeps the key as the file spells it, and the line's own ending.
         keyLine = std::string(ParseLine(old).name) + '=' + encoded;
         keyLine += old.ends_with('\r') ? "\r" : "";
         lines[place.keyLine] = keyLine;

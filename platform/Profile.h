@@ -27,11 +27,11 @@ int ReadProfileInt(const std::string& path, const std::string& section, const st
                    int defaultValue);
 
 // Sets `key` in `section` to `value`, creating the file, the section or the key as needed;
-// every other line of the file stays as it was. The new file is written beside the old one
-// and then renamed over it, so a failed write leaves the old file whole. A value that would
-// not read back as written (blanks at either end, or quotes around it) is written quoted.
-// False when the file cannot be read or written, or when a name or the value cannot be
-// written into an ini file (empty or padded names, line breaks, '=' in a key, ']' in a
-// section name).
+// every other line of the file stays as it was, and a key that already holds the value leaves
+// the file untouched. The new file is written beside the old one and then renamed over it,
+// so a failed write leaves the old file whole. A value that would not read back as written
+// (blanks at either end, or quotes around it) is written quoted. False when the file cannot
+// be read or written, or when a name or the value cannot be written into an ini file (empty
+// or padded names, line breaks, '=' in a key, ']' in a section name).
 bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
                         const std::string& value);

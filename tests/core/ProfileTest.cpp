@@ -165,6 +165,17 @@ TEST_F(ProfileTest, WritingAKeyKeepsEveryOtherLine) {
                                "k=v\n");
 }
 
+TEST_F(ProfileTest, WritingTheValueAKeyAlreadyHoldsLeavesTheFileAlone) {
+    WriteFile(Ini(), "[a]\nkey = \"v\" \n");
+    struct stat before {};
+    ASSERT_EQ(stat(Ini().c_str(), &before), 0);
+    ASSERT_TRUE(WriteProfileString(Ini(), "A", "KEY", "v"));
+    struct stat after {};
+    ASSERT_EQ(stat(Ini().c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(ReadFile(Ini()), "[a]\nkey = \"v\" \n");
+}
+
 TEST_F(ProfileTest, WritingKeepsTheLineEndsAndTheByteOrderMark) {
     WriteFile(Ini(), "\xEF\xBB\xBF[a]\r\nkey=1\r\n[b]\r\nmixed=1\nlast=1");
     ASSERT_TRUE(WriteProfileString(Ini(), "a", "key", "2"));
