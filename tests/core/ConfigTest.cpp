@@ -115,8 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Values, ConfigSearchDataTest,
                          testing::Values(SwitchCase{"FALSE", false}, SwitchCase{"false", false},
                                          SwitchCase{"0", false}, SwitchCase{"no", true},
                                          SwitchCase{"00", true}, SwitchCase{"", true},
-                                         SwitchCase{"\"false\"", false},
-                                         SwitchCase{"falsefalse", true}));
+                                         SwitchCase{"\"false\"", false}));
 
 class ConfigTestFlagTest : public ConfigTest, public testing::WithParamInterface<SwitchCase> {};
 
