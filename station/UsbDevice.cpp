@@ -87,31 +87,42 @@ bool CUsbDevice::ReceiveAcknowledgement() {
     return ReceiveWithAttempts(answer) && answer == AcknowledgeFrame();
 }
 
+template <typename Exchange>
+bool CUsbDevice::ExchangeBlocks(std::uint8_t command, int address, int& length, Exchange exchange) {
+    bool result = true;
+    int position = 0;
+    for (; position < length; position += kBlockSize) {
+        if (!WriteFrame(BlockCommandFrame(command, address + position))) {
+            result = false;
+            break;
+        }
+        if (!exchange(position))
+            result = false;
+    }
+    length = position;
+    return result;
+}
+
 // A lost answer frame spoils the result but not the rest of the read: the following frames and
 // blocks are still taken, so that the console's answers stay in step with the commands.
 bool CUsbDevice::ReadMemory(int address, std::uint8_t* buffer, int& length) {
     if (IsTestMode())
         return ReadSimulatedMemory(address, buffer, length);
-    bool result = true;
-    int position = 0;
-    for (; position < length; position += kBlockSize) {
-        if (!WriteFrame(BlockCommandFrame(kReadBlockCommand, address + position))) {
-            result = false;
-            break;
-        }
+    const int wanted = length;
+    return ExchangeBlocks(kReadBlockCommand, address, length, [&](int position) {
+        bool complete = true;
         for (int offset = position; offset < position + kBlockSize; offset += kFrameSize) {
             Frame answer{};
             if (!ReceiveWithAttempts(answer)) {
-                result = false;
+                complete = false;
                 continue;
             }
-            const int count = std::min(kFrameSize, length - offset);
+            const int count = std::min(kFrameSize, wanted - offset);
             if (count > 0)
                 std::memcpy(buffer + offset, answer.data(), count);
         }
-    }
-    length = position;
-    return result;
+        return complete;
+    });
 }
 
 // Only whole blocks are written: the bytes of a partial block past the length are not the
@@ -123,24 +134,15 @@ bool CUsbDevice::WriteMemory(int address, const std::uint8_t* buffer, int& lengt
         length = 0;
         return false;
     }
-    bool result = true;
-    int position = 0;
-    for (; position < length; position += kBlockSize) {
-        if (!WriteFrame(BlockCommandFrame(kWriteBlockCommand, address + position))) {
-            result = false;
-            break;
-        }
+    return ExchangeBlocks(kWriteBlockCommand, address, length, [&](int position) {
+        bool complete = true;
         for (int offset = position; offset < position + kBlockSize; offset += kFrameSize) {
             Frame data;
             std::memcpy(data.data(), buffer + offset, kFrameSize);
-            if (!SendWithAttempts(data))
-                result = false;
+            complete = SendWithAttempts(data) && complete;
         }
-        if (!ReceiveAcknowledgement())
-            result = false;
-    }
-    length = position;
-    return result;
+        return ReceiveAcknowledgement() && complete;
+    });
 }
 
 bool CUsbDevice::WriteMemoryByte(int address, int value) {

@@ -49,6 +49,11 @@ public:
     std::atomic<bool> m_open{false};
 
 private:
+    // Sends the `command` for each 32-byte block of the `length` bytes at `address`, each
+    // followed by `exchange(position of the block)`, and stops at a command that cannot be
+    // sent. False when a command or an exchange failed; `length` := the bytes covered.
+    template <typename Exchange>
+    bool ExchangeBlocks(std::uint8_t command, int address, int& length, Exchange exchange);
     bool SendWithAttempts(const Frame& frame);
     bool ReceiveWithAttempts(Frame& frame);
     bool ReceiveAcknowledgement();

@@ -36,6 +36,7 @@ public:
                m_receivedFrame && m_failWrites && m_stallFrame && m_corruptAcknowledgement;
     }
 
+    void Reset() { m_reset(); }
     void SetMemory(int address, const std::vector<std::uint8_t>& bytes) {
         m_setMemory(address, bytes.data(), static_cast<int>(bytes.size()));
     }
