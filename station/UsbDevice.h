@@ -63,5 +63,6 @@ private:
     CheckHandleFunction m_checkHandle = nullptr;
     WriteDataFunction m_writeData = nullptr;
     ReadDataFunction m_readData = nullptr;
-    int m_handle = -1;
+    // Written by the link timer's checks while the monitor thread may be using it.
+    std::atomic<int> m_handle{-1};
 };

@@ -4,6 +4,7 @@
 #include "station/UsbDevice.h"
 
 #include <atomic>
+#include <initializer_list>
 #include <string>
 
 struct CWeatherSettings;
