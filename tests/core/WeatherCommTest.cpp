@@ -255,25 +255,6 @@ INSTANTIATE_TEST_SUITE_P(Sequences, ByteSequenceTest,
                                     std::to_string(std::get<1>(info.param));
                          });
 
-TEST_F(WeatherCommTest, TheTextReportsFollowTheWriteBox) {
-    ConnectAndForgetTraffic();
-    RecordingDebugLog log;
-    log.m_readDebug = true;
-    log.m_dataDebug = true;
-    EXPECT_TRUE(m_comm.ClearHistoryCount());
-    EXPECT_TRUE(log.m_reports.empty());
-}
-
-TEST_F(WeatherCommTest, WithTheDialogNeverOpenedEveryOperationWorksAlike) {
-    ConnectAndForgetTraffic();
-    ASSERT_EQ(g_debugDlg.load(), nullptr);
-    CWeatherSettings settings;
-    EXPECT_TRUE(m_comm.ReadFixedBlock(settings, kWholeBlock, false));
-    EXPECT_TRUE(m_comm.WriteFixedBlock(settings, kWholeBlock, false));
-    EXPECT_TRUE(m_comm.ReinitStation());
-    EXPECT_TRUE(m_comm.ClearHistoryCount());
-}
-
 TEST_F(WeatherCommTest, InTestModeTheSimulatedConsoleGrowsWithEveryRead) {
     g_testFlag = "TRUE";
     ASSERT_TRUE(m_comm.Connect());
