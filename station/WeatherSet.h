@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <string>
 
+// The two temperature unit names: the degree sign followed by C or F (UTF-8).
+inline constexpr char kCelsiusText[] = "\u00B0C";
+inline constexpr char kFahrenheitText[] = "\u00B0F";
+
 // The console's 256-byte fixed block (settings, alarm thresholds, min/max records) decoded
 // field by field into texts. Companions: `Hex` the field's bytes as a hex dump, `Raw` its
 // integer, `Bits` a piece of its byte's bit string, `Time` the time text of a min/max value and

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "station/BusyFlag.h"
+#include "station/UsbDevice.h"
+
+#include <atomic>
+#include <initializer_list>
+#include <string>
+
+struct CWeatherSettings;
+
+// The station link: the one object through which the program talks to the console. It keeps
+// the connection state that the main frame's link timer drives, and offers the console
+// operations. None of them takes the device-busy flag: the caller does, by WaitAndTakeDevice.
+class CWeatherComm {
+public:
+    explicit CWeatherComm(const std::string& usbModuleFile = UsbModuleFileName());
+    virtual ~CWeatherComm() = default;
+    CWeatherComm(const CWeatherComm&) = delete;
+    CWeatherComm& operator=(const CWeatherComm&) = delete;
+
+    // Connected: checks that the console is still there. Not connected: looks for it with the
+    // configured USB ids; finding it stops the link polling until EnableLinkPolling. Returns
+    // the connected state after the call.
+    bool Connect();
+    bool IsConnected() const { return m_device.m_open; }
+    // While set, the link timer calls Connect and the monitor thread reads the console.
+    bool IsPollingLink() const { return m_pollLink; }
+    void EnableLinkPolling() { m_pollLink = true; }
+    // Whether the last Connect saw the link come up or go down.
+    bool HasLinkChanged() const { return m_linkChanged; }
+
+    // Reads and decodes the fixed block (`part` 0: the whole block). A quiet call is not
+    // reported to the debug dialog and decodes the companions as well.
+    bool ReadFixedBlock(CWeatherSettings& settings, int part, bool quiet);
+    // Marks the settings as changed by the PC, encodes them and writes the whole block. Only the
+    // whole block (`part` 0) can be written. A quiet call is not reported.
+    bool WriteFixedBlock(CWeatherSettings& settings, int part, bool quiet);
+    // The console address of the newest history record and the number of records stored.
+    bool ReadHistoryPointer(int& newestAddress, int& recordCount);
+    // Spoils the console's initialisation marks, so that it sets itself up afresh.
+    bool ReinitStation();
+    // Empties the console's history memory by setting its record count to 0.
+    bool ClearHistoryCount();
+
+    CUsbDevice m_device;
+    std::atomic<bool> m_pollLink{true};
+    std::atomic<bool> m_linkChanged{false};
+    // Device-busy: set while one party exchanges data with the console.
+    std::atomic<bool> m_busy{false};
+
+private:
+    struct ByteWrite {
+        int address;
+        int value;
+    };
+    // Writes the bytes in order, stopping at the first failure; no roll-back.
+    bool WriteBytes(std::initializer_list<ByteWrite> writes);
+};
+
+extern CWeatherComm g_weatherComm;
+
+// The device-busy rule: while another party holds the flag, wait a second, at most three times.
+inline constexpr int kDeviceBusyWaits = 3;
+inline constexpr int kDeviceBusyWaitMs = 1000;
+
+// Takes the device-busy flag of `comm` for one console access by the rule above (or with
+// `waits` waits); the flag is cleared when the returned guard goes, whatever the access did.
+// When the guard is not taken, the console stayed busy: the caller gives up this access.
+[[nodiscard]] CBusyGuard WaitAndTakeDevice(CWeatherComm& comm = g_weatherComm,
+                                           int waits = kDeviceBusyWaits);
