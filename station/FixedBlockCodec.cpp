@@ -99,7 +99,7 @@ void DecodeValue(const FixedBlockField& field, const std::uint8_t* block, CWeath
         text = BcdTimeToText(bytes);
         break;
     case kFlagByte:
-        text = bytes[0] == field.bit ? "1" : "0";
+        text = bytes[0] == field.marker ? "1" : "0";
         break;
     case kBit:
         text = field.names[FieldValue(field, block)];
@@ -174,7 +174,7 @@ void EncodeValue(const FixedBlockField& field, const CWeatherSettings& s, std::u
         TextToBcdTime(text, bytes);
         break;
     case kFlagByte:
-        bytes[0] = text == "1" ? field.bit : 0;
+        bytes[0] = text == "1" ? field.marker : 0;
         break;
     case kBit:
         if (text == field.names[1])

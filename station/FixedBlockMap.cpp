@@ -57,7 +57,7 @@ constexpr FixedBlockField Time(FixedBlockPart area, std::uint8_t offset, Text te
 constexpr FixedBlockField Flag(FixedBlockPart area, std::uint8_t offset, std::uint8_t marker,
                                Text text, Text hex) {
     FixedBlockField field = Value(area, offset, 1, kFlagByte, text, hex, nullptr);
-    field.bit = marker;
+    field.marker = marker;
     return field;
 }
 

@@ -35,11 +35,12 @@ struct FixedBlockField {
     std::uint8_t offset;
     std::uint16_t size; // bytes of the value, or of the dumped area
     FieldEncoding encoding;
-    Text text = nullptr;   // value text; the time text of a time
-    Text hex = nullptr;    // Hex dump, TimeHex pairs, Bits piece or area dump (raw mode only)
-    Int raw = nullptr;     // Raw companion (raw mode only)
-    std::uint8_t bit = 0;  // first bit of a bit field; the marker of a flag byte
-    std::uint8_t span = 0; // bytes of the Hex dump where it covers more than the value
+    Text text = nullptr;     // value text; the time text of a time
+    Text hex = nullptr;      // Hex dump, TimeHex pairs, Bits piece or area dump (raw mode only)
+    Int raw = nullptr;       // Raw companion (raw mode only)
+    std::uint8_t bit = 0;    // the bit, or the first bit of a group
+    std::uint8_t marker = 0; // the "yes" value of a flag byte
+    std::uint8_t span = 0;   // bytes of the Hex dump where it covers more than the value
     std::span<const char* const> names{};
     const char* initial = nullptr; // value text of a new object; nullptr leaves it empty
 };

@@ -13,6 +13,15 @@ using S = CWeatherSettings;
 using Text = std::string S::*;
 using Bytes = std::vector<std::uint8_t>;
 
+// Any byte anywhere, none of them zero, so that a byte written in the wrong place shows.
+FixedBlock RandomBlock(std::mt19937& random) {
+    std::uniform_int_distribution<int> byte(1, 255);
+    FixedBlock block;
+    for (std::uint8_t& b : block)
+        b = static_cast<std::uint8_t>(byte(random));
+    return block;
+}
+
 FixedBlock Placed(std::size_t offset, const Bytes& bytes) {
     FixedBlock block{};
     std::copy(bytes.begin(), bytes.end(), block.begin() + static_cast<std::ptrdiff_t>(offset));
@@ -401,6 +410,17 @@ TEST(FixedBlockCodec, RawEncodeDescribesTheBytesWritten) {
     EXPECT_EQ(s.timeZone, "-12") << "encoding leaves the texts alone";
     EXPECT_EQ(s.historyRecords, "65537");
 
+    CWeatherSettings alarmOnly = Decoded(kSimulatedBlock);
+    const CWeatherSettings before = alarmOnly;
+    alarmOnly.relPres = "1";
+    EncodeFixedBlock(alarmOnly, FixedBlock{}.data(), kAlarmArea, true);
+    EXPECT_EQ(alarmOnly.relPresHex, "01 00 ");
+    EXPECT_EQ(alarmOnly.hexBasic, before.hexBasic) << "other areas keep their companions";
+    EXPECT_EQ(alarmOnly.rainFactorHex, before.rainFactorHex);
+    EXPECT_EQ(alarmOnly.hexScope, before.hexScope);
+    EXPECT_EQ(alarmOnly.indHumiMaxTimeHex, before.indHumiMaxTimeHex);
+    EXPECT_EQ(alarmOnly.hexAll, before.hexAll);
+
     CWeatherSettings plain = Decoded(kSimulatedBlock, kWholeBlock, false);
     plain.hexAll = "kept";
     EncodeFixedBlock(plain, block.data(), kWholeBlock, false);
@@ -438,7 +458,9 @@ TEST(FixedBlockCodec, DecodingOneAreaLeavesTheOthersAlone) {
 }
 
 TEST(FixedBlockCodec, EncodingOneAreaWritesOnlyItsBytes) {
-    const CWeatherSettings s = Decoded(kSimulatedBlock);
+    std::mt19937 random(7);
+    const CWeatherSettings s = Decoded(RandomBlock(random));
+    const FixedBlock whole = Encoded(s);
     struct Area {
         int part;
         std::size_t first, end;
@@ -448,8 +470,7 @@ TEST(FixedBlockCodec, EncodingOneAreaWritesOnlyItsBytes) {
         const FixedBlock block = Encoded(s, area.part);
         for (std::size_t i = 0; i < block.size(); ++i) {
             const bool inside = i >= area.first && i < area.end;
-            EXPECT_EQ(block[i], inside ? kSimulatedBlock[i] : 0)
-                << "part " << area.part << " byte " << i;
+            EXPECT_EQ(block[i], inside ? whole[i] : 0) << "part " << area.part << " byte " << i;
         }
     }
 }
@@ -472,11 +493,8 @@ TEST(FixedBlockCodec, RefusesUnknownPartsAndMissingBlocks) {
 // nothing more, and no byte sequence upsets either direction.
 TEST(FixedBlockCodec, AnyBlockSettlesAfterOneRoundTrip) {
     std::mt19937 random(20240611);
-    std::uniform_int_distribution<int> byte(0, 255);
     for (int trial = 0; trial < 2000; ++trial) {
-        FixedBlock block;
-        for (std::uint8_t& b : block)
-            b = static_cast<std::uint8_t>(byte(random));
+        const FixedBlock block = RandomBlock(random);
         CWeatherSettings settings;
         ASSERT_TRUE(DecodeFixedBlock(block.data(), settings, kWholeBlock, true));
         FixedBlock once{};
