@@ -39,21 +39,18 @@ bool SyncFolderOf(const std::string& path) {
     return folder.IsValid() && fsync(folder.Get()) == 0;
 }
 
-} // namespace
-
-UniqueFd ReplaceFileContents(const std::string& path, int current,
-                             const std::function<bool(int fd)>& writeContents) {
-    struct stat old;
-    if (fstat(current, &old) != 0)
-        return {};
+// Writes the replacement into a temporary file beside `path` and renames it over the name.
+// Returns the new file, still open, or an invalid descriptor with `path` untouched.
+UniqueFd WriteReplacement(const std::string& path, mode_t mode, bool lock,
+                          const std::function<bool(int fd)>& writeContents) {
     std::string temporary = path;
     temporary.append(kTemporaryMark).append(kUniqueSuffix);
     UniqueFd file(mkostemp(temporary.data(), O_CLOEXEC));
     if (!file.IsValid())
         return {};
-    const bool written = fchmod(file.Get(), old.st_mode & 07777) == 0 &&
-                         TryLockExclusive(file.Get()) && writeContents(file.Get()) &&
-                         fsync(file.Get()) == 0 && rename(temporary.c_str(), path.c_str()) == 0;
+    const bool written = fchmod(file.Get(), mode) == 0 && (!lock || TryLockExclusive(file.Get())) &&
+                         writeContents(file.Get()) && fsync(file.Get()) == 0 &&
+                         rename(temporary.c_str(), path.c_str()) == 0;
     if (!written) {
         unlink(temporary.c_str());
         return {};
@@ -62,6 +59,25 @@ UniqueFd ReplaceFileContents(const std::string& path, int current,
     // less certain to survive a power cut, the old contents would come back then.
     SyncFolderOf(path);
     return file;
+}
+
+} // namespace
+
+UniqueFd ReplaceFileContents(const std::string& path, int current,
+                             const std::function<bool(int fd)>& writeContents) {
+    struct stat old;
+    if (fstat(current, &old) != 0)
+        return {};
+    return WriteReplacement(path, old.st_mode & 07777, true, writeContents);
+}
+
+bool ReplaceFileWith(const std::string& path, std::string_view contents) {
+    struct stat old;
+    const mode_t mode = stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    return WriteReplacement(
+               path, mode, false,
+               [contents](int fd) { return WriteAll(fd, contents.data(), contents.size()); })
+        .IsValid();
 }
 
 void RemoveAbandonedReplacements(const std::string& path) {

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 // Replaces the contents of a file so that a crash or a power cut at any moment leaves
 // either the old or the new contents under its name, never a part of either: the new
@@ -21,6 +22,10 @@
 // is invalid, the file under `path` is untouched and the temporary file is gone.
 UniqueFd ReplaceFileContents(const std::string& path, int current,
                              const std::function<bool(int fd)>& writeContents);
+
+// Replaces the file at `path` (which need not exist yet) by `contents`, the same crash-safe
+// way. An existing file keeps its permission bits, a new one gets rw-r--r--.
+bool ReplaceFileWith(const std::string& path, std::string_view contents);
 
 // Deletes the temporary files that replacements of `path` left behind when the program died
 // in the middle of one. Call it only while holding the lock of `path`: nobody else can be

@@ -1,5 +1,6 @@
 #include "platform/Profile.h"
 
+#include "platform/FileReplace.h"
 #include "platform/TextFile.h"
 
 #include <algorithm>
@@ -113,7 +114,7 @@ public:
             text += line;
             text += '\n';
         }
-        return ReplaceWholeFile(path, text);
+        return ReplaceFileWith(path, text);
     }
 
 private:
