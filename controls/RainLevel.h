@@ -5,7 +5,8 @@
 #include <QWidget>
 
 // A vertical rain bar from 0. When the value passes the owner's full scale, the scale grows in
-// steps of the owner's divisions and then jumps to a round number of them.
+// steps of the owner's divisions and then jumps to a round number of them. User-interface
+// thread only.
 class CRainLevel : public QWidget {
     Q_OBJECT
 

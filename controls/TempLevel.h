@@ -5,7 +5,8 @@
 #include <QWidget>
 
 // A vertical thermometer. Its scale widens by whole divisions of the owner's range until the
-// value fits, and returns to that range when the value comes back inside it.
+// value fits, and returns to that range when the value comes back inside it. User-interface
+// thread only.
 class CTempLevel : public QWidget {
     Q_OBJECT
 

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-// A compass picture with a needle for one of sixteen directions.
+// A compass picture with a needle for one of sixteen directions. User-interface thread only.
 class CWindDir : public QWidget {
     Q_OBJECT
 

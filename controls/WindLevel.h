@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-// A horizontal bar of Beaufort levels 0 to 12.
+// A horizontal bar of Beaufort levels 0 to 12. User-interface thread only.
 class CWindLevel : public QWidget {
     Q_OBJECT
 

@@ -158,14 +158,6 @@ INSTANTIATE_TEST_SUITE_P(NonFiniteAndHuge, TempLevelAbsurdValue,
                                          Absurd{"-inf", false}, Absurd{"1e300", false},
                                          Absurd{"1e30", true}, Absurd{"-1e30", false}));
 
-TEST(TempLevel, ANonNumberLeavesTheBaseRange) {
-    CTempLevel gauge;
-    ViewThermometer(gauge).SetValueText(-40.0f, 60.0f, 10, "nan");
-    EXPECT_FLOAT_EQ(gauge.Min(), -40.0f);
-    EXPECT_FLOAT_EQ(gauge.Max(), 60.0f);
-    EXPECT_EQ(gauge.Divisions(), 10);
-}
-
 TEST(TempLevel, DegenerateRangesDrawWithoutDividingByZero) {
     CTempLevel gauge;
     for (const auto& [min, max, divisions] :
