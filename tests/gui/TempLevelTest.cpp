@@ -62,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(ViewRange, TempLevelWidening,
                                          Widening{"-40.0", -40, 60, 10},
                                          Widening{"65", -40, 70, 11}, Widening{"-45", -50, 60, 11},
                                          Widening{"60.1", -40, 70, 11}, Widening{"85", -40, 90, 13},
-                                         Widening{"---", -40, 60, 10}));
+                                         Widening{"---", -40, 60, 10},
+                                         Widening{"nan", -40, 60, 10}));
 
 TEST(TempLevel, AWidenedScaleShowsItsElevenTicksLabelsAndColumn) {
     CTempLevel gauge;
