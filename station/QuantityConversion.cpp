@@ -42,47 +42,43 @@ float MsToBeaufort(float speed) {
     return static_cast<float>(BeaufortFromSpeed(speed));
 }
 
-float KmhToBeaufort(float speed) {
-    return MsToBeaufort(KmhToMs(speed));
-}
-
-float KnotToBeaufort(float speed) {
-    return MsToBeaufort(KnotToMs(speed));
-}
-
-float MphToBeaufort(float speed) {
-    return MsToBeaufort(MphToMs(speed));
-}
-
 float BeaufortToMs(float level) {
     // Only levels 0..12 have a speed; anything else, however large, gives 0.0.
     const bool onScale = level > -1.0f && level < kBeaufortMaxLevel + 1.0f;
     return onScale ? SpeedFromBeaufort(static_cast<int>(level)) : 0.0f;
 }
 
-float BeaufortToKmh(float level) {
-    return MsToKmh(BeaufortToMs(level));
+template <float (*toMs)(float)>
+float ToBeaufort(float speed) {
+    return MsToBeaufort(toMs(speed));
 }
 
-float BeaufortToKnot(float level) {
-    return MsToKnot(BeaufortToMs(level));
-}
-
-float BeaufortToMph(float level) {
-    return MsToMph(BeaufortToMs(level));
+template <float (*fromMs)(float)>
+float FromBeaufort(float level) {
+    return fromMs(BeaufortToMs(level));
 }
 
 constexpr UnitConversion kWindSpeedConversions[] = {
-    {kUnitMs, kUnitKmh, MsToKmh},          {kUnitMs, kUnitKnot, MsToKnot},
-    {kUnitMs, kUnitMph, MsToMph},          {kUnitMs, kUnitBft, MsToBeaufort},
-    {kUnitKmh, kUnitMs, KmhToMs},          {kUnitKmh, kUnitKnot, KmhToKnot},
-    {kUnitKmh, kUnitMph, KmhToMph},        {kUnitKmh, kUnitBft, KmhToBeaufort},
-    {kUnitKnot, kUnitMs, KnotToMs},        {kUnitKnot, kUnitKmh, KnotToKmh},
-    {kUnitKnot, kUnitMph, KnotToMph},      {kUnitKnot, kUnitBft, KnotToBeaufort},
-    {kUnitMph, kUnitMs, MphToMs},          {kUnitMph, kUnitKmh, MphToKmh},
-    {kUnitMph, kUnitKnot, MphToKnot},      {kUnitMph, kUnitBft, MphToBeaufort},
-    {kUnitBft, kUnitMs, BeaufortToMs},     {kUnitBft, kUnitKmh, BeaufortToKmh},
-    {kUnitBft, kUnitKnot, BeaufortToKnot}, {kUnitBft, kUnitMph, BeaufortToMph},
+    {kUnitMs, kUnitKmh, MsToKmh},
+    {kUnitMs, kUnitKnot, MsToKnot},
+    {kUnitMs, kUnitMph, MsToMph},
+    {kUnitMs, kUnitBft, MsToBeaufort},
+    {kUnitKmh, kUnitMs, KmhToMs},
+    {kUnitKmh, kUnitKnot, KmhToKnot},
+    {kUnitKmh, kUnitMph, KmhToMph},
+    {kUnitKmh, kUnitBft, ToBeaufort<KmhToMs>},
+    {kUnitKnot, kUnitMs, KnotToMs},
+    {kUnitKnot, kUnitKmh, KnotToKmh},
+    {kUnitKnot, kUnitMph, KnotToMph},
+    {kUnitKnot, kUnitBft, ToBeaufort<KnotToMs>},
+    {kUnitMph, kUnitMs, MphToMs},
+    {kUnitMph, kUnitKmh, MphToKmh},
+    {kUnitMph, kUnitKnot, MphToKnot},
+    {kUnitMph, kUnitBft, ToBeaufort<MphToMs>},
+    {kUnitBft, kUnitMs, BeaufortToMs},
+    {kUnitBft, kUnitKmh, FromBeaufort<MsToKmh>},
+    {kUnitBft, kUnitKnot, FromBeaufort<MsToKnot>},
+    {kUnitBft, kUnitMph, FromBeaufort<MsToMph>},
 };
 
 constexpr UnitConversion kRainConversions[] = {
