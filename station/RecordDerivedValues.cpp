@@ -6,13 +6,6 @@
 
 #include <cmath>
 
-namespace {
-
-// The console's humidity byte for "no sensor reading".
-constexpr int kNoHumidity = 255;
-
-} // namespace
-
 void DeriveRelativePressure(CWeatherRecord& record, float factor,
                             const CWeatherSettings& settings) {
     if (IsNoValueText(record.absPres)) {
@@ -26,7 +19,7 @@ void DeriveRelativePressure(CWeatherRecord& record, float factor,
 
 void DeriveDewPoint(CWeatherRecord& record, float factor) {
     if (IsNoValueText(record.outTemp) || IsMissingText(record.outHumi) ||
-        ReadInt(record.outHumi) == kNoHumidity) {
+        ReadInt(record.outHumi) == kNoHumidityNumber) {
         record.dewPoint.clear();
         return;
     }

@@ -10,6 +10,8 @@
 inline constexpr const char* kNoValueText = "---";
 // The console's 16-bit "no value" word, as its texts read.
 inline constexpr int kNoValueNumber = -32767;
+// The console's humidity byte for "no reading".
+inline constexpr int kNoHumidityNumber = 255;
 
 // True for the empty text and for "---".
 bool IsMissingText(const std::string& text);

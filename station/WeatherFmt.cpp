@@ -94,8 +94,6 @@ bool HasNoIndex(const std::string& text) {
     return index < 0 || index > kIndexMax;
 }
 
-constexpr int kNoHumidity = 255;
-
 } // namespace
 
 std::string FormatTemperature(const std::string& text, float factor, std::string_view fromUnit,
@@ -114,7 +112,7 @@ std::string FormatHumidity(const std::string& text, float factor, std::string_vi
         return kNoValueText;
     }
     const int percent = ReadInt(text);
-    if (percent < 0 || percent == kNoHumidity) {
+    if (percent < 0 || percent == kNoHumidityNumber) {
         return kNoValueText;
     }
     return PrintWhole(static_cast<double>(percent) * factor);
