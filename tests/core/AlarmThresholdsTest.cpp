@@ -150,6 +150,10 @@ struct LimitsCase {
     const char* shown; // every pair printed with two decimals
 };
 
+void PrintTo(const LimitsCase& c, std::ostream* os) {
+    *os << c.temperature << " " << c.pressure << " " << c.wind << " " << c.rain << " " << c.light;
+}
+
 std::string Shown(InputLimits<float> limits) {
     return PrintDecimals(limits.min, 2) + ".." + PrintDecimals(limits.max, 2);
 }
