@@ -23,10 +23,6 @@ CWeatherSettings DecodedMinMax() {
     settings.totalRainMax = "123456";
     settings.lightmeterMax = "12345";
     settings.uvMax = "7";
-    settings.indTempMaxTime = "2009-12-31 23:59";
-    settings.indTempMinTime = "2000-00-00 00:00";
-    settings.lightmeterMaxTime = "2000-00-00 00:00";
-    settings.uvMaxTime = "2010-01-02 03:04";
     return settings;
 }
 
@@ -77,16 +73,7 @@ TEST(ConvertMinMaxToUserUnits, ShowsNoLightAboveTheSensorsRange) {
     EXPECT_EQ(settings.uvMax, "---");
 }
 
-TEST(ConvertMinMaxToUserUnits, NeverSetTimesShowNoValue) {
-    CWeatherSettings settings = DecodedMinMax();
-    ConvertMinMaxToUserUnits(settings);
-    EXPECT_EQ(settings.indTempMaxTime, "2009-12-31 23:59");
-    EXPECT_EQ(settings.indTempMinTime, "---");
-    EXPECT_EQ(settings.lightmeterMaxTime, "---");
-    EXPECT_EQ(settings.uvMaxTime, "2010-01-02 03:04");
-}
-
-TEST(ConvertMinMaxToUserUnits, EveryNeverSetTimeShowsNoValue) {
+TEST(ConvertMinMaxToUserUnits, OnlyNeverSetTimesShowNoValue) {
     using S = CWeatherSettings;
     const std::initializer_list<std::string S::*> times = {
         &S::indHumiMaxTime,   &S::indHumiMinTime,   &S::outHumiMaxTime,   &S::outHumiMinTime,
@@ -100,9 +87,10 @@ TEST(ConvertMinMaxToUserUnits, EveryNeverSetTimeShowsNoValue) {
     for (std::string S::*time : times) {
         settings.*time = "2000-00-00 00:00";
     }
+    settings.windMaxTime = "2009-12-31 23:59";
     ConvertMinMaxToUserUnits(settings);
     for (std::string S::*time : times) {
-        EXPECT_EQ(settings.*time, "---");
+        EXPECT_EQ(settings.*time, time == &S::windMaxTime ? "2009-12-31 23:59" : "---");
     }
 }
 
