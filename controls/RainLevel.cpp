@@ -2,7 +2,7 @@
 
 #include "controls/GdiPainter.h"
 #include "controls/ScaleBounds.h"
-#include "controls/ValueText.h"
+#include "station/ValueText.h"
 
 #include <cmath>
 
@@ -18,8 +18,8 @@ void CRainLevel::SetRange(float max, int divisions, float value) {
 
 void CRainLevel::SetValueText(float max, int divisions, const std::string& value) {
     const bool hadValue = m_hasValue;
-    m_hasValue = !IsNoValueText(value);
-    SetRange(max, divisions, ValueTextToFloat(value));
+    m_hasValue = !IsMissingText(value);
+    SetRange(max, divisions, ReadFloat(value));
     // A reading that disappears (or comes back) with the same number must still be redrawn.
     if (m_hasValue != hadValue)
         update();

@@ -2,7 +2,7 @@
 
 #include "controls/GdiPainter.h"
 #include "controls/ScaleBounds.h"
-#include "controls/ValueText.h"
+#include "station/ValueText.h"
 
 #include <cmath>
 
@@ -52,7 +52,7 @@ void CWindDir::SetDirection(int direction) {
 }
 
 void CWindDir::SetDirection(const std::string& direction) {
-    SetDirection(IsNoValueText(direction) ? -1 : ValueTextToInt(direction));
+    SetDirection(IsMissingText(direction) ? -1 : ReadInt(direction));
 }
 
 void CWindDir::paintEvent(QPaintEvent*) {

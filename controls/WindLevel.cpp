@@ -1,7 +1,7 @@
 #include "controls/WindLevel.h"
 
 #include "controls/GdiPainter.h"
-#include "controls/ValueText.h"
+#include "station/ValueText.h"
 
 namespace {
 constexpr int kTopLevel = 12;
@@ -17,7 +17,7 @@ void CWindLevel::SetLevel(int level) {
 }
 
 void CWindLevel::SetLevel(const std::string& level) {
-    SetLevel(IsNoValueText(level) ? 0 : ValueTextToInt(level));
+    SetLevel(IsMissingText(level) ? 0 : ReadInt(level));
 }
 
 void CWindLevel::paintEvent(QPaintEvent*) {

@@ -14,7 +14,9 @@ bool IsNoValueText(const std::string& text) {
 }
 
 int ReadInt(const std::string& text) {
-    return std::atoi(text.c_str());
+    // atoi's reading, saturated at the int range where atoi's result would be undefined.
+    const long long value = std::strtoll(text.c_str(), nullptr, 10);
+    return static_cast<int>(value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : value);
 }
 
 float ReadFloat(const std::string& text) {

@@ -18,7 +18,8 @@ bool IsMissingText(const std::string& text);
 // True for a missing text and for one whose leading integer is -32767 ("-32767.4" too).
 bool IsNoValueText(const std::string& text);
 
-// The leading integer of a text, as atoi reads it; 0 when there is none.
+// The leading integer of a text, as atoi reads it; 0 when there is none. Beyond the int
+// range it gives the range's ends.
 int ReadInt(const std::string& text);
 // The leading number of a text, as atof reads it, rounded to a 32-bit float.
 float ReadFloat(const std::string& text);
