@@ -1,0 +1,102 @@
+#include "platform/qt/SingleInstance.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+
+#include <QApplication>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace {
+
+constexpr char kRaised[] = "1\n";
+constexpr char kNotFound[] = "0\n";
+
+} // namespace
+
+bool RaiseWindowTitled(const QString& title) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isWindow() || !window->isVisible() || window->windowTitle() != title)
+            continue;
+        if (window->isMinimized())
+            window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->raise();
+        window->activateWindow();
+        return true;
+    }
+    return false;
+}
+
+SingleInstance::SingleInstance(const QString& name, QObject* parent) : QObject(parent) {
+    const QString folder = RuntimeFolder();
+    if (!folder.isEmpty()) {
+        m_lockPath = folder + '/' + name + ".lock";
+        m_socketPath = folder + '/' + name + ".socket";
+    }
+}
+
+SingleInstance::~SingleInstance() {
+    // The socket file goes before the lock, so that the next holder never removes a live one.
+    if (m_server)
+        m_server->close();
+}
+
+QString SingleInstance::RuntimeFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+}
+
+bool SingleInstance::Claim() {
+    if (m_lockPath.isEmpty())
+        return true;
+    UniqueFd lock(open(m_lockPath.toLocal8Bit().constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    if (!lock.IsValid())
+        return true;
+    if (flock(lock.Get(), LOCK_EX | LOCK_NB) != 0)
+        return errno != EWOULDBLOCK;
+    m_lock = std::move(lock);
+
+    // A socket file left by a holder that died is stale: the lock proves nobody listens on it.
+    QLocalServer::removeServer(m_socketPath);
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::OnConnection);
+    m_server->listen(m_socketPath);
+    return true;
+}
+
+void SingleInstance::OnConnection() {
+    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { OnRequest(socket); });
+        if (socket->canReadLine())
+            OnRequest(socket);
+    }
+}
+
+void SingleInstance::OnRequest(QLocalSocket* socket) {
+    if (!socket->canReadLine())
+        return;
+    const QString title = QString::fromUtf8(socket->readLine()).chopped(1);
+    socket->write(RaiseWindowTitled(title) ? kRaised : kNotFound);
+    socket->flush();
+    socket->disconnectFromServer();
+}
+
+bool SingleInstance::AskHolderToRaise(const QString& title, int timeoutMs) const {
+    if (m_socketPath.isEmpty())
+        return false;
+    QLocalSocket socket;
+    socket.connectToServer(m_socketPath);
+    if (!socket.waitForConnected(timeoutMs))
+        return false;
+    socket.write(title.toUtf8() + '\n');
+    if (!socket.waitForBytesWritten(timeoutMs))
+        return false;
+    while (!socket.canReadLine())
+        if (!socket.waitForReadyRead(timeoutMs))
+            return false;
+    return socket.readLine() == kRaised;
+}

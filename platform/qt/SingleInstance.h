@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/FileDescriptor.h"
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+class QLocalSocket;
+
+// One running instance of the program per user, in place of a named mutex. The first instance
+// claims a name by locking a file of that name in the user's runtime folder, keeps the lock for
+// its whole life (the system drops it when the process ends, however it ends) and listens on a
+// local socket beside it. A later start finds the lock taken and may ask the first instance,
+// through that socket, to bring up its window.
+class SingleInstance : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SingleInstance(const QString& name, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // Claims the name for this process. False when another instance holds it. True also when
+    // the claim cannot be made at all (no runtime folder, no lock file): the program then runs
+    // without the guarantee.
+    bool Claim();
+
+    // For a start that found the name taken: asks the instance that holds it to restore, raise
+    // and activate its top-level window whose title is exactly `title`, and waits up to
+    // `timeoutMs` for the answer. True when that instance had such a window.
+    bool AskHolderToRaise(const QString& title, int timeoutMs = 3000) const;
+
+    // The folder of the lock and the socket: $XDG_RUNTIME_DIR, or the desktop's fallback.
+    static QString RuntimeFolder();
+
+private:
+    void OnConnection();
+    void OnRequest(QLocalSocket* socket);
+
+    QString m_lockPath;
+    QString m_socketPath;
+    UniqueFd m_lock;
+    QLocalServer* m_server = nullptr;
+};
+
+// Restores (when minimised), raises and activates the first visible top-level window of this
+// process whose title is exactly `title`. False when there is none.
+bool RaiseWindowTitled(const QString& title);

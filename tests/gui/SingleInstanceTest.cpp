@@ -1,0 +1,120 @@
+#include "platform/qt/SingleInstance.h"
+
+#include "tests/gui/RuntimeFolder.h"
+
+#include <atomic>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QWidget>
+
+namespace {
+
+const QString kName = "Talvorin Single Instance Test";
+const QString kTitle = "Talvorin Radio Controlled";
+
+// Asks from a thread of its own, as a second process would, while this thread serves the
+// holder's socket.
+bool AskFromAnotherStart(const SingleInstance& asker, const QString& title) {
+    std::atomic<bool> done = false;
+    bool raised = false;
+    std::thread start([&] {
+        raised = asker.AskHolderToRaise(title);
+        done = true;
+    });
+    while (!done)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    start.join();
+    return raised;
+}
+
+class SingleInstanceTest : public testing::Test {
+protected:
+    ScopedRuntimeFolder m_runtime;
+};
+
+TEST_F(SingleInstanceTest, TheFirstStartHoldsTheNameAndLaterStartsFindItTaken) {
+    SingleInstance first(kName);
+    SingleInstance second(kName);
+    SingleInstance third(kName);
+    EXPECT_TRUE(first.Claim());
+    EXPECT_FALSE(second.Claim());
+    EXPECT_FALSE(third.Claim());
+    SingleInstance otherName("Another Program");
+    EXPECT_TRUE(otherName.Claim());
+}
+
+TEST_F(SingleInstanceTest, TheNameIsFreeOnceTheHolderIsGone) {
+    {
+        SingleInstance first(kName);
+        ASSERT_TRUE(first.Claim());
+    }
+    SingleInstance next(kName);
+    EXPECT_TRUE(next.Claim());
+}
+
+TEST_F(SingleInstanceTest, ASocketLeftByAHolderThatDiedIsReplaced) {
+    QFile stale(m_runtime.Path() + '/' + kName + ".socket");
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    SingleInstance first(kName);
+    ASSERT_TRUE(first.Claim());
+    QWidget window;
+    window.setWindowTitle(kTitle);
+    window.show();
+    SingleInstance second(kName);
+    ASSERT_FALSE(second.Claim());
+    EXPECT_TRUE(AskFromAnotherStart(second, kTitle));
+}
+
+TEST_F(SingleInstanceTest, WithoutAHolderNothingIsRaised) {
+    SingleInstance lone(kName);
+    EXPECT_FALSE(lone.AskHolderToRaise(kTitle, 500));
+}
+
+struct RaiseCase {
+    const char* name;
+    QString windowTitle;
+    bool raised;
+};
+
+class RaiseTest : public SingleInstanceTest, public testing::WithParamInterface<RaiseCase> {};
+
+// The second start looks for the one title; the window keeps it only while the monitor thread
+// has set the English or Danish caption, outside test mode.
+TEST_P(RaiseTest, OnlyTheExactTitleIsRestoredAndRaised) {
+    SingleInstance first(kName);
+    ASSERT_TRUE(first.Claim());
+    QWidget window;
+    window.setWindowTitle(GetParam().windowTitle);
+    window.showMinimized();
+    ASSERT_TRUE(window.isMinimized());
+
+    SingleInstance second(kName);
+    ASSERT_FALSE(second.Claim());
+    EXPECT_EQ(AskFromAnotherStart(second, kTitle), GetParam().raised);
+    EXPECT_EQ(window.isMinimized(), !GetParam().raised);
+    EXPECT_TRUE(window.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Titles, RaiseTest,
+    testing::Values(RaiseCase{"English", "Talvorin Radio Controlled", true},
+                    RaiseCase{"German", "Talvorin - Funk-Wetter-Station", false},
+                    RaiseCase{"BeforeTheThreadSetsIt", "Untitled - Talvorin", false},
+                    RaiseCase{"TestMode", "Talvorin Radio Controlled(---TEST MODE---)", false},
+                    RaiseCase{"OtherCase", "talvorin radio controlled", false}),
+    [](const testing::TestParamInfo<RaiseCase>& info) { return info.param.name; });
+
+TEST_F(SingleInstanceTest, AHiddenWindowIsNotRaised) {
+    QWidget hidden;
+    hidden.setWindowTitle(kTitle);
+    EXPECT_FALSE(RaiseWindowTitled(kTitle));
+    hidden.show();
+    EXPECT_TRUE(RaiseWindowTitled(kTitle));
+}
+
+} // namespace
