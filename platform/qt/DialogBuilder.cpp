@@ -88,7 +88,7 @@ DialogBaseUnits BuildForm(const DialogTemplate& dialog, QWidget& host,
         widget->setProperty(kCtrlIdProperty, control.id);
         widget->setProperty(kCtrlClassProperty, QString::fromStdString(control.className));
         widget->setProperty(kCtrlStyleProperty, control.style);
-        if (widget->objectName().isEmpty()) {
+        if (widget->objectName().isEmpty() && control.id != -1) {
             widget->setObjectName(QString::fromStdString(control.idName));
         }
         if (!(control.style & WS_TABSTOP) && (widget->focusPolicy() & Qt::TabFocus)) {

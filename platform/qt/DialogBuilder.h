@@ -9,7 +9,7 @@
 
 // Every control built from a template carries these properties: its id (int), its window
 // class (QString) and its style bits (uint). Its object name is the id's symbol, when the
-// template wrote one.
+// template wrote one other than IDC_STATIC and the widget has no name of its own.
 inline constexpr char kCtrlIdProperty[] = "ctrlId";
 inline constexpr char kCtrlClassProperty[] = "ctrlClass";
 inline constexpr char kCtrlStyleProperty[] = "ctrlStyle";

@@ -62,14 +62,8 @@ struct BellColours {
     QColor light, dark, outline;
 };
 
-void DrawBell(QImage& image, const BellColours& c, double tilt, int wavesSide) {
-    Painter p(image);
-    p.translate(10, 2);
-    p.rotate(tilt);
-    if (tilt != 0) {
-        p.scale(0.88, 0.88); // a swinging bell stays inside its picture
-    }
-    p.translate(-10, -2);
+// The bell itself, 20 x 20, hanging from (10, 2).
+void PaintBell(QPainter& p, const BellColours& c) {
     QLinearGradient body(4, 0, 16, 0);
     body.setColorAt(0, c.dark);
     body.setColorAt(0.35, c.light);
@@ -80,6 +74,17 @@ void DrawBell(QImage& image, const BellColours& c, double tilt, int wavesSide) {
     p.setBrush(body);
     p.drawPath(BellShape());
     p.drawEllipse(QPointF(10, 2.4), 1.3, 1.3); // the loop it hangs by
+}
+
+void DrawBell(QImage& image, const BellColours& c, double tilt, int wavesSide) {
+    Painter p(image);
+    p.translate(10, 2);
+    p.rotate(tilt);
+    if (tilt != 0) {
+        p.scale(0.88, 0.88); // a swinging bell stays inside its picture
+    }
+    p.translate(-10, -2);
+    PaintBell(p, c);
     p.resetTransform();
     if (wavesSide != 0) {
         p.setPen(QPen(c.outline, 1.1, Qt::SolidLine, Qt::RoundCap));
@@ -175,17 +180,9 @@ void Gear(QPainter& p) {
 }
 
 void ToolBell(QPainter& p) {
-    p.translate(-0.5, -0.5);
-    QLinearGradient body(4, 0, 16, 0);
-    body.setColorAt(0, kGold.dark);
-    body.setColorAt(0.35, kGold.light);
-    body.setColorAt(1, kGold.dark);
-    p.setPen(QPen(kGold.outline, 1.0));
-    p.setBrush(kGold.dark);
-    p.drawEllipse(QPointF(10, 16.6), 1.8, 1.8);
-    p.setBrush(body);
-    p.drawPath(BellShape());
-    p.drawEllipse(QPointF(10, 2.2), 1.2, 1.2);
+    p.translate(0, -0.5);
+    p.scale(0.95, 0.93); // the button is a little smaller than a bell picture
+    PaintBell(p, kGold);
 }
 
 void Arrow(QPainter& p, double x, bool up, const QColor& fill, const QColor& outline) {

@@ -25,19 +25,25 @@ namespace {
 DialogTemplate Template(const std::string& text) {
     ResourceScript script;
     ResourceError error;
-    const bool ok = ParseResourceScript(text, {}, script, error);
+    const bool ok = ParseResourceScript(
+        text,
+        [](const std::string&, std::string& header) {
+            header = "inline constexpr int IDC_INTERVAL = 1233;";
+            return true;
+        },
+        script, error);
     EXPECT_TRUE(ok) << error.line << ": " << error.message;
     return ok ? script.dialogs.at(0) : DialogTemplate{};
 }
 
-const char kDialog[] = R"(
+const char kDialog[] = R"(#include "ids.h"
 300 DIALOGEX 0, 0, 220, 140
 STYLE DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU
 CAPTION "Einstellungen"
 FONT 8, "MS Shell Dlg"
 BEGIN
     LTEXT "&Interval:", -1, 7, 9, 40, 8
-    EDITTEXT 1233, 50, 7, 40, 14, ES_NUMBER | ES_RIGHT
+    EDITTEXT IDC_INTERVAL, 50, 7, 40, 14, ES_NUMBER | ES_RIGHT
     GROUPBOX "Units", -1, 5, 24, 120, 60
     COMBOBOX 1158, 10, 36, 60, 80, CBS_DROPDOWNLIST | WS_VSCROLL
     COMBOBOX 1159, 10, 54, 60, 80, CBS_DROPDOWN
@@ -104,6 +110,7 @@ TEST_F(DialogBuilder, EveryControlHasItsKindIdClassAndStyle) {
     EXPECT_EQ(Control(1005)->property(kCtrlStyleProperty).toUInt(),
               WS_CHILD | WS_VISIBLE | SS_BITMAP | SS_REALSIZECONTROL);
     EXPECT_EQ(Control(4711), nullptr);
+    EXPECT_EQ(host_.findChild<QLineEdit*>("IDC_INTERVAL"), Control(1233));
     EXPECT_EQ(host_.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(),
               static_cast<qsizetype>(dialog_.controls.size()));
 }
