@@ -1,7 +1,6 @@
 #include "platform/qt/ResourceScript.h"
 
-#include "platform/qt/ResourceLexer.h"
-#include "platform/qt/ResourceSymbols.h"
+#include "platform/qt/ScriptReader.h"
 #include "platform/qt/WindowStyles.h"
 
 #include <algorithm>
@@ -14,13 +13,6 @@ std::string ResourceError::Describe() const {
 }
 
 namespace {
-
-bool SameWord(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) ==
-                      std::toupper(static_cast<unsigned char>(y));
-           });
-}
 
 // The control statements other than CONTROL: their class and usual style.
 // The kind is the part of the style under the class's kind mask; a style that names a kind of
@@ -56,7 +48,7 @@ const char* const kStandardClasses[] = {
 
 std::string CanonicalClassName(const std::string& name) {
     for (const char* standard : kStandardClasses) {
-        if (SameWord(name, standard)) {
+        if (ScriptReader::SameWord(name, standard)) {
             return standard;
         }
     }
@@ -70,13 +62,13 @@ struct InitialItem {
     int line;
 };
 
-class Parser {
+class Parser : private ScriptReader {
 public:
     Parser(const IncludeLoader& include, ResourceScript& script, ResourceError& error)
-        : include_(include), out_(script), error_(error) {}
+        : ScriptReader(error), include_(include), out_(script) {}
 
     bool Run(std::string_view text) {
-        if (!TokenizeResourceScript(text, t_, error_)) {
+        if (!Load(text)) {
             return false;
         }
         while (Peek().kind != TokenKind::kEnd) {
@@ -88,179 +80,13 @@ public:
     }
 
 private:
-    // ---- tokens ----
-    const Token& Peek(std::size_t ahead = 0) const {
-        return t_[std::min(i_ + ahead, t_.size() - 1)];
-    }
-    const Token& Take() {
-        const Token& token = Peek();
-        if (token.kind != TokenKind::kEnd) {
-            ++i_;
-        }
-        return token;
-    }
-    static std::string Shown(const Token& token) {
-        switch (token.kind) {
-        case TokenKind::kEnd:
-            return "the end of the script";
-        case TokenKind::kString:
-            return "\"" + token.text + "\"";
-        case TokenKind::kDirective:
-            return "#" + token.text;
-        default:
-            return "'" + token.text + "'";
-        }
-    }
-    bool Fail(const Token& at, const std::string& message) {
-        error_.line = at.line;
-        error_.message = message;
-        return false;
-    }
-    bool Expected(const std::string& what) {
-        return Fail(Peek(), "expected " + what + ", found " + Shown(Peek()));
-    }
-    bool IsWord(const Token& token, std::string_view word) const {
-        return token.kind == TokenKind::kName && SameWord(token.text, word);
-    }
-    bool IsPunct(const Token& token, char c) const {
-        return token.kind == TokenKind::kPunct && token.text[0] == c;
-    }
-    bool TakePunct(char c) {
-        if (!IsPunct(Peek(), c)) {
-            return false;
-        }
-        ++i_;
-        return true;
-    }
-    bool Comma(const char* after) {
-        return TakePunct(',') || Expected(std::string("',' after ") + after);
-    }
-    bool Begin() {
-        if (IsWord(Peek(), "BEGIN") || IsPunct(Peek(), '{')) {
-            ++i_;
-            return true;
-        }
-        return Expected("BEGIN");
-    }
-    bool AtEnd() {
-        if (IsWord(Peek(), "END") || IsPunct(Peek(), '}')) {
-            ++i_;
-            return true;
-        }
-        return false;
-    }
-    bool Text(std::string& text, const char* what) {
-        if (Peek().kind != TokenKind::kString) {
-            return Expected(std::string("a quoted ") + what);
-        }
-        text = Take().text;
-        return true;
-    }
-
-    // ---- numbers ----
-    bool Primary(long long& value, const char* what) {
-        const Token& token = Peek();
-        if (TakePunct('-')) {
-            if (!Primary(value, what)) {
-                return false;
-            }
-            value = -value;
-            return true;
-        }
-        if (TakePunct('(')) {
-            return Number(value, what) && (TakePunct(')') || Expected("')'"));
-        }
-        if (token.kind == TokenKind::kNumber) {
-            value = Take().number;
-            return true;
-        }
-        if (token.kind == TokenKind::kName && !IsWord(token, "NOT")) {
-            if (!symbols_.Find(token.text, value)) {
-                return Fail(token, "unknown name '" + token.text + "'");
-            }
-            ++i_;
-            return true;
-        }
-        return Expected(what);
-    }
-    bool Number(long long& value, const char* what) {
-        if (!Primary(value, what)) {
-            return false;
-        }
-        while (IsPunct(Peek(), '|') || IsPunct(Peek(), '+')) {
-            const bool sum = Take().text[0] == '+';
-            long long more = 0;
-            if (!Primary(more, what)) {
-                return false;
-            }
-            value = sum ? value + more : (value | more);
-        }
-        return true;
-    }
-    bool Int(int& value, const char* what) {
-        const Token& at = Peek();
-        long long v = 0;
-        if (!Number(v, what)) {
-            return false;
-        }
-        if (v < -32768 || v > 65535) {
-            return Fail(at, std::string(what) + " out of range: " + std::to_string(v));
-        }
-        value = static_cast<int>(v);
-        return true;
-    }
-    // An id as written, keeping the symbol's name for the widget built from it.
-    bool Id(int& value, std::string& name) {
-        name = Peek().kind == TokenKind::kName && !IsPunct(Peek(1), '|') && !IsPunct(Peek(1), '+')
-                   ? Peek().text
-                   : std::string();
-        return Int(value, "a control id");
-    }
-    bool ResourceId(int& value) {
-        const Token& at = Peek();
-        if (!Int(value, "a resource id")) {
-            return false;
-        }
-        return value > 0 || Fail(at, "a resource id must be positive");
-    }
-    // Bits added with '|' and taken away with '| NOT', both kept apart so that the caller can
-    // apply them to the usual style.
-    struct StyleBits {
-        unsigned added = 0;
-        unsigned removed = 0;
-        unsigned On(unsigned usual) const { return (usual | added) & ~removed; }
-    };
-    bool Style(StyleBits& bits) {
-        do {
-            const bool remove = IsWord(Peek(), "NOT");
-            if (remove) {
-                ++i_;
-            }
-            long long value = 0;
-            if (!Primary(value, "a style")) {
-                return false;
-            }
-            (remove ? bits.removed : bits.added) |= static_cast<unsigned>(value);
-        } while (TakePunct('|'));
-        return true;
-    }
-    bool Style(unsigned& style) {
-        StyleBits bits;
-        if (!Style(bits)) {
-            return false;
-        }
-        style = bits.On(style);
-        return true;
-    }
-
-    // ---- resources ----
     bool Resource() {
         const Token& head = Peek();
         if (head.kind == TokenKind::kDirective) {
             return Directive();
         }
         if (IsWord(head, "STRINGTABLE")) {
-            ++i_;
+            Skip();
             return StringTable();
         }
         int id = 0;
@@ -304,7 +130,7 @@ private:
             return Fail(directive, "cannot include \"" + name + "\"");
         }
         ResourceError inner;
-        if (!symbols_.ReadHeader(header, inner)) {
+        if (!Symbols().ReadHeader(header, inner)) {
             return Fail(directive, "in \"" + name + "\" line " + std::to_string(inner.line) + ": " +
                                        inner.message);
         }
@@ -353,7 +179,7 @@ private:
         if (captioned) {
             dialog.style |= WS_CAPTION;
         }
-        ++i_;
+        Skip();
         std::set<int> ids;
         while (!AtEnd()) {
             DialogControl control;
@@ -480,20 +306,16 @@ private:
                 std::find_if(out_.dialogs.begin(), out_.dialogs.end(),
                              [&](const DialogTemplate& d) { return d.id == item.dialogId; });
             if (dialog == out_.dialogs.end()) {
-                error_.line = item.line;
-                error_.message = "initial items for dialog " + std::to_string(item.dialogId) +
-                                 ", which this script does not define";
-                return false;
+                return Fail(item.line, "initial items for dialog " + std::to_string(item.dialogId) +
+                                           ", which this script does not define");
             }
             auto control =
                 std::find_if(dialog->controls.begin(), dialog->controls.end(),
                              [&](const DialogControl& c) { return c.id == item.controlId; });
             if (control == dialog->controls.end() || item.controlId == -1) {
-                error_.line = item.line;
-                error_.message = "initial items for control " + std::to_string(item.controlId) +
-                                 ", which dialog " + std::to_string(item.dialogId) +
-                                 " does not have";
-                return false;
+                return Fail(item.line, "initial items for control " +
+                                           std::to_string(item.controlId) + ", which dialog " +
+                                           std::to_string(item.dialogId) + " does not have");
             }
             control->items.push_back(std::move(item.text));
         }
@@ -528,7 +350,7 @@ private:
                 }
             } else if (IsWord(keyword, "MENUITEM")) {
                 if (IsWord(Peek(), "SEPARATOR")) {
-                    ++i_;
+                    Skip();
                     item.separator = true;
                 } else if (!Text(item.text, "menu text") || !Comma("the menu text") ||
                            !Int(item.command, "a command id") || !MenuOptions(item)) {
@@ -554,7 +376,7 @@ private:
             } else {
                 return true;
             }
-            ++i_;
+            Skip();
         }
     }
 
@@ -687,10 +509,6 @@ private:
 
     const IncludeLoader& include_;
     ResourceScript& out_;
-    ResourceError& error_;
-    ResourceSymbols symbols_;
-    std::vector<Token> t_;
-    std::size_t i_ = 0;
     std::vector<InitialItem> items_;
 };
 
