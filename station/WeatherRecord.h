@@ -91,6 +91,12 @@ struct CWeatherRecord {
     std::string flag_bin;
 };
 
+// The flag texts, bit 0 of the console's flag byte first.
+inline constexpr std::string CWeatherRecord::*kRecordFlags[] = {
+    &CWeatherRecord::flag1, &CWeatherRecord::flag2, &CWeatherRecord::flag3, &CWeatherRecord::flag4,
+    &CWeatherRecord::flag5, &CWeatherRecord::flag6, &CWeatherRecord::flag7, &CWeatherRecord::flag8,
+};
+
 // Lists from the history download are newest first; lists loaded from the data file are in
 // file order, oldest first.
 using CWeatherRecordArray = std::vector<CWeatherRecord>;
