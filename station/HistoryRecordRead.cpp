@@ -1,16 +1,15 @@
 #include "dialogs/DebugLog.h"
+#include "station/AppendPrintf.h"
 #include "station/Clock.h"
 #include "station/HistoryRecord.h"
 #include "station/TimeText.h"
 #include "station/WeatherComm.h"
 
-#include <cstdio>
-
 namespace {
 
 std::string AddressText(int address) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%06X", address);
+    std::string text;
+    AppendPrintf(text, "%06X", address);
     return text;
 }
 
