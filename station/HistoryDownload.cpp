@@ -17,6 +17,8 @@ namespace {
 
 constexpr int kDataReadText = 149; // "Data has been read."
 constexpr time_t kSecondsPerMinute = 60;
+// A time text no longer than a date carries no time.
+constexpr std::size_t kDateLength = 10;
 
 int Minutes(const std::string& interval) {
     return std::atoi(interval.c_str());
@@ -85,8 +87,8 @@ int CWeatherComm::DownloadHistory(CWeatherRecordArray& records, const CWeatherSe
         }
         address = HistorySlotBefore(address);
     }
-    // A stored record without a time gives no anchor.
-    if (met && stored.recordTime.size() > 10 && !records.empty() && !RebuildTimes(records, stored))
+    if (met && stored.recordTime.size() > kDateLength && !records.empty() &&
+        !RebuildTimes(records, stored))
         records.clear();
     return static_cast<int>(records.size());
 }

@@ -139,18 +139,6 @@ TEST_F(HistoryDownloadTest, MeetingTheStoredRecordAtOnceDeliversNothing) {
     EXPECT_EQ(m_frame.shown, Strings{"1 Data has been read. ..."});
 }
 
-TEST_F(HistoryDownloadTest, AHalfWrittenRecordIsReadTwiceAndDeliveredWithoutItsBadValue) {
-    ring::Bytes bad = Record(5, 2);
-    bad[1] = 100;
-    ring::Lay(m_emulator, 0x0128, {Record(5, 1), bad});
-
-    EXPECT_EQ(Download(0x0128, 3), 2);
-
-    EXPECT_EQ(ring::ReadAddresses(m_emulator), (std::vector<int>{0x0114, 0x0114, 0x0100}));
-    EXPECT_EQ(Delivered(&CWeatherRecord::indHumi), (Strings{"---", "65"}));
-    EXPECT_EQ(m_frame.shown.size(), 2u) << "the second reading is part of the same attempt";
-}
-
 TEST_F(HistoryDownloadTest, AFailedReadUsesUpItsAttemptAndTheRecordIsSkipped) {
     ring::Lay(m_emulator, 0x0150, {Record(5, 1), Record(5, 2), Record(5, 3), Record(5, 4)});
     m_emulator.FailWrites(1, 1);
