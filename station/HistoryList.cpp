@@ -118,10 +118,27 @@ int InsertRecordColumns(IListControl& list, const CWeatherSettings& settings) {
 
 void FillHistoryRow(const CWeatherRecord& record, IListControl& list, int row,
                     const CWeatherSettings& settings) {
+    HistoryRowFormatter(settings).Fill(record, list, row);
+}
+
+void HistoryRowFormatter::Fill(const CWeatherRecord& record, IListControl& list, int row) {
     std::vector<std::string> cells;
     cells.reserve(kColumns.size());
-    for (const HistoryColumn& column : kColumns)
-        cells.push_back(column.cell(record.*column.field, ColumnUnit(column, settings)));
+    for (std::size_t i = 0; i < kColumns.size(); ++i) {
+        const HistoryColumn& column = kColumns[i];
+        const std::string& field = record.*column.field;
+        if (column.cell == AsHeld) {
+            cells.push_back(field);
+            continue;
+        }
+        LastCell& last = m_last[i];
+        if (!last.known || last.field != field) {
+            last.known = true;
+            last.field = field;
+            last.cell = column.cell(field, ColumnUnit(column, m_settings));
+        }
+        cells.push_back(last.cell);
+    }
     list.InsertRow(row, std::move(cells));
 }
 

@@ -44,6 +44,7 @@ void LoadRecordsInRange(IListControl& list, const std::string& start, const std:
     if (!busy.IsTaken())
         return;
     DataFileSession session;
+    HistoryRowFormatter rows(settings);
     int row = 0;
     list.BeginUpdate();
     ScanStoredRecords(
@@ -52,7 +53,7 @@ void LoadRecordsInRange(IListControl& list, const std::string& start, const std:
             list.DeleteAllRows();
             row = 0;
         },
-        [&](const CWeatherRecord& record) { FillHistoryRow(record, list, row++, settings); });
+        [&](const CWeatherRecord& record) { rows.Fill(record, list, row++); });
     list.EndUpdate();
 }
 
