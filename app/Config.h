@@ -30,6 +30,13 @@ inline bool IsDebugMenuOn() {
     return IsSwitchOn(g_debugFlag);
 }
 
-// Reads "Talvorin.ini" from the program folder into the globals above and sets g_lang;
-// imports the one-shot about file when it is there.
+// The configuration file, in the program folder.
+inline constexpr const char* kIniFileName = "Talvorin.ini";
+
+// Reads "Talvorin.ini" from `folder` into the globals above and sets g_lang; imports the
+// one-shot about file of that folder when it is there. Missing keys take their defaults;
+// reading never creates the file.
+void LoadIniSettingsFrom(const std::string& folder);
+
+// LoadIniSettingsFrom the program folder.
 void LoadIniSettings();

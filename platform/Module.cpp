@@ -4,6 +4,10 @@
 
 #include <dlfcn.h>
 
+std::string ModuleFileName(const std::string& name) {
+    return name + ".so";
+}
+
 ModuleHandle LoadModule(const std::string& fileName) {
     if (fileName.empty())
         return nullptr;

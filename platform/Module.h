@@ -5,6 +5,9 @@
 // Loadable modules (shared objects) opened by file name at run time.
 using ModuleHandle = void*;
 
+// The file name of the module called `name` on this platform ("usbbat" -> "usbbat.so").
+std::string ModuleFileName(const std::string& name);
+
 // Opens a module. A bare file name (no '/') is looked for in the program folder, where the
 // program keeps its own modules; a path is opened as given. Null when it cannot be loaded.
 ModuleHandle LoadModule(const std::string& fileName);

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+class IListControl;
 
 // One weather record as the program handles it, from the 20 console bytes to the line of the
 // data file. Every value is a text ("---" or "" means no value); beside most console values the
@@ -13,11 +16,17 @@ struct CWeatherRecord {
     // Addresses, bytes, hex texts, raw integers and the flag bit string are kept.
     void Reset();
 
-    // Fills the record from one data-file line; returns the number of pieces found.
-    int ParseRecordLine(std::string line);
-    // The data-file line of the record, "\n" included. Stamps saveTime with the current time.
+    // Fills the record from one data-file line, read by the rule of RecordLineReader: the
+    // first 39 pieces go to the line's fields in order, fields without a piece keep their
+    // values (the record is not reset first). Returns the number of pieces found.
+    int ParseRecordLine(std::string_view line);
+    // The data-file line of the record, "\n" included: 40 fields right-aligned to their widths,
+    // separated by ", ". Stamps saveTime with the current time first.
     std::string FormatRecordLine();
-    // Multi-line dump for the communication log.
+    // Takes the fields of the history list's columns from the cells of row `row`, as they are
+    // shown (display units, display time form); fields without a column keep their values.
+    void FromListRow(const IListControl& list, int row);
+    // The eighteen-line dump for the communication log, each line ended by CR LF.
     std::string FormatDebugText() const;
 
     std::string hexAddr;
@@ -85,6 +94,12 @@ struct CWeatherRecord {
     std::string flag7; // no radio contact with the outdoor unit
     std::string flag8; // total rain above 9999.9 mm
     std::string flag_bin;
+};
+
+// The flag texts, bit 0 of the console's flag byte first.
+inline constexpr std::string CWeatherRecord::*kRecordFlags[] = {
+    &CWeatherRecord::flag1, &CWeatherRecord::flag2, &CWeatherRecord::flag3, &CWeatherRecord::flag4,
+    &CWeatherRecord::flag5, &CWeatherRecord::flag6, &CWeatherRecord::flag7, &CWeatherRecord::flag8,
 };
 
 // Lists from the history download are newest first; lists loaded from the data file are in

@@ -1,0 +1,3 @@
+#include "app/WakeEvent.h"
+
+CAutoResetEvent g_wakeEvent;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include <QLabel>
+
+// A minimum or maximum text of the main form. It shows station texts as they are: never as
+// markup, whatever characters they hold.
+class CScopeValue : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit CScopeValue(QWidget* parent = nullptr);
+
+    // The text in UTF-8.
+    void SetWindowText(const std::string& text);
+};

@@ -1,0 +1,92 @@
+#include "platform/FileReplace.h"
+
+#include "platform/FileLock.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Temporary files are named "<name>.replace-XXXXXX", the X filled in by mkostemp.
+constexpr std::string_view kTemporaryMark = ".replace-";
+constexpr std::string_view kUniqueSuffix = "XXXXXX";
+
+bool IsTemporaryOf(std::string_view entry, std::string_view name) {
+    return entry.size() == name.size() + kTemporaryMark.size() + kUniqueSuffix.size() &&
+           entry.starts_with(name) && entry.substr(name.size()).starts_with(kTemporaryMark);
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Makes the entries of the folder holding `path` durable, a rename in it among them.
+bool SyncFolderOf(const std::string& path) {
+    const UniqueFd folder(open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return folder.IsValid() && fsync(folder.Get()) == 0;
+}
+
+// Writes the replacement into a temporary file beside `path` and renames it over the name.
+// Returns the new file, still open, or an invalid descriptor with `path` untouched.
+UniqueFd WriteReplacement(const std::string& path, mode_t mode, bool lock,
+                          const std::function<bool(int fd)>& writeContents) {
+    std::string temporary = path;
+    temporary.append(kTemporaryMark).append(kUniqueSuffix);
+    UniqueFd file(mkostemp(temporary.data(), O_CLOEXEC));
+    if (!file.IsValid())
+        return {};
+    const bool written = fchmod(file.Get(), mode) == 0 && (!lock || TryLockExclusive(file.Get())) &&
+                         writeContents(file.Get()) && fsync(file.Get()) == 0 &&
+                         rename(temporary.c_str(), path.c_str()) == 0;
+    if (!written) {
+        unlink(temporary.c_str());
+        return {};
+    }
+    // The new contents are under the name now; a failed folder sync only leaves the rename
+    // less certain to survive a power cut, the old contents would come back then.
+    SyncFolderOf(path);
+    return file;
+}
+
+} // namespace
+
+UniqueFd ReplaceFileContents(const std::string& path, int current,
+                             const std::function<bool(int fd)>& writeContents) {
+    struct stat old;
+    if (fstat(current, &old) != 0)
+        return {};
+    return WriteReplacement(path, old.st_mode & 07777, true, writeContents);
+}
+
+bool ReplaceFileWith(const std::string& path, std::string_view contents) {
+    struct stat old;
+    const mode_t mode = stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    return WriteReplacement(
+               path, mode, false,
+               [contents](int fd) { return WriteAll(fd, contents.data(), contents.size()); })
+        .IsValid();
+}
+
+void RemoveAbandonedReplacements(const std::string& path) {
+    DIR* folder = opendir(FolderOf(path).c_str());
+    if (!folder)
+        return;
+    const std::string name = NameOf(path);
+    while (const dirent* entry = readdir(folder))
+        if (IsTemporaryOf(entry->d_name, name))
+            unlinkat(dirfd(folder), entry->d_name, 0);
+    closedir(folder);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <atomic>
+
+// A busy flag keeps two threads' accesses to one resource apart. A party takes it by one atomic
+// test-and-set, so two can never both hold it, and clears it when its access is over, whatever
+// the access's result.
+class CBusyGuard {
+public:
+    // Takes `flag`; while another party holds it, sleeps `waitMs` and tries again, at most
+    // `waits` times. Whether it was taken tells IsTaken.
+    CBusyGuard(std::atomic<bool>& flag, int waits, int waitMs);
+    // Clears the flag when this guard took it.
+    ~CBusyGuard();
+    CBusyGuard(const CBusyGuard&) = delete;
+    CBusyGuard& operator=(const CBusyGuard&) = delete;
+
+    bool IsTaken() const { return m_taken; }
+
+private:
+    std::atomic<bool>& m_flag;
+    bool m_taken;
+};

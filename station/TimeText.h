@@ -1,0 +1,28 @@
+#pragma once
+
+#include <ctime>
+#include <string>
+#include <string_view>
+
+// Record times travel as local-time texts "YYYY-MM-DD hh:mm:ss". A text is read as six numbers
+// (a field the text does not supply counts as out of range), clamped by ClampTimeFields and
+// turned into a time with daylight saving left to the C library. Texts that do not parse give
+// clamped times (2000-01-01 00:00:00 at worst); nothing is reported.
+
+// The record-time text of a time, "%Y-%m-%d %H:%M:%S" in local time.
+std::string FormatRecordTime(time_t time);
+
+// The time of a time text.
+time_t TextToTime(std::string_view text);
+
+// time(to) - time(from) in seconds, negative when `to` lies before `from`. A `from` of 10
+// characters or fewer counts as 2000-01-01 00:00:00, a `to` of 10 characters or fewer as now.
+time_t TimeSpanBetween(std::string_view from, std::string_view to);
+
+// The OLE automation date of a time text: days since 1899-12-30, the fraction being the time
+// of day. It counts the clock on the wall, so a day across a daylight-saving change is still 1.
+double TextToOleDateTime(std::string_view text);
+
+// The display form of a time text (text entry 1, "%d-%m-%Y %H:%M"). A date alone or a date with
+// hour and minute is completed with zeros first; a text shorter than a date comes back unchanged.
+std::string FormatDisplayTime(std::string_view text);

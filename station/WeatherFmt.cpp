@@ -1,0 +1,181 @@
+#include "station/WeatherFmt.h"
+
+#include "station/QuantityConversion.h"
+#include "station/UnitNames.h"
+#include "station/ValueText.h"
+#include "station/WindDirection.h"
+
+#include <span>
+
+namespace {
+
+// Decimals that mean "a whole number, cut toward zero" (Beaufort levels).
+constexpr int kWhole = 0;
+// For a target unit the quantity does not know: the value stays as it was, in its source unit.
+constexpr int kAsSourceUnit = -1;
+
+struct UnitDecimals {
+    std::string_view unit;
+    int decimals;
+};
+
+struct QuantityFormat {
+    float (*convert)(float value, float factor, std::string_view fromUnit, std::string_view toUnit);
+    bool (*hasNoValue)(const std::string& text);
+    std::span<const UnitDecimals> knownUnits;
+    int otherUnitDecimals;
+};
+
+const UnitDecimals* FindUnit(std::span<const UnitDecimals> units, std::string_view unit) {
+    for (const UnitDecimals& known : units) {
+        if (known.unit == unit) {
+            return &known;
+        }
+    }
+    return nullptr;
+}
+
+int DecimalsShown(const QuantityFormat& quantity, std::string_view fromUnit,
+                  std::string_view toUnit) {
+    if (const UnitDecimals* target = FindUnit(quantity.knownUnits, toUnit)) {
+        return target->decimals;
+    }
+    if (quantity.otherUnitDecimals != kAsSourceUnit) {
+        return quantity.otherUnitDecimals;
+    }
+    const UnitDecimals* source = FindUnit(quantity.knownUnits, fromUnit);
+    return source ? source->decimals : 1;
+}
+
+std::string Format(const QuantityFormat& quantity, const std::string& text, float factor,
+                   std::string_view fromUnit, std::string_view toUnit) {
+    if (quantity.hasNoValue(text)) {
+        return kNoValueText;
+    }
+    const float value = quantity.convert(ReadFloat(text), factor, fromUnit, toUnit);
+    const int decimals = DecimalsShown(quantity, fromUnit, toUnit);
+    return decimals == kWhole ? PrintWhole(value) : PrintDecimals(value, decimals);
+}
+
+bool HasNoPressure(const std::string& text) {
+    return IsNoValueText(text) || ReadInt(text) == 0;
+}
+
+// The light sensor's 24-bit "no reading".
+constexpr int kNoLight = 0xFFFFFF;
+
+bool HasNoLight(const std::string& text) {
+    return IsMissingText(text) || ReadInt(text) == kNoLight;
+}
+
+constexpr UnitDecimals kTemperatureUnits[] = {{kUnitCelsius, 1}, {kUnitFahrenheit, 1}};
+constexpr UnitDecimals kPressureUnits[] = {{kUnitHpa, 1}, {kUnitInHg, 2}, {kUnitMmHg, 1}};
+constexpr UnitDecimals kWindSpeedUnits[] = {
+    {kUnitMs, 1}, {kUnitKmh, 1}, {kUnitKnot, 1}, {kUnitMph, 1}, {kUnitBft, kWhole}};
+constexpr UnitDecimals kRainUnits[] = {{kUnitMm, 1}, {kUnitInch, 2}};
+constexpr UnitDecimals kLightUnits[] = {{kUnitLux, 1}, {kUnitFc, 2}};
+
+constexpr QuantityFormat kTemperature{ConvertTemperature, IsNoValueText, kTemperatureUnits, 1};
+constexpr QuantityFormat kPressure{ConvertPressure, HasNoPressure, kPressureUnits, kAsSourceUnit};
+constexpr QuantityFormat kWindSpeed{ConvertWindSpeed, IsNoValueText, kWindSpeedUnits, 1};
+constexpr QuantityFormat kRain{ConvertRain, IsNoValueText, kRainUnits, kAsSourceUnit};
+constexpr QuantityFormat kLight{ConvertLight, HasNoLight, kLightUnits, 2};
+
+constexpr int kLightLimitLux = 400000;
+
+// Direction and UV indexes share their range.
+constexpr int kIndexMax = 15;
+
+bool HasNoIndex(const std::string& text) {
+    if (IsMissingText(text)) {
+        return true;
+    }
+    const int index = ReadInt(text);
+    return index < 0 || index > kIndexMax;
+}
+
+} // namespace
+
+std::string FormatTemperature(const std::string& text, float factor, std::string_view fromUnit,
+                              std::string_view toUnit) {
+    return Format(kTemperature, text, factor, fromUnit, toUnit);
+}
+
+std::string FormatTemperatureFromMetric(const std::string& text, float factor,
+                                        std::string_view toUnit) {
+    return FormatTemperature(text, factor, kUnitCelsius, toUnit);
+}
+
+std::string FormatHumidity(const std::string& text, float factor, std::string_view,
+                           std::string_view) {
+    if (IsMissingText(text)) {
+        return kNoValueText;
+    }
+    const int percent = ReadInt(text);
+    if (percent < 0 || percent == kNoHumidityNumber) {
+        return kNoValueText;
+    }
+    return PrintWhole(static_cast<double>(percent) * factor);
+}
+
+std::string FormatHumidityFromMetric(const std::string& text, float factor,
+                                     std::string_view toUnit) {
+    return FormatHumidity(text, factor, kUnitPercent, toUnit);
+}
+
+std::string FormatPressure(const std::string& text, float factor, std::string_view fromUnit,
+                           std::string_view toUnit) {
+    return Format(kPressure, text, factor, fromUnit, toUnit);
+}
+
+std::string FormatPressureFromMetric(const std::string& text, float factor,
+                                     std::string_view toUnit) {
+    return FormatPressure(text, factor, kUnitHpa, toUnit);
+}
+
+std::string FormatWindSpeed(const std::string& text, float factor, std::string_view fromUnit,
+                            std::string_view toUnit) {
+    return Format(kWindSpeed, text, factor, fromUnit, toUnit);
+}
+
+std::string FormatWindSpeedFromMetric(const std::string& text, float factor,
+                                      std::string_view toUnit) {
+    return FormatWindSpeed(text, factor, kUnitMs, toUnit);
+}
+
+std::string FormatRain(const std::string& text, float factor, std::string_view fromUnit,
+                       std::string_view toUnit) {
+    return Format(kRain, text, factor, fromUnit, toUnit);
+}
+
+std::string FormatRainFromMetric(const std::string& text, float factor, std::string_view toUnit) {
+    return FormatRain(text, factor, kUnitMm, toUnit);
+}
+
+std::string FormatLight(const std::string& text, float factor, std::string_view fromUnit,
+                        std::string_view toUnit) {
+    return Format(kLight, text, factor, fromUnit, toUnit);
+}
+
+std::string FormatLightFromMetric(const std::string& text, float factor, std::string_view toUnit) {
+    if (IsMissingText(text)) {
+        return kNoValueText;
+    }
+    const int raw = ReadInt(text);
+    if (raw < 0 || static_cast<double>(raw) * factor > kLightLimitLux) {
+        return kNoValueText;
+    }
+    return FormatLight(text, factor, kUnitLux, toUnit);
+}
+
+std::string FormatDirectionIndex(const std::string& text) {
+    return HasNoIndex(text) ? kNoValueText : std::to_string(ReadInt(text));
+}
+
+std::string FormatDirectionName(const std::string& text) {
+    return HasNoIndex(text) ? kNoValueText : WindDirectionName(ReadInt(text));
+}
+
+std::string FormatUv(const std::string& text) {
+    return HasNoIndex(text) ? kNoValueText : text;
+}

@@ -1,0 +1,159 @@
+#include "store/FDB.h"
+
+#include "platform/FileLock.h"
+#include "platform/FileReplace.h"
+#include "store/LineScan.h"
+#include "store/TextModeWriter.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+CFdb g_fdb;
+
+namespace {
+
+// Reading from the start takes big blocks; reading from the end takes blocks just large
+// enough to hold the last few lines in one read.
+constexpr std::size_t kForwardBlock = 1 << 20;
+constexpr std::size_t kBackwardBlock = 64 << 10;
+
+} // namespace
+
+bool CFdb::Open(const std::string& path) {
+    if (IsOpen())
+        return true;
+    m_path = path;
+    return OpenFile();
+}
+
+bool CFdb::OpenFile() {
+    if (IsOpen())
+        return true;
+    // A file that exists is opened only when it may be both read and written, and never
+    // emptied: only a missing file is created.
+    const bool usable = access(m_path.c_str(), R_OK | W_OK) == 0;
+    const int flags = O_RDWR | O_CLOEXEC | (usable ? 0 : O_CREAT | O_EXCL);
+    UniqueFd file(open(m_path.c_str(), flags, 0666));
+    if (!file.IsValid() || !TryLockExclusive(file.Get()) || !IsFileAtPath(file.Get(), m_path))
+        return false;
+    RemoveAbandonedReplacements(m_path);
+    m_file = std::move(file);
+    m_lastLineChecked = false;
+    return true;
+}
+
+void CFdb::Close() {
+    m_file.Reset();
+}
+
+std::string CFdb::GetLastLine() const {
+    return GetLineFromEnd(1);
+}
+
+std::string CFdb::GetLineFromEnd(int n) const {
+    std::string found;
+    if (!IsOpen() || n < 1)
+        return found;
+    ScanLinesBackward(m_file.Get(), FileSize(m_file.Get()), kBackwardBlock,
+                      [&](std::string_view line) {
+                          if (TrimBlanks(line).empty() || --n > 0)
+                              return true;
+                          found.assign(line);
+                          return false;
+                      });
+    return found;
+}
+
+int CFdb::ReadAll(std::vector<std::string>& lines) const {
+    if (!IsOpen() || FileSize(m_file.Get()) <= 0)
+        return 0;
+    ForEachLine([&](std::string_view line) { lines.emplace_back(line); });
+    return int(lines.size());
+}
+
+int CFdb::ForEachLine(const std::function<void(std::string_view line)>& visit) const {
+    int count = 0;
+    if (!IsOpen())
+        return count;
+    ScanLinesForward(m_file.Get(), kForwardBlock, [&](std::string_view line) {
+        line = TrimBlanks(line);
+        if (!line.empty()) {
+            ++count;
+            visit(line);
+        }
+    });
+    return count;
+}
+
+int CFdb::ForEachLineFromEnd(const std::function<bool(std::string_view line)>& visit) const {
+    int count = 0;
+    if (!IsOpen())
+        return count;
+    ScanLinesBackward(m_file.Get(), FileSize(m_file.Get()), kBackwardBlock,
+                      [&](std::string_view line) {
+                          line = TrimBlanks(line);
+                          if (line.empty())
+                              return true;
+                          ++count;
+                          return visit(line);
+                      });
+    return count;
+}
+
+bool CFdb::AppendLine(const std::string& line) {
+    return Append(std::span(&line, 1));
+}
+
+bool CFdb::WriteLines(const std::vector<std::string>& lines) {
+    return Append(lines);
+}
+
+bool CFdb::Append(std::span<const std::string> texts) {
+    if (!IsOpen())
+        return false;
+    const off_t end = lseek(m_file.Get(), 0, SEEK_END);
+    if (end < 0 || (!m_lastLineChecked && !EndTornLastLine(end)))
+        return false;
+    TextModeWriter out(m_file.Get());
+    for (const std::string& text : texts)
+        out.Write(text);
+    // A failed write may have left a part of a line: look at the line end again next time.
+    m_lastLineChecked = out.Finish();
+    return m_lastLineChecked;
+}
+
+bool CFdb::EndTornLastLine(off_t end) {
+    if (end == 0)
+        return true;
+    char last;
+    if (ReadAt(m_file.Get(), &last, 1, end - 1) != 1)
+        return false;
+    if (last == '\n')
+        return true;
+    // A line that lost only its LF keeps its CR.
+    const std::string_view lineEnd = last == '\r' ? "\n" : "\r\n";
+    return WriteAll(m_file.Get(), lineEnd.data(), lineEnd.size());
+}
+
+bool CFdb::Rewrite(const std::vector<std::string>& lines) {
+    if (!IsOpen())
+        return false;
+    UniqueFd replaced = ReplaceFileContents(m_path, m_file.Get(), [&](int fd) {
+        TextModeWriter out(fd);
+        for (const std::string& line : lines)
+            out.Write(line);
+        return out.Finish();
+    });
+    if (!replaced.IsValid())
+        return false;
+    m_file = std::move(replaced);
+    m_lastLineChecked = true;
+    return true;
+}
+
+bool CFdb::Clear() {
+    if (!IsOpen() || ftruncate(m_file.Get(), 0) != 0)
+        return false;
+    m_lastLineChecked = true;
+    return true;
+}

@@ -1,0 +1,102 @@
+#include "store/LineScan.h"
+
+#include "platform/FileDescriptor.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// A line that ended in LF may have ended in CR LF: the CR belongs to the line end.
+std::string_view WithoutCr(std::string_view line) {
+    return line.ends_with('\r') ? line.substr(0, line.size() - 1) : line;
+}
+
+} // namespace
+
+void ScanLinesForward(int fd, std::size_t blockSize,
+                      const std::function<void(std::string_view line)>& visit) {
+    // The buffer starts with the unfinished line of the previous block (`held` bytes).
+    std::vector<char> buffer(std::max<std::size_t>(blockSize, 1));
+    std::size_t held = 0;
+    off_t offset = 0;
+    for (;;) {
+        if (held == buffer.size())
+            buffer.resize(buffer.size() * 2);
+        const ssize_t got = ReadAt(fd, buffer.data() + held, buffer.size() - held, offset);
+        if (got <= 0)
+            break;
+        offset += got;
+        const char* const end = buffer.data() + held + got;
+        const char* start = buffer.data();
+        const char* search = start + held; // the held part has no LF
+        while (const auto* lf = static_cast<const char*>(std::memchr(search, '\n', end - search))) {
+            visit(WithoutCr(std::string_view(start, lf - start)));
+            start = search = lf + 1;
+        }
+        held = std::size_t(end - start);
+        std::memmove(buffer.data(), start, held);
+    }
+    if (held > 0)
+        visit(std::string_view(buffer.data(), held));
+}
+
+void ScanLinesBackward(int fd, off_t size, std::size_t blockSize,
+                       const std::function<bool(std::string_view line)>& visit) {
+    // The bytes not visited yet that lie nearest the end of the file sit in buffer[head, tail);
+    // each block read further back goes in front of them. `ended` tells whether the bytes at
+    // `tail` were followed by an LF in the file (false only for the last line).
+    blockSize = std::max<std::size_t>(blockSize, 1);
+    std::vector<char> buffer(blockSize);
+    std::size_t head = buffer.size();
+    std::size_t tail = buffer.size();
+    off_t offset = std::max(size, off_t(0)); // file offset of buffer[head]
+    bool ended = false;
+    const auto visitLine = [&](std::size_t from) {
+        const std::string_view line(buffer.data() + from, tail - from);
+        if (ended)
+            return visit(WithoutCr(line));
+        return line.empty() || visit(line);
+    };
+    for (;;) {
+        while (const auto* lf =
+                   static_cast<const char*>(memrchr(buffer.data() + head, '\n', tail - head))) {
+            const std::size_t at = std::size_t(lf - buffer.data());
+            if (!visitLine(at + 1))
+                return;
+            tail = at;
+            ended = true;
+        }
+        if (offset == 0)
+            break;
+        const std::size_t block = std::size_t(std::min(off_t(blockSize), offset));
+        if (head < block) {
+            // Move the unfinished line to the back, into a larger buffer when it needs one.
+            const std::size_t held = tail - head;
+            if (buffer.size() < held + block) {
+                std::vector<char> larger(std::max(buffer.size() * 2, held + block));
+                std::memcpy(larger.data() + larger.size() - held, buffer.data() + head, held);
+                buffer.swap(larger);
+            } else {
+                std::memmove(buffer.data() + buffer.size() - held, buffer.data() + head, held);
+            }
+            tail = buffer.size();
+            head = tail - held;
+        }
+        if (ReadAt(fd, buffer.data() + head - block, block, offset - off_t(block)) !=
+            ssize_t(block))
+            return;
+        head -= block;
+        offset -= off_t(block);
+    }
+    visitLine(head);
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\r\n\v\f";
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}

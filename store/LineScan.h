@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string_view>
+#include <sys/types.h>
+
+// Lines of a text file, read in big blocks through a file descriptor.
+//
+// A line is the text before its line end (LF, or CR LF) without that end; a last line that
+// has no line end counts when it is not empty. Lines have no length limit: a line longer
+// than the block is gathered over as many blocks as it spans. A read error ends the scan as
+// if the file ended there. The views handed to `visit` are valid only during the call. A
+// block size below 1 counts as 1.
+
+// Every line from the start of the file to its end.
+void ScanLinesForward(int fd, std::size_t blockSize,
+                      const std::function<void(std::string_view line)>& visit);
+
+// Every line from the end of the file (`size` bytes long) towards its start, the last line
+// first, reading only as far back as the lines visited; stops as soon as `visit` returns
+// false.
+void ScanLinesBackward(int fd, off_t size, std::size_t blockSize,
+                       const std::function<bool(std::string_view line)>& visit);
+
+// The text without white space (space, tab, CR, LF, vertical tab, form feed) at either end.
+// A line whose trimmed text is empty is blank.
+std::string_view TrimBlanks(std::string_view text);

@@ -1,0 +1,69 @@
+#include "station/RecordLineReader.h"
+
+#include "store/SystemUtils.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The reading rule spelled out with SplitFirst, piece by piece, as the data file has always
+// been read.
+std::vector<std::string> ReadBySplitFirst(std::string line) {
+    std::vector<std::string> pieces;
+    for (;;) {
+        std::string piece = SplitFirst(line, ",");
+        if (piece.empty()) {
+            return pieces;
+        }
+        const std::size_t first = piece.find_first_not_of(" \t\r\n\v\f");
+        piece = first == std::string::npos
+                    ? std::string()
+                    : piece.substr(first, piece.find_last_not_of(" \t\r\n\v\f") - first + 1);
+        pieces.push_back(piece);
+    }
+}
+
+std::vector<std::string> ReadByReader(std::string_view line) {
+    std::vector<std::string> pieces;
+    RecordLineReader reader(line);
+    std::string_view piece;
+    while (reader.Next(piece)) {
+        pieces.emplace_back(piece);
+    }
+    return pieces;
+}
+
+class RecordLineReaderRule : public testing::TestWithParam<std::string> {};
+
+TEST_P(RecordLineReaderRule, FindsThePiecesSplitFirstFinds) {
+    EXPECT_EQ(ReadByReader(GetParam()), ReadBySplitFirst(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, RecordLineReaderRule,
+    testing::Values("", ",", ",,", "a", "a,", ",a", " a , b ,c", "a,,b", "a, ,b", "a,\t\r\n,b",
+                    "a,b\r\n", "  1, 2024-03-05 14:30:27, x,       ", "a, \v\f, b,",
+                    "12345678, 2024-03-05 14:30:27, \t\t  298, 05 2D , ",
+                    "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,"
+                    "29,30,31,32,33,34,35,36,37,38,39,40,41,42"));
+
+TEST(RecordLineReader, PiecesPointIntoTheLineAndStopWhenTheSpanIsFull) {
+    const std::string line = "    17, 2024-03-05 14:30:27, 2024-03-05 14:25:00,   5,   45";
+    std::array<std::string_view, kRecordTimePiece + 1> pieces;
+    EXPECT_EQ(SplitRecordLine(line, pieces), 3u);
+    EXPECT_EQ(pieces[kRecordNoPiece], "17");
+    EXPECT_EQ(pieces[kRecordTimePiece], "2024-03-05 14:25:00");
+    EXPECT_EQ(pieces[kRecordNoPiece].data(), line.data() + 4);
+}
+
+TEST(RecordLineReader, ReportsFewerPiecesWhenTheLineEndsEarly) {
+    std::array<std::string_view, kRecordTimePiece + 1> pieces;
+    EXPECT_EQ(SplitRecordLine("17,,2024-03-05 14:25:00", pieces), 1u);
+    EXPECT_EQ(SplitRecordLine("", pieces), 0u);
+}
+
+} // namespace

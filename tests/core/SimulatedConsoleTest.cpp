@@ -1,0 +1,184 @@
+#include "station/SimulatedConsole.h"
+
+#include "app/Config.h"
+#include "station/UsbDevice.h"
+#include "tests/core/ScopedValue.h"
+#include "tests/core/SleepRecorder.h"
+#include "tests/emulator/EmulatorModule.h"
+
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+int Word(int at) {
+    return g_simMemory[at] | g_simMemory[at + 1] << 8;
+}
+
+void SetWord(int at, int value) {
+    g_simMemory[at] = static_cast<std::uint8_t>(value);
+    g_simMemory[at + 1] = static_cast<std::uint8_t>(value >> 8);
+}
+
+// The device in test mode, with the emulator behind it to show that the library stays unused.
+class SimulatedConsoleTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_emulator.IsLoaded());
+        m_emulator.SetAttached(false);
+        ASSERT_TRUE(m_device.Open(0, 0));
+        m_sleeps.Clear();
+    }
+    void TearDown() override {
+        EXPECT_EQ(m_emulator.Count(kEmuWriteCalls) + m_emulator.Count(kEmuReadCalls), 0)
+            << "test mode calls the library";
+    }
+
+    bool Read(int address, Bytes& buffer) {
+        int length = static_cast<int>(buffer.size());
+        const bool result = m_device.ReadMemory(address, buffer.data(), length);
+        EXPECT_EQ(length, static_cast<int>(buffer.size())) << "the length stays as asked";
+        return result;
+    }
+
+    ScopedValue<std::string> m_testMode{g_testFlag, "1"};
+    SleepRecorder m_sleeps;
+    ConsoleEmulator m_emulator;
+    CUsbDevice m_device{ConsoleEmulator::FileName()};
+};
+
+TEST_F(SimulatedConsoleTest, OpenLaysTheFixedBlockAndTheRecordsOverTheWholeRing) {
+    std::memset(g_simMemory, 0, sizeof g_simMemory);
+    EXPECT_TRUE(m_device.Open(0, 0));
+    EXPECT_EQ(std::memcmp(g_simMemory, g_simFixedBlockTemplate, 256), 0);
+    for (int at = 0x0100; at < 0x10000; at += 320)
+        ASSERT_EQ(std::memcmp(g_simMemory + at, g_simRecordTemplate, 320), 0) << at;
+}
+
+TEST_F(SimulatedConsoleTest, TheFixedBlockHoldsOneRecordAtTheFirstSlotOfAFiveMinuteRing) {
+    EXPECT_EQ(g_simMemory[0x00], 0x55);
+    EXPECT_EQ(g_simMemory[0x01], 0xAA);
+    EXPECT_EQ(g_simMemory[0x10], 5);
+    EXPECT_EQ(Word(0x1B), 1);
+    EXPECT_EQ(Word(0x1E), 0x0100);
+}
+
+TEST_F(SimulatedConsoleTest, AReadCopiesExactlyTheLengthAndTakesItsTime) {
+    Bytes buffer(20);
+    EXPECT_TRUE(Read(0x0100, buffer));
+    EXPECT_EQ(buffer, Bytes(g_simRecordTemplate, g_simRecordTemplate + 20));
+    EXPECT_EQ(m_sleeps.Recorded(), std::vector<int>{200});
+}
+
+TEST_F(SimulatedConsoleTest, EveryReadMakesOneMoreRecordAppear) {
+    Bytes buffer(32);
+    ASSERT_TRUE(Read(0x0000, buffer));
+    EXPECT_EQ(buffer[0x1B], 1) << "the bytes are those before the console moved on";
+    EXPECT_EQ(Word(0x1B), 2);
+    EXPECT_EQ(Word(0x1E), 0x0114);
+
+    Bytes far(4);
+    ASSERT_TRUE(Read(0x8000, far));
+    EXPECT_EQ(Word(0x1B), 3);
+    EXPECT_EQ(Word(0x1E), 0x0128);
+}
+
+TEST_F(SimulatedConsoleTest, TheNewestAddressWrapsFromTheLastSlotToTheFirst) {
+    SetWord(0x1E, 0xFFD8);
+    Bytes buffer(20);
+    ASSERT_TRUE(Read(0xFFEC, buffer)) << "the last record ends at the end of the memory";
+    EXPECT_EQ(Word(0x1E), 0xFFEC);
+    ASSERT_TRUE(Read(0xFFEC, buffer));
+    EXPECT_EQ(Word(0x1E), 0x0100);
+}
+
+TEST_F(SimulatedConsoleTest, TheRecordCountWrapsAt65536) {
+    SetWord(0x1B, 0xFFFF);
+    Bytes buffer(1);
+    ASSERT_TRUE(Read(0x0000, buffer));
+    EXPECT_EQ(Word(0x1B), 0);
+}
+
+TEST_F(SimulatedConsoleTest, WritesStoreTheBytesAsGiven) {
+    const Bytes data{1, 2, 3, 4, 5};
+    int length = 5;
+    EXPECT_TRUE(m_device.WriteMemory(0x0200, data.data(), length));
+    EXPECT_EQ(length, 5);
+    EXPECT_EQ(Bytes(g_simMemory + 0x0200, g_simMemory + 0x0205), data);
+
+    EXPECT_TRUE(m_device.WriteMemoryByte(0x1A, 0x1AA));
+    EXPECT_EQ(g_simMemory[0x1A], 0xAA);
+    EXPECT_EQ(m_sleeps.Recorded(), (std::vector<int>{200, 200}));
+    EXPECT_EQ(Word(0x1B), 1) << "writes do not advance the console";
+}
+
+TEST_F(SimulatedConsoleTest, AccessesBeyondTheMemoryAreRefusedAndChangeNothing) {
+    const Bytes before(g_simMemory, g_simMemory + kSimMemorySize);
+    Bytes buffer(32, 0xEE);
+    int length = 32;
+    EXPECT_FALSE(m_device.ReadMemory(0xFFF0, buffer.data(), length));
+    EXPECT_FALSE(m_device.WriteMemory(0xFFF0, buffer.data(), length));
+    EXPECT_FALSE(m_device.WriteMemoryByte(0x10000, 1));
+    EXPECT_FALSE(m_device.WriteMemoryByte(-1, 1));
+    EXPECT_EQ(buffer, Bytes(32, 0xEE));
+    EXPECT_EQ(Bytes(g_simMemory, g_simMemory + kSimMemorySize), before);
+}
+
+TEST_F(SimulatedConsoleTest, TheConsoleIsAlwaysThere) {
+    EXPECT_TRUE(m_device.CheckOpen());
+}
+
+struct FlagCase {
+    const char* text;
+    bool testMode;
+};
+
+class TestModeFlagTest : public testing::TestWithParam<FlagCase> {};
+
+// The mode is looked up on every call: the same device serves the simulation or the library.
+TEST_P(TestModeFlagTest, IsRecognisedOnEveryCall) {
+    SleepRecorder sleeps;
+    ConsoleEmulator emulator;
+    ASSERT_TRUE(emulator.IsLoaded());
+    emulator.SetAttached(false);
+    CUsbDevice device(ConsoleEmulator::FileName());
+    const ScopedValue<std::string> flag(g_testFlag, GetParam().text);
+    EXPECT_EQ(device.Open(kConsoleVendorId, kConsoleProductId), GetParam().testMode);
+    EXPECT_EQ(device.CheckOpen(), GetParam().testMode);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, TestModeFlagTest,
+                         testing::Values(FlagCase{"true", true}, FlagCase{"TRUE", true},
+                                         FlagCase{"tRuE", true}, FlagCase{"1", true},
+                                         FlagCase{"", false}, FlagCase{"0", false},
+                                         FlagCase{"false", false}, FlagCase{"yes", false},
+                                         FlagCase{"true ", false}, FlagCase{" 1", false},
+                                         FlagCase{"01", false}, FlagCase{"2", false}));
+
+TEST(TestModeSwitch, TheSameDeviceFollowsTheFlagFromCallToCall) {
+    SleepRecorder sleeps;
+    ConsoleEmulator emulator;
+    ASSERT_TRUE(emulator.IsLoaded());
+    emulator.SetMemory(0x0000, Bytes(32, 0x42));
+    ResetSimulatedConsole();
+    CUsbDevice device(ConsoleEmulator::FileName());
+    ScopedValue<std::string> flag(g_testFlag, "0");
+    ASSERT_TRUE(device.Open(kConsoleVendorId, kConsoleProductId));
+
+    Bytes buffer(32);
+    int length = 32;
+    g_testFlag = "1";
+    ASSERT_TRUE(device.ReadMemory(0x0000, buffer.data(), length));
+    EXPECT_EQ(buffer[0], g_simFixedBlockTemplate[0]);
+    EXPECT_EQ(emulator.Count(kEmuWriteCalls), 0);
+
+    g_testFlag = "0";
+    ASSERT_TRUE(device.ReadMemory(0x0000, buffer.data(), length));
+    EXPECT_EQ(buffer, Bytes(32, 0x42));
+    EXPECT_EQ(emulator.Count(kEmuCommands), 1);
+}
+
+} // namespace

@@ -1,0 +1,30 @@
+#include "app/Config.h"
+#include "station/UsbDevice.h"
+#include "tests/core/ScopedValue.h"
+#include "tests/core/SleepRecorder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The real USB library, on a machine where no device carries these ids: it loads, offers its
+// four operations, finds nothing and refuses frames, which the link reports as no console.
+TEST(UsbLibrary, FindsNoConsoleWhereThereIsNoneAndRefusesFrames) {
+    const ScopedValue<std::string> consoleMode(g_testFlag, "0");
+    SleepRecorder sleeps;
+    const ModuleHandle module = LoadModule(UsbModuleFileName());
+    ASSERT_NE(module, nullptr);
+    for (const char* name : {"FindHandle", "CheckHandle", "WriteData", "ReadData"})
+        EXPECT_NE(FindModuleSymbol(module, name), nullptr) << name;
+    FreeModule(module);
+
+    CUsbDevice device;
+    EXPECT_FALSE(device.Open(0xFFFF, 0xFFFE));
+    EXPECT_FALSE(device.CheckOpen());
+    std::uint8_t buffer[32] = {};
+    int length = 32;
+    EXPECT_FALSE(device.ReadMemory(0x0000, buffer, length));
+    EXPECT_FALSE(device.WriteMemoryByte(0x1A, 0xAA));
+}
+
+} // namespace

@@ -1,0 +1,257 @@
+#include "tests/emulator/ConsoleEmulator.h"
+
+#include "station/ConsoleFrames.h"
+#include "usb/UsbLibrary.h"
+
+#include <array>
+#include <cstring>
+#include <deque>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+constexpr int kMemorySize = 0x10000;
+
+// A fault that lies ahead: `at` counts calls or frames from the reset, -1 when none is set.
+struct StalledFrame {
+    long at = -1;
+    long failedReads = 0;
+    bool lost = false;
+    long stalledSoFar = 0;
+};
+
+struct CorruptedAcknowledgement {
+    long at = -1;
+    int byte = 0;
+    std::uint8_t value = 0;
+};
+
+class Console {
+public:
+    void Reset() { *this = Console(); }
+
+    int FindHandle(int vendorId, int productId) const {
+        return m_attached && vendorId == kConsoleVendorId && productId == kConsoleProductId
+                   ? kEmuHandle
+                   : -1;
+    }
+
+    bool CheckHandle(int handle) const { return m_attached && handle == kEmuHandle; }
+
+    bool TakeFrame(int handle, const Frame& frame) {
+        const long call = m_counters[kEmuWriteCalls]++;
+        if (!CheckHandle(handle) || (call >= m_failWritesFrom && call < m_failWritesTo))
+            return false;
+        m_received.push_back(frame);
+        if (m_dataFramesDue > 0)
+            TakeDataFrame(frame);
+        else
+            TakeCommand(frame);
+        return true;
+    }
+
+    bool SendFrame(int handle, Frame& frame) {
+        ++m_counters[kEmuReadCalls];
+        if (!CheckHandle(handle) || m_outgoing.empty())
+            return false;
+        if (m_framesOut == m_stall.at && m_stall.stalledSoFar < m_stall.failedReads) {
+            if (++m_stall.stalledSoFar == m_stall.failedReads && m_stall.lost)
+                DropFrame();
+            return false;
+        }
+        frame = m_outgoing.front();
+        DropFrame();
+        ++m_counters[kEmuSentFrames];
+        return true;
+    }
+
+    void SetAttached(bool attached) {
+        m_attached = attached;
+        if (!attached)
+            m_outgoing.clear();
+    }
+
+    void SetMemory(int address, const unsigned char* bytes, int length) {
+        for (int i = 0; i < length; ++i)
+            m_memory[(address + i) % kMemorySize] = bytes[i];
+    }
+
+    void GetMemory(int address, unsigned char* bytes, int length) const {
+        for (int i = 0; i < length; ++i)
+            bytes[i] = m_memory[(address + i) % kMemorySize];
+    }
+
+    long Counter(int counter) const {
+        return counter >= 0 && counter < kCounterCount ? m_counters[counter] : -1;
+    }
+
+    bool ReceivedFrame(long index, Frame& frame) const {
+        if (index < 0 || index >= static_cast<long>(m_received.size()))
+            return false;
+        frame = m_received[index];
+        return true;
+    }
+
+    void FailWrites(long first, long count) {
+        m_failWritesFrom = m_counters[kEmuWriteCalls] + first;
+        m_failWritesTo = m_failWritesFrom + count;
+    }
+
+    void StallFrame(long index, long failedReads, bool lost) {
+        m_stall = {m_framesOut + index, failedReads, lost, 0};
+    }
+
+    void CorruptAcknowledgement(long index, int byte, int value) {
+        m_corruptAck = {m_acknowledgementsQueued + index, byte, static_cast<std::uint8_t>(value)};
+    }
+
+private:
+    static constexpr int kCounterCount = kEmuAcknowledgements + 1;
+
+    static int AddressOf(const Frame& frame) { return frame[1] << 8 | frame[2]; }
+
+    static bool IsBlockCommand(const Frame& frame, std::uint8_t command) {
+        return frame == BlockCommandFrame(command, AddressOf(frame));
+    }
+
+    void TakeCommand(const Frame& frame) {
+        if (IsBlockCommand(frame, kReadBlockCommand)) {
+            ++m_counters[kEmuCommands];
+            for (int offset = 0; offset < kBlockSize; offset += kFrameSize) {
+                Frame answer;
+                GetMemory(AddressOf(frame) + offset, answer.data(), kFrameSize);
+                m_outgoing.push_back(answer);
+            }
+        } else if (IsBlockCommand(frame, kWriteBlockCommand)) {
+            ++m_counters[kEmuCommands];
+            m_dataAddress = AddressOf(frame);
+            m_dataFramesDue = kFramesPerBlock;
+        } else if (frame == WriteByteFrame(AddressOf(frame), frame[5])) {
+            ++m_counters[kEmuCommands];
+            m_memory[AddressOf(frame)] = frame[5];
+            QueueAcknowledgement();
+        }
+        // Anything else is not a command; the console takes it in and does nothing.
+    }
+
+    void TakeDataFrame(const Frame& frame) {
+        ++m_counters[kEmuDataFrames];
+        const int offset = (kFramesPerBlock - m_dataFramesDue) * kFrameSize;
+        SetMemory(m_dataAddress + offset, frame.data(), kFrameSize);
+        if (--m_dataFramesDue == 0)
+            QueueAcknowledgement();
+    }
+
+    void QueueAcknowledgement() {
+        Frame acknowledgement = AcknowledgeFrame();
+        if (m_acknowledgementsQueued++ == m_corruptAck.at)
+            acknowledgement[m_corruptAck.byte % kFrameSize] = m_corruptAck.value;
+        m_outgoing.push_back(acknowledgement);
+        ++m_counters[kEmuAcknowledgements];
+    }
+
+    void DropFrame() {
+        m_outgoing.pop_front();
+        ++m_framesOut;
+    }
+
+    std::array<std::uint8_t, kMemorySize> m_memory{};
+    bool m_attached = true;
+    std::deque<Frame> m_outgoing;
+    std::vector<Frame> m_received;
+    int m_dataAddress = 0;
+    int m_dataFramesDue = 0;
+    long m_framesOut = 0;
+    long m_acknowledgementsQueued = 0;
+    std::array<long, kCounterCount> m_counters{};
+    long m_failWritesFrom = -1;
+    long m_failWritesTo = -1;
+    StalledFrame m_stall;
+    CorruptedAcknowledgement m_corruptAck;
+};
+
+std::mutex g_mutex;
+Console g_console;
+
+} // namespace
+
+extern "C" {
+
+int FindHandle(int vendorId, int productId) {
+    const std::lock_guard lock(g_mutex);
+    return g_console.FindHandle(vendorId, productId);
+}
+
+unsigned char CheckHandle(int handle) {
+    const std::lock_guard lock(g_mutex);
+    return g_console.CheckHandle(handle);
+}
+
+unsigned char WriteData(int handle, const unsigned char* frame) {
+    Frame taken;
+    std::memcpy(taken.data(), frame, kFrameSize);
+    const std::lock_guard lock(g_mutex);
+    return g_console.TakeFrame(handle, taken);
+}
+
+unsigned char ReadData(int handle, unsigned char* frame) {
+    Frame sent;
+    {
+        const std::lock_guard lock(g_mutex);
+        if (!g_console.SendFrame(handle, sent))
+            return 0;
+    }
+    std::memcpy(frame, sent.data(), kFrameSize);
+    return 1;
+}
+
+void EmuReset() {
+    const std::lock_guard lock(g_mutex);
+    g_console.Reset();
+}
+
+void EmuSetMemory(int address, const unsigned char* bytes, int length) {
+    const std::lock_guard lock(g_mutex);
+    g_console.SetMemory(address, bytes, length);
+}
+
+void EmuGetMemory(int address, unsigned char* bytes, int length) {
+    const std::lock_guard lock(g_mutex);
+    g_console.GetMemory(address, bytes, length);
+}
+
+void EmuSetAttached(int attached) {
+    const std::lock_guard lock(g_mutex);
+    g_console.SetAttached(attached != 0);
+}
+
+long EmuCounter(int counter) {
+    const std::lock_guard lock(g_mutex);
+    return g_console.Counter(counter);
+}
+
+int EmuReceivedFrame(long index, unsigned char* frame) {
+    Frame received;
+    const std::lock_guard lock(g_mutex);
+    if (!g_console.ReceivedFrame(index, received))
+        return 0;
+    std::memcpy(frame, received.data(), kFrameSize);
+    return 1;
+}
+
+void EmuFailWrites(long first, long count) {
+    const std::lock_guard lock(g_mutex);
+    g_console.FailWrites(first, count);
+}
+
+void EmuStallFrame(long index, long failedReads, int lost) {
+    const std::lock_guard lock(g_mutex);
+    g_console.StallFrame(index, failedReads, lost != 0);
+}
+
+void EmuCorruptAcknowledgement(long index, int byte, int value) {
+    const std::lock_guard lock(g_mutex);
+    g_console.CorruptAcknowledgement(index, byte, value);
+}
+}
