@@ -5,6 +5,9 @@
 // Only plain "inline constexpr int NAME = number;" lines: the script reader reads them too.
 
 // ---- Resources ----
+// The About box, one for every language: its caption comes from the text table.
+inline constexpr int IDD_ABOUTBOX = 100;
+
 // Menu, accelerator table, icon and prompt strings of the main frame, one set per language.
 inline constexpr int IDR_MAINFRAME = 128;
 inline constexpr int IDR_MAINFRAME_GERMAN = 131;
@@ -52,6 +55,12 @@ inline constexpr int ID_INDICATOR_STATUS = 57638; // its string sizes the link p
 inline constexpr int IDS_APP_TITLE = 57344;
 inline constexpr int IDS_IDLE_MESSAGE = 57345;
 inline constexpr int IDS_UNTITLED = 61443;
+
+// ---- About box ----
+inline constexpr int IDC_ABOUT_UPDATE_LINK = 1002;
+inline constexpr int IDC_ABOUT_VERSION = 1011;
+inline constexpr int IDC_ABOUT_COPYRIGHT = 1012;
+inline constexpr int IDC_ABOUT_DESCRIPTION = 1013;
 
 // ---- Main form ----
 // Gauges.

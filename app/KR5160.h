@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/qt/SingleInstance.h"
+
+#include <memory>
+#include <string>
+
+class CMainFrame;
+
+// The application: start-up in its order, the About command and the end of the run. All
+// station data lives in the station link and the data file; the application keeps only the
+// main frame and its claim to be the one running instance.
+class CKR5160App {
+public:
+    // The name a second start finds taken, and the window title it then looks for.
+    static constexpr const char* kInstanceName = "Talvorin Radio Controlled";
+
+    // `programFolder`, with a trailing separator, holds the configuration and the data file.
+    explicit CKR5160App(std::string programFolder);
+    ~CKR5160App();
+    CKR5160App(const CKR5160App&) = delete;
+    CKR5160App& operator=(const CKR5160App&) = delete;
+
+    // False to end the program at once: another instance runs, or the frame could not be made.
+    bool InitInstance();
+    // True when this is the only instance. A later start raises the first one's window when
+    // that window carries exactly the instance name as its title.
+    bool CheckSingleInstance();
+    // Ends the run: the frame goes (and with it the monitor thread), then the data file is
+    // closed. Returns `exitCode`.
+    int ExitInstance(int exitCode);
+
+    void OnAppAbout();
+
+    CMainFrame* MainFrame() const { return m_frame.get(); }
+
+private:
+    std::string m_programFolder;
+    SingleInstance m_instance{kInstanceName};
+    std::unique_ptr<CMainFrame> m_frame;
+};

@@ -1,0 +1,221 @@
+#include "app/MainFrm.h"
+
+#include "app/Config.h"
+#include "app/MyStatusBar.h"
+#include "platform/qt/CommandActions.h"
+#include "platform/qt/MenuBuilder.h"
+#include "platform/qt/ResourceLibrary.h"
+#include "platform/qt/UiThread.h"
+#include "resources/ResourceIds.h"
+#include "texts/Env.h"
+
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusTipEvent>
+#include <QToolBar>
+
+namespace {
+
+// What PreCreateWindow leaves free below the window, for the desktop's task bar.
+constexpr int kBottomMargin = 25;
+
+QString Text(const std::map<int, std::string>& strings, int id) {
+    const auto it = strings.find(id);
+    return it == strings.end() ? QString() : QString::fromStdString(it->second);
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CWeatherComm& comm, MainViewFactory makeView)
+    : m_comm(comm), m_makeView(std::move(makeView)), m_commands(new CommandActions(*this)),
+      m_wndStatusBar(new CMyStatusBar(comm, this)), m_wndToolBar(new QToolBar(this)) {
+    setObjectName("mainFrame");
+    m_linkTimer.setObjectName(QString::number(kLinkTimerId));
+    m_linkTimer.setInterval(kLinkTimerMs);
+    connect(&m_linkTimer, &QTimer::timeout, this, &CMainFrame::OnTimer);
+    connect(m_commands, &CommandActions::Command, this, &CMainFrame::OnCommand);
+}
+
+CMainFrame::~CMainFrame() {
+    // From here on status texts are dropped, also those the monitor thread sends while the view
+    // below waits for it to end.
+    m_windowExists = false;
+    m_linkTimer.stop();
+    delete m_view.widget;
+}
+
+void CMainFrame::PreCreateWindow() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect wanted(0, 0, screen->geometry().width(),
+                       screen->geometry().height() - kBottomMargin);
+    setGeometry(wanted.intersected(screen->availableGeometry()));
+}
+
+bool CMainFrame::OnCreate() {
+    PreCreateWindow();
+    const int resourceId = static_cast<int>(ResourceId(kDocumentTemplateRow));
+    if (!CreateMenu(resourceId))
+        return false;
+    if (!CreateToolBar())
+        return false;
+
+    setStatusBar(m_wndStatusBar);
+    std::map<int, std::string> strings;
+    ResourceError error;
+    if (!LoadStringTable(resourceId, strings, error)) {
+        qWarning("Failed to create status bar: %s", error.Describe().c_str());
+        return false;
+    }
+    m_idleText = Text(strings, IDS_IDLE_MESSAGE);
+    m_wndStatusBar->SetPaneText(m_idleText);
+    m_wndStatusBar->SetLinkPaneWidthText(Text(strings, ID_INDICATOR_STATUS));
+    setWindowTitle(Text(strings, IDS_UNTITLED) + " - " + Text(strings, IDS_APP_TITLE));
+
+    if (!IsDebugMenuOn())
+        RemoveMenuCommand(*menuBar(), ID_DEBUG);
+    ApplyCommandPrompts(strings, *m_commands);
+
+    m_view = m_makeView(this);
+    setCentralWidget(m_view.widget);
+
+    m_linkTimer.start();
+    m_windowExists = true;
+    return true;
+}
+
+bool CMainFrame::CreateMenu(int resourceId) {
+    MenuTemplate menu;
+    AcceleratorTable keys;
+    ResourceError error;
+    if (!LoadMenuTemplate(resourceId, menu, error) ||
+        !LoadAcceleratorTable(resourceId, keys, error)) {
+        qWarning("Failed to create menu: %s", error.Describe().c_str());
+        return false;
+    }
+    BuildMenuBar(menu, *menuBar(), *m_commands);
+    ApplyAccelerators(keys, *m_commands);
+    for (QAction* bar :
+         {m_commands->Action(ID_VIEW_TOOLBAR), m_commands->Action(ID_VIEW_STATUS_BAR)}) {
+        bar->setCheckable(true);
+        bar->setChecked(true);
+    }
+    return true;
+}
+
+bool CMainFrame::CreateToolBar() {
+    ToolBarTemplate buttons;
+    ResourceError error;
+    const QPixmap images = LoadBitmapResource(IDB_TOOLBAR);
+    if (!LoadToolBarTemplate(IDR_MAINFRAME, buttons, error) || images.isNull()) {
+        qWarning("Failed to create toolbar: %s", error.Describe().c_str());
+        return false;
+    }
+    m_wndToolBar->setObjectName("toolBar");
+    BuildToolBar(buttons, images, *m_wndToolBar, *m_commands);
+    addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+    connect(m_wndToolBar, &QToolBar::visibilityChanged, this, [this] {
+        m_commands->Action(ID_VIEW_TOOLBAR)->setChecked(m_wndToolBar->isVisibleTo(this));
+    });
+    return true;
+}
+
+void CMainFrame::InitialUpdateFrame() {
+    show();
+    if (m_view.onInitialUpdate)
+        m_view.onInitialUpdate();
+}
+
+int CMainFrame::OnStatusText(const char* text) {
+    RunOnUiThread([this, text] {
+        if (m_windowExists)
+            m_wndStatusBar->SetPaneText(QString::fromUtf8(text));
+    });
+    return 0;
+}
+
+// With SearchData off, the first connection stops the polling for good: from then on a tick
+// does nothing, neither checking the link nor blinking the bells.
+void CMainFrame::OnTimer() {
+    if (!m_comm.IsPollingLink())
+        return;
+    m_comm.Connect();
+    if (IsSearchDataOn() && !m_comm.IsPollingLink())
+        m_comm.EnableLinkPolling();
+    if (m_comm.HasLinkChanged())
+        m_wndStatusBar->InvalidateLinkPane();
+    if (m_view.toggleBells)
+        m_view.toggleBells();
+}
+
+bool CMainFrame::LoadSavedRange(int& preset, time_t (&times)[kRangeTimeCount]) const {
+    if (m_rangePreset < 0)
+        return false;
+    preset = m_rangePreset;
+    std::copy(std::begin(m_rangeTimes), std::end(m_rangeTimes), times);
+    return true;
+}
+
+void CMainFrame::SaveRange(int preset, const time_t (&times)[kRangeTimeCount]) {
+    m_rangePreset = preset;
+    std::copy(std::begin(times), std::end(times), m_rangeTimes);
+}
+
+bool CMainFrame::event(QEvent* event) {
+    if (event->type() != QEvent::StatusTip)
+        return QMainWindow::event(event);
+    const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+    m_wndStatusBar->SetPaneText(tip.isEmpty() ? m_idleText : tip);
+    return true;
+}
+
+void CMainFrame::OnCommand(int command) {
+    static const std::map<int, void (CMainFrame::*)()> kHandlers = {
+        {ID_SYSTEM_SETUP, &CMainFrame::OnSetup},
+        {ID_SYSTEM_ALARM, &CMainFrame::OnAlarm},
+        {ID_SYSTEM_SCOPE, &CMainFrame::OnScope},
+        {ID_DEBUG, &CMainFrame::OnDebug},
+        {ID_RECORD_HISTORY, &CMainFrame::OnHistory},
+        {ID_RECORD_GRAPH, &CMainFrame::OnGraph},
+        {ID_LANGUAGE, &CMainFrame::OnLanguage},
+        {ID_VIEW_TOOLBAR, &CMainFrame::OnViewToolBar},
+        {ID_VIEW_STATUS_BAR, &CMainFrame::OnViewStatusBar},
+        {ID_APP_EXIT, &CMainFrame::OnAppExit},
+    };
+    if (const auto it = kHandlers.find(command); it != kHandlers.end())
+        (this->*it->second)();
+}
+
+void CMainFrame::OnSetup() {}
+
+void CMainFrame::OnAlarm() {}
+
+void CMainFrame::OnScope() {}
+
+void CMainFrame::OnDebug() {}
+
+void CMainFrame::OnHistory() {}
+
+void CMainFrame::OnGraph() {}
+
+void CMainFrame::OnLanguage() {}
+
+void CMainFrame::OnViewToolBar() {
+    m_wndToolBar->setVisible(!m_wndToolBar->isVisibleTo(this));
+}
+
+void CMainFrame::OnViewStatusBar() {
+    m_wndStatusBar->setVisible(!m_wndStatusBar->isVisibleTo(this));
+    m_commands->Action(ID_VIEW_STATUS_BAR)->setChecked(m_wndStatusBar->isVisibleTo(this));
+}
+
+void CMainFrame::OnAppExit() {
+    close();
+}
