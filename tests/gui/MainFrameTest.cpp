@@ -6,6 +6,7 @@
 #include "tests/core/ScopedValue.h"
 #include "tests/emulator/EmulatorModule.h"
 #include "tests/gui/FakeMainView.h"
+#include "tests/gui/OtherThread.h"
 #include "texts/Env.h"
 
 #include <atomic>
@@ -27,19 +28,6 @@
 #include <QToolButton>
 
 namespace {
-
-// Runs `work` on a thread of its own, as the monitor thread would, while this thread goes on
-// handling events; returns once the work is done.
-void OnAnotherThread(const std::function<void()>& work) {
-    std::atomic<bool> done = false;
-    std::thread worker([&] {
-        work();
-        done = true;
-    });
-    while (!done)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    worker.join();
-}
 
 QStringList MenuTitles(QMenuBar& bar) {
     QStringList titles;
@@ -320,7 +308,7 @@ TEST_F(MainFrameTest, AStatusTextFromAnotherThreadIsShownBeforeTheSenderGoesOn) 
     PaintRecorder recorder(*pane);
     QStringList paintedWhenReturned;
     int result = -1;
-    OnAnotherThread([&] {
+    RunOnAnotherThread([&] {
         result = SetStatusText(frame.get(), "Read data from Talvorin Radio Controlled ...");
         paintedWhenReturned = recorder.Painted();
     });
@@ -334,7 +322,7 @@ TEST_F(MainFrameTest, AStatusTextFromAnotherThreadIsShownBeforeTheSenderGoesOn) 
 TEST_F(MainFrameTest, AFrameNotYetCreatedTakesNoStatusText) {
     CMainFrame frame(m_comm, MakeMainView<FakeMainView>);
     EXPECT_FALSE(frame.IsWindow());
-    OnAnotherThread([&] { EXPECT_EQ(SetStatusText(&frame, "too early"), 0); });
+    RunOnAnotherThread([&] { EXPECT_EQ(SetStatusText(&frame, "too early"), 0); });
     EXPECT_TRUE(frame.StatusBar().PaneText().isEmpty());
     ASSERT_TRUE(frame.OnCreate());
     EXPECT_TRUE(frame.IsWindow());

@@ -1,9 +1,7 @@
 #include "platform/qt/SingleInstance.h"
 
+#include "tests/gui/OtherThread.h"
 #include "tests/gui/RuntimeFolder.h"
-
-#include <atomic>
-#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -19,15 +17,8 @@ const QString kTitle = "Talvorin Radio Controlled";
 // Asks from a thread of its own, as a second process would, while this thread serves the
 // holder's socket.
 bool AskFromAnotherStart(const SingleInstance& asker, const QString& title) {
-    std::atomic<bool> done = false;
     bool raised = false;
-    std::thread start([&] {
-        raised = asker.AskHolderToRaise(title);
-        done = true;
-    });
-    while (!done)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    start.join();
+    RunOnAnotherThread([&] { raised = asker.AskHolderToRaise(title); });
     return raised;
 }
 
