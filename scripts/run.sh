@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the program from its folder (build/bin, or
+# $BUILD_DIR/bin). Arguments go to the program.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BUILD_DIR:-$root/build}"
+"$root/scripts/build.sh"
+if [ -z "${QT_QPA_PLATFORM:-}" ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display found. Without one, scripts/render-windows.sh draws the windows to PNG files." >&2
+fi
+exec "$build/bin/Talvorin" "$@"
