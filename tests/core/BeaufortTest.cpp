@@ -14,6 +14,10 @@ struct SpeedLevel {
     int level;
 };
 
+void PrintTo(const SpeedLevel& c, std::ostream* os) {
+    *os << c.speed << " m/s";
+}
+
 class BeaufortLevel : public testing::TestWithParam<SpeedLevel> {};
 
 TEST_P(BeaufortLevel, IsTheBandOfTheSpeedsTenfold) {

@@ -18,6 +18,10 @@ struct DewPointCase {
     const char* shown;
 };
 
+void PrintTo(const DewPointCase& c, std::ostream* os) {
+    *os << c.t << " C, " << c.rh << " %";
+}
+
 class DewPointOf : public testing::TestWithParam<DewPointCase> {};
 
 TEST_P(DewPointOf, TemperatureAndHumidity) {
@@ -39,6 +43,10 @@ struct WindChillCase {
     float t, v;
     const char* shown;
 };
+
+void PrintTo(const WindChillCase& c, std::ostream* os) {
+    *os << c.t << " C, " << c.v << " m/s";
+}
 
 class WindChillOf : public testing::TestWithParam<WindChillCase> {};
 

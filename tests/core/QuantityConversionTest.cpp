@@ -109,6 +109,10 @@ struct FromMetricCase {
     std::string_view other;
 };
 
+void PrintTo(const FromMetricCase& c, std::ostream* os) {
+    *os << "from " << c.metric;
+}
+
 class FromMetric : public testing::TestWithParam<FromMetricCase> {};
 
 TEST_P(FromMetric, TakesTheMetricUnitAsSource) {

@@ -109,6 +109,10 @@ struct FromMetricCase {
     std::string_view other;
 };
 
+void PrintTo(const FromMetricCase& c, std::ostream* os) {
+    *os << "from " << c.metric;
+}
+
 class FormattingFromMetric : public testing::TestWithParam<FromMetricCase> {};
 
 TEST_P(FormattingFromMetric, IsTheFormatterWithTheMetricSource) {
@@ -148,6 +152,10 @@ struct IndexCase {
     const char* name;
     const char* uv;
 };
+
+void PrintTo(const IndexCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class IndexFormatting : public testing::TestWithParam<IndexCase> {};
 
