@@ -188,6 +188,8 @@ void CMainFrame::OnCommand(int command) {
         {ID_VIEW_TOOLBAR, &CMainFrame::OnViewToolBar},
         {ID_VIEW_STATUS_BAR, &CMainFrame::OnViewStatusBar},
         {ID_APP_EXIT, &CMainFrame::OnAppExit},
+        {ID_FILE_NEW, &CMainFrame::OnFileNew},
+        {ID_FILE_OPEN, &CMainFrame::OnFileNew},
     };
     if (const auto it = kHandlers.find(command); it != kHandlers.end())
         (this->*it->second)();
@@ -218,4 +220,9 @@ void CMainFrame::OnViewStatusBar() {
 
 void CMainFrame::OnAppExit() {
     close();
+}
+
+void CMainFrame::OnFileNew() {
+    if (m_view.onInitialUpdate)
+        m_view.onInitialUpdate();
 }

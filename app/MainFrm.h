@@ -68,6 +68,9 @@ public:
     void OnViewToolBar();
     void OnViewStatusBar();
     void OnAppExit();
+    // New and Open start the one document afresh. It holds nothing, so only the view sets
+    // itself up again (without a second monitor thread).
+    void OnFileNew();
 
 protected:
     // Command prompts go to pane 0; the idle text when the pointer leaves the command.

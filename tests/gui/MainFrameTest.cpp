@@ -403,6 +403,19 @@ TEST_F(MainFrameTest, TheDisplayItemsShowAndHideTheBarsAndTickThemselves) {
     EXPECT_TRUE(statusBarItem->isChecked());
 }
 
+TEST_F(MainFrameTest, NewAndOpenSetTheViewUpAgain) {
+    const auto frame = MakeFrame();
+    frame->InitialUpdateFrame();
+    QAction* newDocument = frame->Commands().Find(ID_FILE_NEW);
+    QAction* open = frame->Commands().Find(ID_FILE_OPEN);
+    ASSERT_TRUE(newDocument && open);
+    EXPECT_EQ(newDocument->shortcut(), QKeySequence("Ctrl+N"));
+    EXPECT_EQ(open->shortcut(), QKeySequence("Ctrl+O"));
+    newDocument->trigger();
+    open->trigger();
+    EXPECT_EQ(FakeViewOf(frame->View()).initialUpdates, 3);
+}
+
 TEST_F(MainFrameTest, ExitClosesTheFrame) {
     const auto frame = MakeFrame();
     frame->show();
