@@ -1,7 +1,9 @@
 #include "app/Config.h"
 #include "app/KR5160.h"
 #include "app/MainFrm.h"
+#include "platform/qt/CommandActions.h"
 #include "platform/qt/MessageBox.h"
+#include "resources/ResourceIds.h"
 #include "store/FDB.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/gui/OtherThread.h"
@@ -15,11 +17,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QMenuBar>
 #include <QProcess>
+#include <QTimer>
 
 namespace {
 
@@ -97,6 +101,25 @@ INSTANTIATE_TEST_SUITE_P(
                     StartCase{"Deutsch", 1, "Unbenannt - Talvorin", "&Ansicht"},
                     StartCase{"dansk", 2, "Unavngivet - Talvorin", "&Vis"}),
     [](const testing::TestParamInfo<StartCase>& info) { return info.param.language; });
+
+TEST_F(AppStartupTest, TheAboutCommandOpensTheAboutBoxOverTheFrame) {
+    WriteIni("Danish");
+    CKR5160App app(Folder());
+    ASSERT_TRUE(app.InitInstance());
+    QString caption;
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            caption = box->windowTitle();
+            owner = box->parentWidget();
+            box->close();
+        }
+    });
+    app.MainFrame()->Commands().Find(ID_APP_ABOUT)->trigger();
+    EXPECT_EQ(caption, "Om Talvorin");
+    EXPECT_EQ(owner, app.MainFrame());
+    app.ExitInstance(0);
+}
 
 TEST_F(AppStartupTest, ASecondInstanceDoesNothingAtAll) {
     WriteIni("German");

@@ -18,10 +18,12 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <QThread>
 #include <QToolBar>
@@ -260,6 +262,15 @@ TEST_F(MainFrameTest, TheTimerItselfDrivesTheLink) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_TRUE(m_comm.IsConnected());
     EXPECT_GE(FakeViewOf(frame->View()).bellToggles, 1);
+}
+
+TEST_F(MainFrameTest, TheFrameTakesTheScreenLessARowForTheTaskBar) {
+    const auto frame = MakeFrame();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    const QRect expected = QRect(0, 0, screen->geometry().width(), screen->geometry().height() - 25)
+                               .intersected(screen->availableGeometry());
+    EXPECT_EQ(frame->geometry(), expected);
 }
 
 TEST_F(MainFrameTest, TheViewIsPlacedAndSetUpOnceTheFrameShows) {
