@@ -394,24 +394,18 @@ TEST_F(MainFrameTest, TheSavedRangeGoesFromOneDialogToTheNext) {
 TEST_F(MainFrameTest, TheDisplayItemsShowAndHideTheBarsAndTickThemselves) {
     const auto frame = MakeFrame();
     frame->show();
-    QAction* toolBarItem = frame->Commands().Find(ID_VIEW_TOOLBAR);
-    QAction* statusBarItem = frame->Commands().Find(ID_VIEW_STATUS_BAR);
-    EXPECT_TRUE(toolBarItem->isChecked());
-    EXPECT_TRUE(statusBarItem->isChecked());
-
-    toolBarItem->trigger();
-    statusBarItem->trigger();
-    EXPECT_FALSE(frame->ToolBar().isVisible());
-    EXPECT_FALSE(frame->StatusBar().isVisible());
-    EXPECT_FALSE(toolBarItem->isChecked());
-    EXPECT_FALSE(statusBarItem->isChecked());
-
-    toolBarItem->trigger();
-    statusBarItem->trigger();
-    EXPECT_TRUE(frame->ToolBar().isVisible());
-    EXPECT_TRUE(frame->StatusBar().isVisible());
-    EXPECT_TRUE(toolBarItem->isChecked());
-    EXPECT_TRUE(statusBarItem->isChecked());
+    const std::pair<QAction*, QWidget*> items[] = {
+        {frame->Commands().Find(ID_VIEW_TOOLBAR), &frame->ToolBar()},
+        {frame->Commands().Find(ID_VIEW_STATUS_BAR), &frame->StatusBar()},
+    };
+    for (const bool shown : {true, false, true}) {
+        for (const auto& [item, bar] : items) {
+            EXPECT_EQ(bar->isVisible(), shown) << bar->objectName().toStdString();
+            EXPECT_EQ(item->isChecked(), shown) << bar->objectName().toStdString();
+        }
+        for (const auto& [item, bar] : items)
+            item->trigger();
+    }
 }
 
 TEST_F(MainFrameTest, NewAndOpenSetTheViewUpAgain) {
