@@ -3,6 +3,7 @@
 // console's bytes carry more than the texts can (see EncodeValue).
 
 #include "station/ByteText.h"
+#include "station/ConsoleWords.h"
 #include "station/FixedBlockMap.h"
 #include "station/WeatherSet.h"
 
@@ -14,7 +15,6 @@ namespace {
 
 using enum FieldEncoding;
 
-constexpr unsigned kSignBit = 0x8000;
 constexpr unsigned kLargestMagnitude = 0x7FFF;
 constexpr unsigned kLargestZone = 79; // three bits of tens
 constexpr unsigned kFactorNoValue = 0xFFFF;
@@ -24,13 +24,6 @@ constexpr unsigned kFactorNoValue = 0xFFFF;
 int ParseInteger(const std::string& text) {
     const long value = std::strtol(text.c_str(), nullptr, 10);
     return static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
-}
-
-unsigned ReadLittleEndian(const std::uint8_t* bytes, std::size_t size) {
-    unsigned value = 0;
-    for (std::size_t i = size; i-- > 0;)
-        value = value << 8 | bytes[i];
-    return value;
 }
 
 void WriteLittleEndian(std::uint8_t* bytes, std::size_t size, unsigned value) {
@@ -50,11 +43,8 @@ bool IsBitSet(std::uint8_t byte, int bit) {
 int FieldValue(const FixedBlockField& field, const std::uint8_t* block) {
     const std::uint8_t* bytes = block + field.offset;
     switch (field.encoding) {
-    case kSigned: {
-        const unsigned word = ReadLittleEndian(bytes, 2);
-        const int magnitude = static_cast<int>(word & ~kSignBit);
-        return word & kSignBit ? -magnitude : magnitude;
-    }
+    case kSigned:
+        return SignMagnitudeValue(ReadLittleEndian(bytes, 2));
     case kSplitLow:
     case kSplitHigh: {
         const int nibble = (block[kSplitNibbleOffset] >> NibbleShift(field.encoding)) & 0x0F;

@@ -47,6 +47,7 @@ private:
 // Positions of the pieces a record layer looks at without reading the whole line.
 inline constexpr std::size_t kRecordNoPiece = 0;
 inline constexpr std::size_t kRecordTimePiece = 2;
+inline constexpr std::size_t kRecordRainMmPiece = 19;
 // A record reads the first 39 pieces; the 40th, the newest-record address, is never read back.
 inline constexpr std::size_t kRecordLineReadPieces = 39;
 

@@ -1,6 +1,7 @@
 #include "station/SimulatedConsole.h"
 
 #include "platform/Sleep.h"
+#include "station/HistoryRing.h"
 
 #include <cstring>
 
@@ -53,9 +54,6 @@ constexpr int kAccessMs = 200;
 
 constexpr int kRecordCountAt = 0x1B;
 constexpr int kNewestRecordAt = 0x1E;
-constexpr int kRecordSize = 20;
-constexpr int kFirstSlot = 0x0100;
-constexpr int kLastSlot = kSimMemorySize - kRecordSize;
 
 bool WithinMemory(int address, int length) {
     return address >= 0 && length >= 0 && address <= static_cast<int>(kSimMemorySize) - length;
@@ -73,15 +71,15 @@ void StoreWord(int at, int value) {
 // The console stores one more record into the next slot of its ring.
 void AdvanceSimulatedConsole() {
     StoreWord(kRecordCountAt, (LoadWord(kRecordCountAt) + 1) & 0xFFFF);
-    const int next = LoadWord(kNewestRecordAt) + kRecordSize;
-    StoreWord(kNewestRecordAt, next > kLastSlot ? kFirstSlot : next);
+    const int next = LoadWord(kNewestRecordAt) + kHistoryRecordSize;
+    StoreWord(kNewestRecordAt, next > kHistoryLastSlot ? kHistoryFirstSlot : next);
 }
 
 } // namespace
 
 void ResetSimulatedConsole() {
     std::memcpy(g_simMemory, g_simFixedBlockTemplate, sizeof g_simFixedBlockTemplate);
-    for (std::size_t at = kFirstSlot; at < kSimMemorySize; at += sizeof g_simRecordTemplate)
+    for (std::size_t at = kHistoryFirstSlot; at < kSimMemorySize; at += sizeof g_simRecordTemplate)
         std::memcpy(g_simMemory + at, g_simRecordTemplate, sizeof g_simRecordTemplate);
 }
 

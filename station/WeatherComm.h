@@ -2,12 +2,14 @@
 
 #include "station/BusyFlag.h"
 #include "station/UsbDevice.h"
+#include "station/WeatherRecord.h"
 
 #include <atomic>
 #include <initializer_list>
 #include <string>
 
 struct CWeatherSettings;
+class IStatusTextTarget;
 
 // The station link: the one object through which the program talks to the console. It keeps
 // the connection state that the main frame's link timer drives, and offers the console
@@ -42,6 +44,18 @@ public:
     bool ReinitStation();
     // Empties the console's history memory by setting its record count to 0.
     bool ClearHistoryCount();
+
+    // Reads and decodes the history record at console address `address`, stamped with the
+    // address and the current time. A record caught half-written is read once more; fields out
+    // of range in both readings stay without a value. A quiet call is not reported.
+    bool ReadRecordAt(int address, CWeatherRecord& record, bool quiet);
+    // Reads the record `n` places before the newest (0: the newest, still being filled).
+    bool ReadLatestRecord(CWeatherRecord& record, int n, bool quiet);
+    // Reads the records the data file does not hold yet, newest first, with their times rebuilt
+    // from their intervals, and returns how many it delivered. `settings` holds a freshly read
+    // fixed block; one progress text per record goes to `window`. Details in HistoryDownload.h.
+    int DownloadHistory(CWeatherRecordArray& records, const CWeatherSettings& settings,
+                        IStatusTextTarget* window);
 
     CUsbDevice m_device;
     std::atomic<bool> m_pollLink{true};

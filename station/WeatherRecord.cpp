@@ -1,6 +1,7 @@
 #include "station/WeatherRecord.h"
 
 #include "station/AppendPrintf.h"
+#include "station/HistoryRing.h"
 
 namespace {
 
@@ -21,17 +22,6 @@ constexpr Text kValueTexts[] = {
     &CWeatherRecord::uv,
 };
 
-constexpr Text kFlags[] = {
-    &CWeatherRecord::flag1, &CWeatherRecord::flag2, &CWeatherRecord::flag3, &CWeatherRecord::flag4,
-    &CWeatherRecord::flag5, &CWeatherRecord::flag6, &CWeatherRecord::flag7, &CWeatherRecord::flag8,
-};
-
-// The console's history ring, as the dump's first line shows it.
-constexpr unsigned kRingEnd = 0x10000;
-constexpr unsigned kRingStart = 0x100;
-constexpr int kRecordSize = 20;
-constexpr int kRecordCount = 3264;
-
 } // namespace
 
 CWeatherRecord::CWeatherRecord() {
@@ -45,7 +35,7 @@ void CWeatherRecord::Reset() {
     for (const Text text : kValueTexts) {
         this->*text = kNoValue;
     }
-    for (const Text flag : kFlags) {
+    for (const Text flag : kRecordFlags) {
         (this->*flag).clear();
     }
 }
@@ -59,8 +49,9 @@ std::string CWeatherRecord::FormatDebugText() const {
         AppendPrintf(out, "%s: %s->%u->%s", name, hex.c_str(), static_cast<unsigned>(raw),
                      text.c_str());
     };
-    AppendPrintf(out, "(MEM-SYS)/SIZE=SUM: (%06X-%04X)/%d=%d\r\n", kRingEnd, kRingStart,
-                 kRecordSize, kRecordCount);
+    // The console's history ring: end, start, record size and record count.
+    AppendPrintf(out, "(MEM-SYS)/SIZE=SUM: (%06X-%04X)/%d=%d\r\n", kHistoryRingEnd,
+                 kHistoryFirstSlot, kHistoryRecordSize, kHistorySlotCount);
     AppendPrintf(out, "stackAddr: %s hexAddr: %s\r\n", stackAddr.c_str(), hexAddr.c_str());
     AppendPrintf(out, "hexValue:%s\r\n", hexValue.c_str());
     source("sampleCircle", sampleCircleHex, sampleCircleRaw, sampleCircle);

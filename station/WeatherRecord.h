@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+class IListControl;
+
 // One weather record as the program handles it, from the 20 console bytes to the line of the
 // data file. Every value is a text ("---" or "" means no value); beside most console values the
 // record keeps the source bytes as hex text and the raw integer. A plain value type.
@@ -21,6 +23,9 @@ struct CWeatherRecord {
     // The data-file line of the record, "\n" included: 40 fields right-aligned to their widths,
     // separated by ", ". Stamps saveTime with the current time first.
     std::string FormatRecordLine();
+    // Takes the fields of the history list's columns from the cells of row `row`, as they are
+    // shown (display units, display time form); fields without a column keep their values.
+    void FromListRow(const IListControl& list, int row);
     // The eighteen-line dump for the communication log, each line ended by CR LF.
     std::string FormatDebugText() const;
 
@@ -89,6 +94,12 @@ struct CWeatherRecord {
     std::string flag7; // no radio contact with the outdoor unit
     std::string flag8; // total rain above 9999.9 mm
     std::string flag_bin;
+};
+
+// The flag texts, bit 0 of the console's flag byte first.
+inline constexpr std::string CWeatherRecord::*kRecordFlags[] = {
+    &CWeatherRecord::flag1, &CWeatherRecord::flag2, &CWeatherRecord::flag3, &CWeatherRecord::flag4,
+    &CWeatherRecord::flag5, &CWeatherRecord::flag6, &CWeatherRecord::flag7, &CWeatherRecord::flag8,
 };
 
 // Lists from the history download are newest first; lists loaded from the data file are in

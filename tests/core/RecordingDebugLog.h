@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/DebugLog.h"
+#include "station/WeatherRecord.h"
 #include "station/WeatherSet.h"
 
 #include <functional>
@@ -12,7 +13,7 @@ class RecordingDebugLog : public CDebugLogSink {
 public:
     struct Report {
         int kind;
-        std::string text; // the text of a text report
+        std::string text; // the text of a text report, the address of a record report
         std::string updateFlag;
         std::string hexAll; // of a settings report: shows whether it was decoded raw
     };
@@ -23,7 +24,9 @@ public:
     void OnDebugLog(DebugLogKind kind, const CWeatherSettings& settings) override {
         Take({kind, "", settings.updateFlag, settings.hexAll});
     }
-    void OnDebugLog(const CWeatherRecord&) override { Take({DEBUGLOG_DATA, "", "", ""}); }
+    void OnDebugLog(const CWeatherRecord& record) override {
+        Take({DEBUGLOG_DATA, record.hexAddr, "", ""});
+    }
     void OnDebugLog(const std::string& text) override { Take({DEBUGLOG_TEXT, text, "", ""}); }
 
     void SwitchAll(bool on) {

@@ -1,5 +1,7 @@
 #include "app/StatusText.h"
 
+#include "tests/core/RecordingStatusTarget.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -8,18 +10,7 @@
 
 namespace {
 
-class FakeFrame : public IStatusTextTarget {
-public:
-    bool IsWindow() const override { return window; }
-    int OnStatusText(const char* text) override {
-        shown.emplace_back(text);
-        return result;
-    }
-
-    bool window = true;
-    int result = 0;
-    std::vector<std::string> shown;
-};
+using FakeFrame = RecordingStatusTarget;
 
 TEST(StatusText, ANullTargetGetsNothing) {
     EXPECT_EQ(SetStatusText(nullptr, "text"), 0);

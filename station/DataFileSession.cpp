@@ -1,0 +1,15 @@
+#include "station/DataFileSession.h"
+
+namespace {
+
+std::mutex g_sessionMutex;
+
+} // namespace
+
+DataFileSession::DataFileSession() : m_lock(g_sessionMutex) {
+    g_fdb.OpenFile();
+}
+
+DataFileSession::~DataFileSession() {
+    g_fdb.Close();
+}

@@ -1,0 +1,133 @@
+#include "station/RecordLayer.h"
+
+#include "station/DataFileBusy.h"
+#include "station/DataFileSession.h"
+#include "station/HistoryList.h"
+#include "station/RecordLineReader.h"
+#include "station/StoredRecordScan.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+#include <unordered_set>
+
+namespace {
+
+std::string LastStoredLine() {
+    DataFileSession session;
+    return session.Store().GetLastLine();
+}
+
+void LoadRecords(CWeatherRecordArray& records, const std::optional<RecordTimeSpan>& span) {
+    const CBusyGuard busy = WaitAndTakeDataFile();
+    if (!busy.IsTaken())
+        return;
+    DataFileSession session;
+    ScanStoredRecords(
+        session.Store(), span, [&] { records.clear(); },
+        [&](const CWeatherRecord& record) { records.push_back(record); });
+}
+
+std::string RecordNumberText(long long number) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%4lld", number);
+    return text;
+}
+
+} // namespace
+
+void LoadRecordsInRange(IListControl& list, const std::string& start, const std::string& end,
+                        const CWeatherSettings& settings) {
+    const CBusyGuard busy = WaitAndTakeDataFile();
+    if (!busy.IsTaken())
+        return;
+    DataFileSession session;
+    HistoryRowFormatter rows(settings);
+    int row = 0;
+    list.BeginUpdate();
+    ScanStoredRecords(
+        session.Store(), RecordTimeSpan{start, end},
+        [&] {
+            list.DeleteAllRows();
+            row = 0;
+        },
+        [&](const CWeatherRecord& record) { rows.Fill(record, list, row++); });
+    list.EndUpdate();
+}
+
+int LastRecordNumber() {
+    const std::string line = LastStoredLine();
+    // atoi's reading, with numbers beyond the int range held at its ends.
+    const long number = std::strtol(line.substr(0, line.find(',')).c_str(), nullptr, 10);
+    return static_cast<int>(std::clamp<long>(number, INT_MIN, INT_MAX));
+}
+
+bool LoadLastRecord(CWeatherRecord& record) {
+    const std::string line = LastStoredLine();
+    if (line.empty()) {
+        record.Reset();
+        return false;
+    }
+    record.ParseRecordLine(line);
+    return true;
+}
+
+void AppendRecords(const CWeatherRecordArray& records) {
+    const CBusyGuard busy = WaitAndTakeDataFile();
+    if (!busy.IsTaken())
+        return;
+    long long number = LastRecordNumber() + 1LL;
+    std::vector<std::string> lines;
+    lines.reserve(records.size());
+    for (auto record = records.rbegin(); record != records.rend(); ++record) {
+        CWeatherRecord numbered = *record;
+        numbered.recordNo = RecordNumberText(number++);
+        lines.push_back(numbered.FormatRecordLine());
+    }
+    DataFileSession session;
+    session.Store().WriteLines(lines);
+}
+
+void LoadRecordsForGraph(CWeatherRecordArray& records, const std::string& start,
+                         const std::string& end) {
+    LoadRecords(records, RecordTimeSpan{start, end});
+}
+
+void LoadAllRecords(CWeatherRecordArray& records) {
+    LoadRecords(records, std::nullopt);
+}
+
+void DeleteRecords(const CWeatherRecordArray& records) {
+    const CBusyGuard busy = WaitAndTakeDataFile();
+    if (!busy.IsTaken())
+        return;
+    std::unordered_set<std::string_view> deleted;
+    for (const CWeatherRecord& record : records)
+        deleted.insert(record.recordNo);
+    DataFileSession session;
+    std::vector<std::string> kept;
+    // A line without a first field keeps the number of the line before it, as a record that
+    // reads the lines in turn would; before the first line that is a new record's number.
+    std::string number = CWeatherRecord().recordNo;
+    const int lines = session.Store().ForEachLine([&](std::string_view line) {
+        std::string_view first;
+        if (RecordLineReader(line).Next(first))
+            number.assign(first);
+        if (!deleted.contains(number)) {
+            kept.emplace_back(line);
+            kept.back() += '\n';
+        }
+    });
+    if (lines > 0)
+        session.Store().Rewrite(kept);
+}
+
+void ClearDataFile() {
+    const CBusyGuard busy = WaitAndTakeDataFile();
+    if (!busy.IsTaken())
+        return;
+    DataFileSession session;
+    session.Store().Clear();
+}

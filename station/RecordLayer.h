@@ -1,0 +1,56 @@
+#pragma once
+
+#include "station/ListControl.h"
+#include "station/WeatherRecord.h"
+#include "station/WeatherSet.h"
+
+#include <string>
+
+// The stored weather records: the lines of the data file g_fdb turned into records and back.
+// The user-interface thread and the monitor thread both call these. Each use of the store runs
+// in a DataFileSession; the operations that read every line or change the file take the
+// data-file busy flag first (DataFileBusy.h) and, when the file stays busy, do nothing at all:
+// lists and the list control given to them stay as they were.
+//
+// Lines stand oldest first. Record numbers (field 1) rise by one per appended record and are
+// never renumbered, so a delete leaves a gap. Lists read from the file are in file order,
+// oldest first; one record receives the lines in turn and is not reset between them, so a line
+// with fewer fields keeps the other fields of the line before it.
+//
+// Start and end of a time span are record times ("%Y-%m-%d %H:%M:%S"); a record lies in the
+// span when its time text compares, byte by byte, not below the start and not above the end.
+
+// Shows the records of the span in `list`, oldest first, one row each (FillHistoryRow), in
+// place of the rows it had. A file without lines leaves the rows as they are. Busy flag.
+void LoadRecordsInRange(IListControl& list, const std::string& start, const std::string& end,
+                        const CWeatherSettings& settings);
+
+// The record number of the last line, read as atoi reads it (0 when the line has none); 0 when
+// the file holds no line. No busy flag; reads only the end of the file.
+int LastRecordNumber();
+
+// Reads the last line into `record` (which is not reset first) and returns true; without a
+// line, resets `record` and returns false. No busy flag; reads only the end of the file.
+bool LoadLastRecord(CWeatherRecord& record);
+
+// Stores `records` (newest first, as the history download delivers them) at the end of the
+// file, oldest first, numbered on from the last line's number and stamped with the current
+// time. The caller's records are not changed. Busy flag.
+void AppendRecords(const CWeatherRecordArray& records);
+
+// Puts the records of the span into `records`, in place of what it held. A file without lines
+// leaves it as it is. Busy flag.
+void LoadRecordsForGraph(CWeatherRecordArray& records, const std::string& start,
+                         const std::string& end);
+
+// Puts every stored record into `records`, in place of what it held. A file without lines
+// leaves it as it is. Busy flag.
+void LoadAllRecords(CWeatherRecordArray& records);
+
+// Removes every line whose record number equals, as text, the recordNo of one of `records`,
+// and writes the other lines back as they were read (trimmed, otherwise unchanged). A file
+// without lines is not rewritten. Busy flag.
+void DeleteRecords(const CWeatherRecordArray& records);
+
+// Empties the file. Busy flag.
+void ClearDataFile();

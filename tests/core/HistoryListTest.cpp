@@ -1,0 +1,289 @@
+#include "station/HistoryList.h"
+
+#include "station/RecordLayer.h"
+#include "station/TimeText.h"
+#include "tests/core/DataFileFixture.h"
+#include "tests/core/MemoryListControl.h"
+#include "texts/Env.h"
+
+#include <chrono>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The degree sign and the unit letter.
+const std::string kCelsius = "\xC2\xB0"
+                             "C";
+const std::string kFahrenheit = "\xC2\xB0"
+                                "F";
+
+CWeatherSettings Units(const std::string& temperature, const std::string& pressure,
+                       const std::string& wind, const std::string& rain, const std::string& light) {
+    CWeatherSettings settings;
+    settings.indTempUnit = temperature;
+    settings.outTempUnit = temperature;
+    settings.presUnit = pressure;
+    settings.windUnit = wind;
+    settings.rainUnit = rain;
+    settings.lightmeterUnit = light;
+    return settings;
+}
+
+const CWeatherSettings kMetric = Units(kCelsius, "hPa", "m/s", "mm", "lux");
+const CWeatherSettings kImperial = Units(kFahrenheit, "inHg", "km/h", "inch", "fc");
+
+class ScopedLanguage {
+public:
+    explicit ScopedLanguage(int language) : m_before(g_lang) { g_lang = language; }
+    ~ScopedLanguage() { g_lang = m_before; }
+
+private:
+    int m_before;
+};
+
+std::vector<std::string> Titles(const MemoryListControl& list) {
+    std::vector<std::string> titles;
+    for (const MemoryListControl::Column& column : list.Columns())
+        titles.push_back(column.title);
+    return titles;
+}
+
+std::vector<std::string> Row(const IListControl& list, int row) {
+    std::vector<std::string> cells;
+    for (int column = 0; column < list.ColumnCount(); ++column)
+        cells.push_back(list.CellText(row, column));
+    return cells;
+}
+
+TEST(HistoryListColumns, EnglishTitlesCarryTheMetricUnits) {
+    const ScopedLanguage english(0);
+    MemoryListControl list;
+    EXPECT_EQ(InsertRecordColumns(list, kMetric), 36);
+
+    EXPECT_EQ(Titles(list), (std::vector<std::string>{"No",
+                                                      "Time",
+                                                      "Interval(mi)",
+                                                      "Indoor Humidity(%)",
+                                                      "Indoor Temperature(" + kCelsius + ")",
+                                                      "Outdoor Humidity(%)",
+                                                      "Outdoor Temperature(" + kCelsius + ")",
+                                                      "Absolute Pressure(hPa)",
+                                                      "Wind(m/s)",
+                                                      "Gust(m/s)",
+                                                      "Direction",
+                                                      "Relative Pressure(hPa)",
+                                                      "Dewpoint(" + kCelsius + ")",
+                                                      "Windchill(" + kCelsius + ")",
+                                                      "Hour Rainfall(mm)",
+                                                      "24 hour Rainfall(mm)",
+                                                      "Week Rainfall(mm)",
+                                                      "Month Rainfall(mm)",
+                                                      "Total Rainfall(mm)",
+                                                      "Wind Level(bft)",
+                                                      "Gust Level(bft)",
+                                                      "lightmeter(lux)",
+                                                      "UV",
+                                                      "windDir",
+                                                      "Rain(Hz)",
+                                                      "Rain(mm)",
+                                                      "Increment(mm)",
+                                                      "flag1",
+                                                      "flag2",
+                                                      "flag3",
+                                                      "flag4",
+                                                      "flag5",
+                                                      "flag6",
+                                                      "flag7",
+                                                      "flag8",
+                                                      "saveTime"}));
+
+    std::vector<int> widths;
+    for (const MemoryListControl::Column& column : list.Columns()) {
+        widths.push_back(column.width);
+        EXPECT_EQ(column.format, ListColumnFormat::kCenter);
+    }
+    EXPECT_EQ(widths, (std::vector<int>{40,  120, 90,  180, 180, 180, 180, 150, 100, 100, 80, 150,
+                                        100, 150, 150, 180, 150, 180, 180, 120, 150, 180, 80, 0,
+                                        0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,  0}));
+}
+
+TEST(HistoryListColumns, GermanTitlesCarryTheConsolesOtherUnits) {
+    const ScopedLanguage german(1);
+    MemoryListControl list;
+    InsertRecordColumns(list, kImperial);
+    const std::vector<std::string> titles = Titles(list);
+
+    EXPECT_EQ(titles[0], "No");
+    EXPECT_EQ(titles[1], "Zeit");
+    EXPECT_EQ(titles[2], "Intervall(mi)");
+    EXPECT_EQ(titles[4], "innen Temperatur(" + kFahrenheit + ")");
+    EXPECT_EQ(titles[5], "außen Luftfeuchtigkeit(%)");
+    EXPECT_EQ(titles[7], "absolut Luftdruck(inHg)");
+    EXPECT_EQ(titles[9], "Windbö\"(km/h)");
+    EXPECT_EQ(titles[12], "Taupunkt(" + kFahrenheit + ")");
+    EXPECT_EQ(titles[15], "24 Stunde Niederschlag(inch)");
+    EXPECT_EQ(titles[20], "Windbö Level(bft)");
+    EXPECT_EQ(titles[21], "lightmeter(fc)");
+    EXPECT_EQ(titles[23], "windDir");
+    EXPECT_EQ(titles[24], "Niederschlag(Hz)");
+    EXPECT_EQ(titles[25], "Niederschlag(inch)");
+    EXPECT_EQ(titles[35], "saveTime");
+}
+
+CWeatherRecord ShownRecord() {
+    CWeatherRecord record = StoredRecord("  120", "2024-03-05 14:30:00");
+    record.saveTime = "2024-03-05 14:31:07";
+    record.flag7 = "1";
+    record.outTemp = "---"; // no radio contact
+    record.dewPoint = "---";
+    record.windChill = "";
+    return record;
+}
+
+TEST(HistoryListRows, ARowShowsTheRecordInTheDisplayUnits) {
+    MemoryListControl list;
+    InsertRecordColumns(list, kImperial);
+    FillHistoryRow(ShownRecord(), list, 0, kImperial);
+
+    EXPECT_EQ(Row(list, 0), (std::vector<std::string>{"  120", "05-03-2024 14:30",
+                                                      "5",     "45",
+                                                      "70.7",  "80",
+                                                      "---",   "29.54",
+                                                      "15.1",  "24.5",
+                                                      "ESE",   "29.93",
+                                                      "---",   "---",
+                                                      "0.02",  "0.05",
+                                                      "0.13",  "0.51",
+                                                      "13.78", "3",
+                                                      "4",     "475.84",
+                                                      "2",     "6",
+                                                      "334",   "3.94",
+                                                      "0.01",  "0",
+                                                      "0",     "0",
+                                                      "0",     "0",
+                                                      "0",     "1",
+                                                      "0",     "2024-03-05 14:31:07"}));
+}
+
+TEST(HistoryListRows, ARowReadBackGivesTheTextsAsShown) {
+    MemoryListControl list;
+    InsertRecordColumns(list, kImperial);
+    FillHistoryRow(ShownRecord(), list, 0, kImperial);
+    CWeatherRecord read;
+    read.hexAddr = "00B000";
+    read.rainRaw = 12;
+
+    read.FromListRow(list, 0);
+
+    const CWeatherRecord shown = ShownRecord();
+    EXPECT_EQ(read.recordNo, shown.recordNo);
+    EXPECT_EQ(read.recordTime, "05-03-2024 14:30");
+    EXPECT_EQ(read.windDirDesc, shown.windDirDesc);
+    EXPECT_EQ(read.windDir, shown.windDir);
+    EXPECT_EQ(read.rain, shown.rain);
+    EXPECT_EQ(read.flag7, "1");
+    EXPECT_EQ(read.saveTime, shown.saveTime);
+    EXPECT_EQ(read.indTemp, "70.7");
+    EXPECT_EQ(read.outTemp, "---");
+    EXPECT_EQ(read.totalRain, "13.78");
+    // Fields without a column keep what they held.
+    EXPECT_EQ(read.hexAddr, "00B000");
+    EXPECT_EQ(read.rainRaw, 12);
+    EXPECT_EQ(read.hexValue, "");
+}
+
+TEST(HistoryListRows, RowsGoWhereTheyAreInserted) {
+    MemoryListControl list;
+    InsertRecordColumns(list, kMetric);
+    FillHistoryRow(StoredRecord("2", "2024-03-05 14:35:00"), list, 0, kMetric);
+    FillHistoryRow(StoredRecord("1", "2024-03-05 14:30:00"), list, 0, kMetric);
+    FillHistoryRow(StoredRecord("3", "2024-03-05 14:40:00"), list, 2, kMetric);
+
+    CWeatherRecord read;
+    std::vector<std::string> numbers;
+    for (int row = 0; row < list.RowCount(); ++row) {
+        read.FromListRow(list, row);
+        numbers.push_back(read.recordNo);
+    }
+    EXPECT_EQ(numbers, (std::vector<std::string>{"1", "2", "3"}));
+}
+
+class HistoryListSearchTest : public DataFileTest {};
+
+TEST_F(HistoryListSearchTest, TheFirstRowOfASearchHoldsTheFirstRecordOfTheSpan) {
+    std::vector<std::string> lines;
+    for (int i = 100; i <= 140; ++i) {
+        char time[32];
+        std::snprintf(time, sizeof time, "2024-03-05 %02d:%02d:00", i / 6, i % 6 * 10);
+        lines.push_back(LineOf(StoredRecord(std::to_string(i), time)));
+    }
+    WriteLines(lines);
+    MemoryListControl list;
+    InsertRecordColumns(list, kMetric);
+
+    LoadRecordsInRange(list, "2024-03-05 20:00:00", "2024-03-05 21:40:00", kMetric);
+
+    ASSERT_EQ(list.RowCount(), 11);
+    CWeatherRecord first;
+    first.FromListRow(list, 0);
+    EXPECT_EQ(first.recordNo, "120");
+}
+
+// A search reuses the cells of the row before where a field repeats; every row still shows
+// its own record.
+TEST_F(HistoryListSearchTest, EveryRowOfASearchShowsItsOwnRecord) {
+    const char* temperatures[] = {"21.5", "21.5", "---", "21.5", "-0.1", "-0.1", ""};
+    std::vector<CWeatherRecord> records;
+    std::vector<std::string> lines;
+    for (int i = 0; i < 7; ++i) {
+        char time[32];
+        std::snprintf(time, sizeof time, "2024-03-05 14:%02d:00", i * 5);
+        CWeatherRecord record = StoredRecord(std::to_string(i + 1), time);
+        record.indTemp = temperatures[i];
+        record.outTemp = temperatures[6 - i];
+        record.totalRain = i < 3 ? "350.1" : "350.4";
+        lines.push_back(LineOf(record));
+        records.push_back(record);
+        records.back().ParseRecordLine(lines.back()); // as read back: saveTime stamped
+    }
+    WriteLines(lines);
+    MemoryListControl list;
+    InsertRecordColumns(list, kImperial);
+
+    LoadRecordsInRange(list, "2024-03-05", "2024-03-06", kImperial);
+
+    ASSERT_EQ(list.RowCount(), 7);
+    for (int row = 0; row < 7; ++row) {
+        MemoryListControl single;
+        InsertRecordColumns(single, kImperial);
+        FillHistoryRow(records[row], single, 0, kImperial);
+        EXPECT_EQ(Row(list, row), Row(single, 0)) << row;
+    }
+}
+
+// A history search over a year of records fills the list in well under a second.
+TEST_F(HistoryListSearchTest, AHundredThousandRowsFillQuickly) {
+    constexpr int kRows = 100'000;
+    CWeatherRecord record = StoredRecord("1", "");
+    std::string bytes;
+    for (int i = 1; i <= kRows; ++i) {
+        record.recordNo = std::to_string(i);
+        record.recordTime = FormatRecordTime(1704067200 + i * 300);
+        record.indTemp = std::to_string(18 + i / 7 % 40 / 10.0).substr(0, 4);
+        record.absPres = std::to_string(990 + i / 11 % 400 / 10.0).substr(0, 5);
+        bytes += LineOf(record) + "\r\n";
+    }
+    WriteBytes(DataPath(), bytes);
+    MemoryListControl list;
+    InsertRecordColumns(list, kMetric);
+
+    const auto start = std::chrono::steady_clock::now();
+    LoadRecordsInRange(list, "2000-01-01", "2100-01-01", kMetric);
+    const auto took = std::chrono::steady_clock::now() - start;
+
+    EXPECT_EQ(list.RowCount(), kRows);
+    EXPECT_LT(took, std::chrono::seconds(2));
+}
+
+} // namespace

@@ -1,0 +1,332 @@
+#include "station/RainSum.h"
+
+#include "station/RecordLayer.h"
+#include "tests/core/DataFileFixture.h"
+#include "tests/core/SleepRecorder.h"
+#include "texts/Env.h"
+
+#include <random>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CWeatherRecord Rain(const std::string& time, const std::string& rainMm,
+                    const std::string& increment = "0.0", const std::string& total = "0.0") {
+    return StoredRecord("1", time, rainMm, increment, total);
+}
+
+struct Sums {
+    std::string rainMm, increment, hour, day, week, month, total;
+
+    friend bool operator==(const Sums&, const Sums&) = default;
+    friend std::ostream& operator<<(std::ostream& os, const Sums& s) {
+        return os << s.rainMm << " inc " << s.increment << " h " << s.hour << " d " << s.day
+                  << " w " << s.week << " m " << s.month << " t " << s.total;
+    }
+};
+
+Sums SumsOf(const CWeatherRecord& r) {
+    return {r.rainMm, r.increment, r.hourRain, r.dayRain, r.weekRain, r.monthRain, r.totalRain};
+}
+
+// ---- One stored record: increment, total and the counter wrap ----------------------------
+
+struct CounterCase {
+    const char* name;
+    const char* storedRainMm;
+    const char* storedTotal;
+    const char* rainMm;
+    // Expected:
+    const char* increment;
+    const char* total;
+    const char* rainMmAfter;
+};
+
+void PrintTo(const CounterCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class RainCounterTest : public testing::TestWithParam<CounterCase> {};
+
+TEST_P(RainCounterTest, TheIncrementIsTheRiseSinceTheNewestStoredRecord) {
+    const CounterCase& c = GetParam();
+    const CWeatherRecordArray stored = {
+        Rain("2024-03-05 14:25:00", c.storedRainMm, "0.3", c.storedTotal)};
+    CWeatherRecord record = Rain("2024-03-05 14:30:00", c.rainMm);
+
+    EXPECT_TRUE(AccumulateRain(record, stored));
+
+    EXPECT_EQ(record.increment, c.increment);
+    EXPECT_EQ(record.totalRain, c.total);
+    EXPECT_EQ(record.rainMm, c.rainMmAfter);
+    EXPECT_EQ(record.hourRain, c.increment);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counter, RainCounterTest,
+    testing::Values(
+        CounterCase{"Rise", "100.2", "350.1", "100.8", "0.6", "350.7", "100.8"},
+        CounterCase{"Wrap", "19650.0", "1000.0", "5.4", "16.2", "1016.2", "19666.2"},
+        CounterCase{"WrapNearTheGlitchLimit", "19600.0", "0.0", "90.0", "150.8", "150.8",
+                    "19750.8"},
+        CounterCase{"FallThatNoWrapExplains", "500.0", "350.1", "20.0", "0.0", "350.1", "20.0"},
+        CounterCase{"RiseAboveTheGlitchLimit", "10.0", "350.1", "200.0", "0.0", "350.1", "200.0"},
+        CounterCase{"RiseJustBelowTheGlitchLimit", "100.0", "0.0", "253.5", "153.5", "153.5",
+                    "253.5"},
+        CounterCase{"RiseJustAboveTheGlitchLimit", "100.0", "0.0", "253.8", "0.0", "0.0", "253.8"},
+        CounterCase{"StoredTotalWithoutValue", "100.2", "---", "100.8", "0.6", "0.6", "100.8"}),
+    [](const testing::TestParamInfo<CounterCase>& info) { return std::string(info.param.name); });
+
+TEST(RainSum, ARecordWithoutRainValueGetsNoSums) {
+    const CWeatherRecordArray stored = {Rain("2024-03-05 14:25:00", "100.2", "0.3", "350.1")};
+    for (const char* none : {"", "---", "-32767", "-32767.0"}) {
+        CWeatherRecord record = Rain("2024-03-05 14:30:00", none);
+        EXPECT_FALSE(AccumulateRain(record, stored)) << none;
+        EXPECT_EQ(SumsOf(record), (Sums{"---", "---", "---", "---", "---", "---", "---"}));
+    }
+}
+
+TEST(RainSum, WithoutStoredRainEverySumIsZero) {
+    for (const CWeatherRecordArray& stored :
+         {CWeatherRecordArray{},
+          CWeatherRecordArray{Rain("2024-03-05 14:20:00", "---", "5.0", "350.1"),
+                              Rain("2024-03-05 14:25:00", "", "5.0", "350.1")}}) {
+        CWeatherRecord record = Rain("2024-03-05 14:30:00", "100.8");
+        EXPECT_TRUE(AccumulateRain(record, stored));
+        EXPECT_EQ(SumsOf(record), (Sums{"100.8", "0.0", "0.0", "0.0", "0.0", "0.0", "0.0"}));
+    }
+}
+
+// ---- Period sums ---------------------------------------------------------------------------
+
+TEST(RainSum, PeriodSumsCountTheStoredIncrementsDownToTheFirstRecordOutside) {
+    const CWeatherRecordArray stored = {
+        Rain("2024-03-05 13:50:00", "10.0", "1.2", "40.0"),
+        Rain("2024-03-05 14:20:00", "10.6", "0.6", "40.6"),
+        Rain("2024-03-05 14:30:00", "10.9", "0.3", "40.9"),
+    };
+    CWeatherRecord record = Rain("2024-03-05 14:40:00", "11.2");
+
+    AccumulateRain(record, stored);
+
+    // The 13:50 record is the oldest: its own increment counts toward no sum.
+    EXPECT_EQ(SumsOf(record), (Sums{"11.2", "0.3", "1.2", "1.2", "1.2", "1.2", "41.2"}));
+}
+
+TEST(RainSum, WeeksBeginOnSunday) {
+    const CWeatherRecordArray stored = {
+        Rain("2024-03-01 12:00:00", "0.0", "9.0"), // Friday
+        Rain("2024-03-02 12:00:00", "5.0", "5.0"), // Saturday
+        Rain("2024-03-03 12:00:00", "6.0", "1.0"), // Sunday
+        Rain("2024-03-04 12:00:00", "8.0", "2.0"), // Monday
+    };
+    CWeatherRecord record = Rain("2024-03-05 12:00:00", "8.5"); // Tuesday
+
+    AccumulateRain(record, stored);
+
+    EXPECT_EQ(record.dayRain, "0.5");
+    EXPECT_EQ(record.weekRain, "3.5");  // 0.5 + Monday's 2.0 + Sunday's 1.0
+    EXPECT_EQ(record.monthRain, "8.5"); // down to the oldest, whose own increment stays out
+}
+
+TEST(RainSum, TheWalkEndsAtTheFirstRecordOfAnotherMonth) {
+    const CWeatherRecordArray stored = {
+        Rain("2024-03-28 12:00:00", "0.0", "7.0"),
+        Rain("2024-03-30 12:00:00", "4.0", "4.0"),
+        Rain("2024-03-31 12:00:00", "6.0", "2.0"), // Sunday
+        Rain("2024-04-01 12:00:00", "7.0", "1.0"),
+    };
+    CWeatherRecord record = Rain("2024-04-02 12:00:00", "7.5");
+
+    AccumulateRain(record, stored);
+
+    // The week began in March, but the walk stops at March 31: its increment stays out.
+    EXPECT_EQ(SumsOf(record), (Sums{"7.5", "0.5", "0.5", "0.5", "1.5", "1.5", "0.5"}));
+}
+
+TEST(RainSum, StoredRecordsWithoutRainValueArePassedOver) {
+    const CWeatherRecordArray stored = {
+        Rain("2024-03-05 13:00:00", "10.0", "1.0", "20.0"),
+        Rain("2024-03-05 14:00:00", "12.0", "2.0", "22.0"),
+        Rain("2024-03-04 10:00:00", "---", "50.0", "99.0"), // another day, but no rain value
+    };
+    CWeatherRecord record = Rain("2024-03-05 14:30:00", "12.4");
+
+    AccumulateRain(record, stored);
+
+    EXPECT_EQ(SumsOf(record), (Sums{"12.4", "0.4", "2.4", "2.4", "2.4", "2.4", "22.4"}));
+}
+
+// ---- Against the data file ------------------------------------------------------------------
+
+class RainSumFileTest : public DataFileTest {};
+
+// Records an hour or so apart over three months and a half: the counter wraps, jumps and falls,
+// some records have no rain value, the clock is set back once, and some lines are torn short.
+struct History {
+    std::vector<CWeatherRecord> records; // as the monitor thread would have stored them
+    std::vector<std::string> lines;      // the data file, torn lines included
+};
+
+std::string TimeText(int year, int month, int day, int minutes) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:00", year, month, day, minutes / 60,
+                  minutes % 60);
+    return text;
+}
+
+History MakeHistory() {
+    static const int kMonthDays[] = {31, 29, 31, 30};
+    std::mt19937 random(20240305);
+    History history;
+    CWeatherRecordArray stored;
+    float counter = 19300.0f;
+    int month = 1, day = 20, minutes = 0;
+    while (month <= 4 && !(month == 4 && day > 10)) {
+        const int roll = static_cast<int>(random() % 100);
+        counter += roll < 60 ? 0.0f : roll < 95 ? 0.3f * (random() % 8) : 0.3f * (random() % 900);
+        if (counter >= 19660.8f)
+            counter -= 19660.8f;
+        if (roll == 99)
+            counter = 0.0f; // the console was reset
+        std::string time = TimeText(2024, month, day, minutes);
+        if (roll == 98)
+            time = TimeText(2024, month == 1 ? 1 : month - 1, 3, minutes); // clock set back
+        char rainMm[32];
+        std::snprintf(rainMm, sizeof rainMm, "%.1f", counter);
+        CWeatherRecord record = StoredRecord("0", time, roll % 17 == 0 ? "---" : rainMm);
+        AccumulateRain(record, stored);
+        record.recordNo = std::to_string(stored.size() + 1);
+        stored.push_back(record);
+        std::string line = LineOf(record);
+        if (roll % 13 == 0) { // torn after some field
+            std::size_t cut = 0;
+            for (int pieces = 0, keep = 2 + roll % 29; pieces < keep; ++pieces)
+                cut = line.find(',', cut) + 1;
+            line.resize(cut - 1);
+        }
+        history.lines.push_back(line);
+        minutes += 40 + static_cast<int>(random() % 60);
+        if (minutes >= 24 * 60) {
+            minutes -= 24 * 60;
+            if (++day > kMonthDays[month - 1]) {
+                day = 1;
+                ++month;
+            }
+        }
+    }
+    history.records = stored;
+    return history;
+}
+
+CWeatherRecord Next(const History& history, std::size_t k, const std::string& time) {
+    CWeatherRecord record = history.records[std::min(k, history.records.size() - 1)];
+    if (!time.empty())
+        record.recordTime = time;
+    record.increment = record.hourRain = record.totalRain = "---";
+    return record;
+}
+
+TEST_F(RainSumFileTest, ARecordsSumsFromTheEndOfTheFileEqualThoseOverAllStoredRecords) {
+    const History history = MakeHistory();
+    ASSERT_GT(history.lines.size(), 1500u);
+    std::vector<std::size_t> ends = {0, 1, 2, 3, history.lines.size()};
+    for (std::size_t k = 4; k < history.lines.size(); k += 61)
+        ends.push_back(k);
+    // Around each first record of a month.
+    for (std::size_t k = 1; k < history.records.size(); ++k)
+        if (history.records[k].recordTime.substr(0, 7) !=
+            history.records[k - 1].recordTime.substr(0, 7))
+            for (std::size_t near : {k - 1, k, k + 1})
+                ends.push_back(near);
+
+    int compared = 0;
+    for (const std::size_t k : ends) {
+        WriteLines(std::vector<std::string>(history.lines.begin(), history.lines.begin() + k));
+        CWeatherRecordArray all;
+        LoadAllRecords(all);
+        const std::string last = all.empty() ? "2024-02-15 12:00:00" : all.back().recordTime;
+        for (const std::string& time :
+             {std::string(), last, last.substr(0, 8) + "28 23:59:59", std::string("2024-01-31"),
+              std::string("2024-04-01 00:00:00"), std::string("garbage")}) {
+            CWeatherRecord expected = Next(history, k, time);
+            CWeatherRecord actual = expected;
+            AccumulateRain(expected, all);
+            AccumulateRainForRecord(actual);
+            EXPECT_EQ(AllFields(actual), AllFields(expected)) << "lines " << k << " at " << time;
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 150);
+}
+
+TEST_F(RainSumFileTest, ADownloadsSumsFromTheEndOfTheFileEqualThoseOverAllStoredRecords) {
+    const History history = MakeHistory();
+    for (std::size_t k = 0; k + 40 < history.lines.size(); k += 97) {
+        WriteLines(std::vector<std::string>(history.lines.begin(), history.lines.begin() + k));
+        CWeatherRecordArray download; // newest first, some from an earlier month
+        for (std::size_t i = k + 40; i-- > k;)
+            download.push_back(Next(history, i, i % 9 == 0 ? "2024-01-25 08:00:00" : ""));
+
+        CWeatherRecordArray expected = download;
+        CWeatherRecordArray walked;
+        LoadAllRecords(walked);
+        for (std::size_t i = expected.size(); i-- > 0;) {
+            AccumulateRain(expected[i], walked);
+            walked.push_back(expected[i]);
+        }
+        AccumulateRainForList(download, nullptr);
+
+        ASSERT_EQ(download.size(), expected.size());
+        for (std::size_t i = 0; i < download.size(); ++i)
+            EXPECT_EQ(AllFields(download[i]), AllFields(expected[i])) << "lines " << k << " " << i;
+    }
+}
+
+class StatusTexts final : public IStatusTextTarget {
+public:
+    bool IsWindow() const override { return true; }
+    int OnStatusText(const char* text) override {
+        texts.emplace_back(text);
+        return 0;
+    }
+    std::vector<std::string> texts;
+};
+
+TEST_F(RainSumFileTest, ADownloadReportsItsProgress) {
+    const int language = g_lang;
+    g_lang = 0;
+    WriteLines({LineOf(Rain("2024-03-05 14:00:00", "100.0", "0.0", "350.0"))});
+    CWeatherRecordArray download = {Rain("2024-03-05 14:15:00", "100.9"),
+                                    Rain("2024-03-05 14:10:00", "100.6"),
+                                    Rain("2024-03-05 14:05:00", "100.3")};
+    StatusTexts window;
+
+    EXPECT_TRUE(AccumulateRainForList(download, &window));
+    g_lang = language;
+
+    EXPECT_EQ(window.texts, (std::vector<std::string>{"Compute history rain data 3 : 33% ...",
+                                                      "Compute history rain data 3 : 66% ...",
+                                                      "Compute history rain data 3 : 100% ..."}));
+    EXPECT_EQ(SumsOf(download[0]), (Sums{"100.9", "0.3", "0.9", "0.9", "0.9", "0.9", "350.9"}));
+}
+
+// Sums over no stored records would start the total at 0.0; the sums are left out instead.
+TEST_F(RainSumFileTest, ABusyFileLeavesTheSumsOutAfterLongerWaits) {
+    WriteLines({LineOf(Rain("2024-03-05 14:00:00", "100.0", "0.0", "350.0"))});
+    const SleepRecorder sleeps;
+    g_fdb.m_busy = true;
+    CWeatherRecord live = Rain("2024-03-05 14:05:00", "100.3", "9.9", "9.9");
+    CWeatherRecordArray download = {Rain("2024-03-05 14:05:00", "100.3", "9.9", "9.9")};
+
+    EXPECT_TRUE(AccumulateRainForRecord(live));
+    EXPECT_TRUE(AccumulateRainForList(download, nullptr));
+
+    EXPECT_EQ(sleeps.Recorded(), std::vector<int>(60, 100));
+    EXPECT_EQ(SumsOf(live), (Sums{"100.3", "---", "---", "---", "---", "---", "---"}));
+    EXPECT_EQ(SumsOf(download[0]), SumsOf(live));
+    EXPECT_TRUE(g_fdb.m_busy);
+}
+
+} // namespace

@@ -1,0 +1,150 @@
+#include "app/Config.h"
+#include "station/HistoryRing.h"
+#include "station/RainSum.h"
+#include "station/RecordLayer.h"
+#include "station/RecordScaling.h"
+#include "station/SimulatedConsole.h"
+#include "station/TimeText.h"
+#include "station/WeatherComm.h"
+#include "tests/core/DataFileFixture.h"
+#include "tests/core/FixedClock.h"
+#include "tests/core/RecordingStatusTarget.h"
+#include "tests/core/ScopedTimeZone.h"
+#include "tests/core/ScopedValue.h"
+#include "tests/core/SleepRecorder.h"
+#include "tests/emulator/EmulatorModule.h"
+
+#include <optional>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr time_t kMinute = 60;
+
+int SimWord(int at) {
+    return g_simMemory[at] | g_simMemory[at + 1] << 8;
+}
+
+void SetSimWord(int at, int value) {
+    g_simMemory[at] = static_cast<std::uint8_t>(value);
+    g_simMemory[at + 1] = static_cast<std::uint8_t>(value >> 8);
+}
+
+int SlotAddress(int slot) {
+    return kHistoryFirstSlot + slot * kHistoryRecordSize;
+}
+
+// The interval byte of the simulated record in `slot`.
+int Interval(int slot) {
+    return g_simRecordTemplate[slot % 16 * kHistoryRecordSize];
+}
+
+// The minutes from the record in slot `from` - 1 to the one in slot `to`.
+time_t MinutesOfSlots(int from, int to) {
+    time_t minutes = 0;
+    for (int slot = from; slot <= to; ++slot)
+        minutes += Interval(slot);
+    return minutes;
+}
+
+// The monitor thread's reading and storing, over the simulated console of test mode, into a
+// data file of its own: each cycle reads the fixed block, downloads the new history records,
+// scales them to metric, sums their rain and appends them.
+class SimulatedDownloadTest : public DataFileTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_comm.Connect());
+        SetNow(m_start);
+    }
+
+    void SetNow(time_t now) { m_clock.emplace(now); }
+
+    // Returns the number of records the download delivered.
+    int Cycle() {
+        CWeatherSettings settings;
+        EXPECT_TRUE(m_comm.ReadFixedBlock(settings, kWholeBlock, false));
+        CWeatherRecordArray records;
+        const int count = m_comm.DownloadHistory(records, settings, &m_frame);
+        if (count > 0) {
+            for (CWeatherRecord& record : records)
+                ScaleRecordToMetric(record, settings);
+            AccumulateRainForList(records, &m_frame);
+            AppendRecords(records);
+        }
+        return count;
+    }
+
+    static int NewestSlot() { return (SimWord(0x1E) - kHistoryFirstSlot) / kHistoryRecordSize; }
+
+    static CWeatherRecordArray Stored() {
+        CWeatherRecordArray records;
+        LoadAllRecords(records);
+        return records;
+    }
+
+    ScopedValue<std::string> m_testMode{g_testFlag, "1"};
+    ScopedTimeZone m_zone{"UTC0"};
+    SleepRecorder m_sleeps;
+    const time_t m_start = TextToTime("2010-03-07 10:00:00");
+    std::optional<FixedClock> m_clock;
+    CWeatherComm m_comm{ConsoleEmulator::FileName()};
+    RecordingStatusTarget m_frame;
+};
+
+TEST_F(SimulatedDownloadTest, DownloadsStoreEachRecordOnceOldestFirstWithTimesThatFit) {
+    // A fresh console that has filled ten slots; the tenth, slot 9, is still open.
+    SetSimWord(0x1B, 10);
+    SetSimWord(0x1E, SlotAddress(9));
+
+    EXPECT_EQ(Cycle(), 9) << "an empty data file: every complete record";
+    CWeatherRecordArray stored = Stored();
+    ASSERT_EQ(stored.size(), 9u);
+    for (int slot = 0; slot < 9; ++slot) {
+        const CWeatherRecord& record = stored[slot];
+        EXPECT_EQ(record.recordNo, std::to_string(slot + 1));
+        EXPECT_EQ(TextToTime(record.recordTime), m_start - MinutesOfSlots(slot + 1, 8) * kMinute)
+            << "dated backwards from now: " << record.recordTime;
+        EXPECT_EQ(record.increment, slot == 0 ? "0.0" : "0.3");
+    }
+    EXPECT_EQ(stored[0].hexAddr, "000100");
+    EXPECT_EQ(stored[8].hexAddr, "0001A0");
+    EXPECT_EQ(stored[8].rainMm, "3272.4");
+    EXPECT_EQ(stored[8].totalRain, "2.4");
+    EXPECT_EQ(stored[8].sampleCircle, "5");
+
+    // The console filled a slot per read meanwhile: the block, then nine records. The clock
+    // has moved on by their intervals, and three minutes more: the times built backwards from
+    // it are late, the stored record is met all the same and gives the times.
+    ASSERT_EQ(NewestSlot(), 19);
+    const time_t second = m_start + MinutesOfSlots(9, 18) * kMinute;
+    SetNow(second + 3 * kMinute);
+    EXPECT_EQ(Cycle(), 10) << "meets slot 8, the last stored record, and stops there";
+    stored = Stored();
+    ASSERT_EQ(stored.size(), 19u);
+    for (int slot = 9; slot < 19; ++slot) {
+        const CWeatherRecord& record = stored[slot];
+        EXPECT_EQ(record.recordNo, std::to_string(slot + 1));
+        EXPECT_EQ(TextToTime(record.recordTime), m_start + MinutesOfSlots(9, slot) * kMinute)
+            << "dated forwards from the stored record: " << record.recordTime;
+    }
+    EXPECT_EQ(stored[9].hexAddr, "0001B4");
+    EXPECT_EQ(stored[16].increment, "0.0") << "the counter fell where the template repeats";
+    EXPECT_EQ(stored[18].totalRain, "19.5");
+
+    // The clock stayed: the new records would lie long before the stored one (rule a).
+    ASSERT_EQ(NewestSlot(), 31);
+    EXPECT_EQ(Cycle(), 0);
+    EXPECT_EQ(Stored().size(), 19u) << "nothing of a dropped download is stored";
+
+    // The next cycle, with the clock right again, takes them all.
+    const int newest = NewestSlot();
+    SetNow(second + MinutesOfSlots(19, newest - 1) * kMinute);
+    EXPECT_EQ(Cycle(), newest - 19);
+    stored = Stored();
+    ASSERT_EQ(stored.size(), static_cast<std::size_t>(newest));
+    EXPECT_EQ(stored.back().recordNo, std::to_string(newest));
+    EXPECT_EQ(TextToTime(stored[19].recordTime), second + Interval(19) * kMinute);
+}
+
+} // namespace
