@@ -1,3 +1,8 @@
+#include "controls/AlarmBell.h"
+#include "controls/RainLevel.h"
+#include "controls/TempLevel.h"
+#include "controls/WindDir.h"
+#include "controls/WindLevel.h"
 #include "platform/qt/DialogBuilder.h"
 #include "platform/qt/ResourceLibrary.h"
 #include "platform/qt/WindowStyles.h"
@@ -152,26 +157,57 @@ TEST(MainFormLanguages, TheResourceTableNamesTheThreeForms) {
     }
 }
 
-TEST(MainFormLanguages, TheViewPlugsItsGaugesInByClass) {
+TEST(MainFormLanguages, TheViewPlugsInItsGaugesByClassAndItsBellsById) {
     std::multiset<std::string> made;
+    auto count = [&made](const DialogControl& control) { made.insert(control.className); };
     ControlFactories factories;
-    for (const char* className : {"TempLevel", "RainLevel", "WindLevel"}) {
-        factories.ForClass(className, [&made](const DialogControl& control, QWidget* parent) {
-            made.insert(control.className);
-            return new QWidget(parent);
+    factories
+        .ForClass("TempLevel",
+                  [&](const DialogControl& c, QWidget* parent) {
+                      count(c);
+                      return new CTempLevel(parent);
+                  })
+        .ForClass("RainLevel",
+                  [&](const DialogControl& c, QWidget* parent) {
+                      count(c);
+                      return new CRainLevel(parent);
+                  })
+        .ForClass("WindLevel",
+                  [&](const DialogControl& c, QWidget* parent) {
+                      count(c);
+                      return new CWindLevel(parent);
+                  })
+        .ForId(IDC_COMPASS, [](const DialogControl& c, QWidget* parent) {
+            auto* compass = new CWindDir(parent);
+            compass->SetCompass(LoadBitmapResource(c.pictureId));
+            return compass;
+        });
+    for (int id : kBells) {
+        factories.ForId(id, [](const DialogControl& c, QWidget* parent) {
+            auto* bell = new CAlarmBell(parent);
+            bell->setPixmap(LoadBitmapResource(c.pictureId));
+            return bell;
         });
     }
     QWidget host;
     BuildForm(LoadMainForm(IDD_MAIN_FORM), host, factories);
+
     EXPECT_EQ(made.count("TempLevel"), 2u);
     EXPECT_EQ(made.count("RainLevel"), 5u);
     EXPECT_EQ(made.count("WindLevel"), 2u);
-    for (const auto& [id, className] : kGauges) {
-        EXPECT_STREQ(ControlById(host, id)->metaObject()->className(), "QWidget") << id;
+    EXPECT_NE(ControlById<CTempLevel>(host, IDC_INDOOR_THERMOMETER), nullptr);
+    EXPECT_NE(ControlById<CTempLevel>(host, IDC_OUTDOOR_THERMOMETER), nullptr);
+    EXPECT_NE(ControlById<CWindLevel>(host, IDC_GUST_LEVEL_BAR), nullptr);
+    EXPECT_NE(ControlById<CRainLevel>(host, IDC_RAIN_TOTAL_BAR), nullptr);
+    EXPECT_NE(ControlById<CWindDir>(host, IDC_COMPASS), nullptr);
+    // The bells keep what the blinking timer looks for: a bitmap static's class and style.
+    for (int id : kBells) {
+        auto* bell = ControlById<CAlarmBell>(host, id);
+        ASSERT_NE(bell, nullptr) << id;
+        EXPECT_FALSE(bell->pixmap().isNull()) << id;
+        EXPECT_EQ(bell->property(kCtrlClassProperty).toString(), "Static");
+        EXPECT_EQ(bell->property(kCtrlStyleProperty).toUInt() & SS_TYPEMASK, SS_BITMAP);
     }
-    auto* compass = ControlById<QLabel>(host, IDC_COMPASS);
-    ASSERT_NE(compass, nullptr);
-    EXPECT_FALSE(compass->pixmap().isNull());
 }
 
 } // namespace
