@@ -3,15 +3,14 @@
 #include "app/Config.h"
 #include "app/WakeEvent.h"
 #include "platform/WorkerThread.h"
-#include "station/HistoryRing.h"
 #include "station/RecordLayer.h"
-#include "station/SimulatedConsole.h"
 #include "station/TimeText.h"
 #include "station/WeatherComm.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/FixedClock.h"
 #include "tests/core/ScopedTimeZone.h"
 #include "tests/core/ScopedValue.h"
+#include "tests/core/SimulatedHistory.h"
 #include "tests/core/SleepRecorder.h"
 
 #include <algorithm>
@@ -94,15 +93,6 @@ private:
     mutable std::atomic<int> m_cycles{0};
 };
 
-void SetSimWord(int at, int value) {
-    g_simMemory[at] = static_cast<std::uint8_t>(value);
-    g_simMemory[at + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-constexpr int kSlot(int index) {
-    return kHistoryFirstSlot + index * kHistoryRecordSize;
-}
-
 const std::string kSummary = "status Last Read Time: ";
 
 // The monitor thread over the simulated console of test mode, with a data file of its own, a
@@ -151,8 +141,7 @@ protected:
 TEST_F(MonitorThreadTest, ACycleShowsTheLiveRecordStoresTheHistoryAndReportsEachStep) {
     Connect();
     // Three complete records stand before the one the console is filling.
-    SetSimWord(0x1B, 4);
-    SetSimWord(0x1E, kSlot(3));
+    SetSimulatedHistory(4, 3);
     Start();
     ASSERT_TRUE(m_view.WaitFor(kSummary));
 
@@ -204,8 +193,7 @@ TEST_F(MonitorThreadTest, ACycleShowsTheLiveRecordStoresTheHistoryAndReportsEach
 
 TEST_F(MonitorThreadTest, TheWakeEventStartsTheNextCycleAtOnce) {
     Connect();
-    SetSimWord(0x1B, 4);
-    SetSimWord(0x1E, kSlot(3));
+    SetSimulatedHistory(4, 3);
     Start();
     ASSERT_TRUE(m_view.WaitFor(kSummary));
     // Meanwhile the console filled five more records over 32 minutes.
@@ -233,7 +221,8 @@ TEST_F(MonitorThreadTest, WithoutAConsoleItSaysNothingAndWaitsUntilWoken) {
 
 TEST_F(MonitorThreadTest, AnAddressOffTheRecordGridIsReadOnceMoreAndThenTaken) {
     Connect();
-    SetSimWord(0x1E, 0x0105);
+    g_simMemory[0x1E] = 0x05; // 0x0105 lies inside the first slot
+    g_simMemory[0x1F] = 0x01;
     Start();
     ASSERT_TRUE(m_view.WaitFor(kSummary));
     const std::vector<int> sleeps = m_sleeps.Recorded();

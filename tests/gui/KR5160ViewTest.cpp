@@ -22,6 +22,13 @@ namespace {
 const std::string kCelsius(kUnitCelsius);
 const std::string kFahrenheit(kUnitFahrenheit);
 
+// The rain bars and their full scales in millimetres.
+const std::pair<int, float> kRainBarsMm[] = {{IDC_RAIN_HOUR_BAR, 40.0f},
+                                             {IDC_RAIN_DAY_BAR, 100.0f},
+                                             {IDC_RAIN_WEEK_BAR, 200.0f},
+                                             {IDC_RAIN_MONTH_BAR, 300.0f},
+                                             {IDC_RAIN_TOTAL_BAR, 400.0f}};
+
 // The view as the frame leaves it after its first initial update, without the monitor thread.
 class ViewTest : public testing::Test {
 protected:
@@ -97,12 +104,7 @@ TEST_F(ViewTest, BeforeTheFirstReadingEveryValueIsEmptyInItsMetricUnit) {
     }
     for (int item : {IDC_WIND_LEVEL_BAR, IDC_GUST_LEVEL_BAR})
         EXPECT_EQ(ControlById<CWindLevel>(view, item)->Level(), 0) << item;
-    const std::pair<int, float> rainBars[] = {{IDC_RAIN_HOUR_BAR, 40.0f},
-                                              {IDC_RAIN_DAY_BAR, 100.0f},
-                                              {IDC_RAIN_WEEK_BAR, 200.0f},
-                                              {IDC_RAIN_MONTH_BAR, 300.0f},
-                                              {IDC_RAIN_TOTAL_BAR, 400.0f}};
-    for (const auto& [item, fullScale] : rainBars) {
+    for (const auto& [item, fullScale] : kRainBarsMm) {
         const auto* bar = ControlById<CRainLevel>(view, item);
         ASSERT_NE(bar, nullptr);
         EXPECT_FALSE(bar->HasValue());
@@ -157,12 +159,7 @@ TEST_F(ViewTest, InInchesTheRainBarsShowTheirFullScalesInInches) {
     CWeatherSettings settings;
     settings.rainUnit = "inch";
     view.ShowLiveData(record, settings);
-    const std::pair<int, float> rainBars[] = {{IDC_RAIN_HOUR_BAR, 40.0f},
-                                              {IDC_RAIN_DAY_BAR, 100.0f},
-                                              {IDC_RAIN_WEEK_BAR, 200.0f},
-                                              {IDC_RAIN_MONTH_BAR, 300.0f},
-                                              {IDC_RAIN_TOTAL_BAR, 400.0f}};
-    for (const auto& [item, millimetres] : rainBars) {
+    for (const auto& [item, millimetres] : kRainBarsMm) {
         const auto* bar = ControlById<CRainLevel>(view, item);
         EXPECT_NEAR(bar->Max(), millimetres / 25.4f, 0.002f) << item;
         EXPECT_EQ(bar->Divisions(), 2);

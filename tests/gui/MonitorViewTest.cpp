@@ -3,9 +3,7 @@
 #include "app/WakeEvent.h"
 #include "controls/TempLevel.h"
 #include "resources/ResourceIds.h"
-#include "station/HistoryRing.h"
 #include "station/RecordLayer.h"
-#include "station/SimulatedConsole.h"
 #include "station/TimeText.h"
 #include "station/UnitNames.h"
 #include "station/WeatherComm.h"
@@ -13,6 +11,7 @@
 #include "tests/core/FixedClock.h"
 #include "tests/core/ScopedTimeZone.h"
 #include "tests/core/ScopedValue.h"
+#include "tests/core/SimulatedHistory.h"
 #include "tests/core/SleepRecorder.h"
 #include "tests/gui/ViewTestSupport.h"
 
@@ -73,11 +72,6 @@ public:
     std::atomic<int> bellPictures{0};
 };
 
-void SetSimWord(int at, int value) {
-    g_simMemory[at] = static_cast<std::uint8_t>(value);
-    g_simMemory[at + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
 // The main view in a frame, over the simulated console of test mode with a data file of its
 // own, a stopped clock and pauses that are recorded instead of slept (the 60 s wait is real).
 class MonitorViewTest : public DataFileTest {
@@ -88,8 +82,7 @@ protected:
         EXPECT_TRUE(g_weatherComm.Connect());
         g_weatherComm.EnableLinkPolling();
         // Three complete records stand before the one the console is filling.
-        SetSimWord(0x1B, 4);
-        SetSimWord(0x1E, kHistoryFirstSlot + 3 * kHistoryRecordSize);
+        SetSimulatedHistory(4, 3);
     }
 
     bool WaitForSummaries(std::size_t count) {
