@@ -72,18 +72,18 @@ QWidget* MakeGauge(const DialogControl&, QWidget* parent) {
     return new Gauge(parent);
 }
 
+QWidget* MakeCompass(const DialogControl& control, QWidget* parent) {
+    auto* compass = new CWindDir(parent);
+    compass->SetCompass(LoadBitmapResource(control.pictureId));
+    return compass;
+}
+
 // The scale is -40 to 60 °C expressed in the unit shown.
 void ShowTemperature(CTempLevel* thermometer, const std::string& value, const std::string& unit) {
     if (thermometer)
         thermometer->SetValueText(ConvertTemperatureFromMetric(kThermometerMinC, 1.0f, unit),
                                   ConvertTemperatureFromMetric(kThermometerMaxC, 1.0f, unit),
                                   kThermometerDivisions, value);
-}
-
-QWidget* MakeCompass(const DialogControl& control, QWidget* parent) {
-    auto* compass = new CWindDir(parent);
-    compass->SetCompass(LoadBitmapResource(control.pictureId));
-    return compass;
 }
 
 } // namespace
@@ -126,7 +126,8 @@ void CKR5160View::BuildMainForm() {
     m_outdoorThermometer = ControlById<CTempLevel>(*this, IDC_OUTDOOR_THERMOMETER);
     m_windLevel = ControlById<CWindLevel>(*this, IDC_WIND_LEVEL_BAR);
     m_gustLevel = ControlById<CWindLevel>(*this, IDC_GUST_LEVEL_BAR);
-    for (std::size_t i = 0; i < m_rainGauges.size(); ++i)
+    static_assert(std::size(kRainBars) == kRainBarCount);
+    for (std::size_t i = 0; i < kRainBarCount; ++i)
         m_rainGauges[i] = ControlById<CRainLevel>(*this, kRainBars[i].item);
     m_compass = ControlById<CWindDir>(*this, IDC_COMPASS);
 }
@@ -173,7 +174,7 @@ void CKR5160View::SetInitialRanges() {
     for (CWindLevel* level : {m_windLevel, m_gustLevel})
         if (level)
             level->SetLevel(0);
-    for (std::size_t i = 0; i < m_rainGauges.size(); ++i)
+    for (std::size_t i = 0; i < kRainBarCount; ++i)
         if (m_rainGauges[i])
             m_rainGauges[i]->SetRange(kRainBars[i].fullScaleMm, kRainDivisions, 0.0f);
     if (m_compass)
@@ -188,7 +189,7 @@ void CKR5160View::ShowLiveData(const CWeatherRecord& record, const CWeatherSetti
             m_windLevel->SetLevel(record.windsLevel);
         if (m_gustLevel)
             m_gustLevel->SetLevel(record.gustLevel);
-        for (std::size_t i = 0; i < m_rainGauges.size(); ++i)
+        for (std::size_t i = 0; i < kRainBarCount; ++i)
             if (m_rainGauges[i])
                 m_rainGauges[i]->SetValueText(
                     ConvertRainFromMetric(kRainBars[i].fullScaleMm, 1.0f, settings.rainUnit),

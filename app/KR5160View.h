@@ -71,7 +71,8 @@ private:
     CTempLevel* m_outdoorThermometer = nullptr;
     CWindLevel* m_windLevel = nullptr;
     CWindLevel* m_gustLevel = nullptr;
-    std::array<CRainLevel*, 5> m_rainGauges{}; // hour, 24 hours, week, month, total
+    static constexpr std::size_t kRainBarCount = 5; // hour, 24 hours, week, month, total
+    std::array<CRainLevel*, kRainBarCount> m_rainGauges{};
     CWindDir* m_compass = nullptr;
     const QPixmap m_bellBlinkBitmap;
     const QPixmap m_bellEnabledBitmap;
