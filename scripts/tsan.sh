@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds the station core with ThreadSanitizer into build-tsan/ (or $TSAN_BUILD_DIR) and runs
+# the core tests that start threads: busy flags, the wake event, the data-file store and its
+# record layer, the history download over the simulated console and the monitor thread. Any
+# report fails the run.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${TSAN_BUILD_DIR:-$root/build-tsan}"
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTALVORIN_TSAN=ON -DTALVORIN_GUI=OFF -DTALVORIN_WERROR="${TALVORIN_WERROR:-ON}" >/dev/null
+cmake --build "$build" --parallel "$(nproc)" --target core_tests consoleemu usbbat
+
+threaded_tests=(
+    'AutoResetEvent.*'
+    'BusyGuard.*'
+    'WeatherCommTest.*Busy*'
+    'FdbSafetyTest.*'
+    'RecordLayerTest.*'
+    '*RecordLayerBusyTest.*'
+    'RainSumFileTest.*'
+    'SimulatedDownloadTest.*'
+    'MonitorThreadTest.*'
+    'WorkerThread.*'
+)
+filter="$(IFS=:; echo "${threaded_tests[*]}")"
+
+# The sanitizer's shadow memory needs a fixed address layout: run without address randomisation.
+export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 ${TSAN_OPTIONS:-}"
+setarch "$(uname -m)" -R "$build/bin/core_tests" --gtest_filter="$filter" --gtest_brief=1

@@ -1,0 +1,255 @@
+#include "app/MonitorThread.h"
+
+#include "app/Config.h"
+#include "app/WakeEvent.h"
+#include "platform/WorkerThread.h"
+#include "station/RecordLayer.h"
+#include "station/TimeText.h"
+#include "station/WeatherComm.h"
+#include "tests/core/DataFileFixture.h"
+#include "tests/core/FixedClock.h"
+#include "tests/core/ScopedTimeZone.h"
+#include "tests/core/ScopedValue.h"
+#include "tests/core/SimulatedHistory.h"
+#include "tests/core/SleepRecorder.h"
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <optional>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A main view and frame for the monitor thread: every call it makes, in order, in one log.
+class RecordingView : public IMonitorView, private IStatusTextTarget {
+public:
+    bool IsStopRequested() const override {
+        ++m_cycles;
+        return stop;
+    }
+    IStatusTextTarget* StatusTarget() override { return this; }
+    void SetTitle(const std::string& title) override { Log("title " + title); }
+    void ShowLiveData(const CWeatherRecord& record, const CWeatherSettings&) override {
+        Log("live", [&] { m_live = record; });
+    }
+    void ShowAlarms(const CWeatherRecord&, const CWeatherSettings&) override { Log("alarms"); }
+    void ShowMinMax(const CWeatherSettings&) override { Log("minmax"); }
+    void Invalidate() override { Log("invalidate"); }
+
+    // Waits (at most 20 s) until the log holds `count` entries that begin with `start`.
+    bool WaitFor(const std::string& start, std::size_t count = 1) {
+        std::unique_lock lock(m_mutex);
+        return m_changed.wait_for(lock, 20s, [&] { return Count(start) >= count; });
+    }
+    bool WaitForCycles(int cycles) {
+        const auto until = std::chrono::steady_clock::now() + 20s;
+        while (m_cycles < cycles && std::chrono::steady_clock::now() < until)
+            std::this_thread::sleep_for(1ms);
+        return m_cycles >= cycles;
+    }
+    std::vector<std::string> Log() const {
+        const std::lock_guard lock(m_mutex);
+        return m_log;
+    }
+    CWeatherRecord LastLive() const {
+        const std::lock_guard lock(m_mutex);
+        return m_live;
+    }
+    int Cycles() const { return m_cycles; }
+
+    std::atomic<bool> stop{false};
+
+private:
+    bool IsWindow() const override { return true; }
+    int OnStatusText(const char* text) override {
+        Log(std::string("status ") + text);
+        return 0;
+    }
+
+    void Log(const std::string& entry, const std::function<void()>& alsoDo = {}) {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_log.push_back(entry);
+            if (alsoDo)
+                alsoDo();
+        }
+        m_changed.notify_all();
+    }
+    std::size_t Count(const std::string& start) const {
+        return std::count_if(m_log.begin(), m_log.end(),
+                             [&](const std::string& entry) { return entry.starts_with(start); });
+    }
+
+    mutable std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::vector<std::string> m_log;
+    CWeatherRecord m_live;
+    mutable std::atomic<int> m_cycles{0};
+};
+
+const std::string kSummary = "status Last Read Time: ";
+
+// The monitor thread over the simulated console of test mode, with a data file of its own, a
+// stopped clock, and pauses that are recorded instead of slept (the 60 s wait is real).
+class MonitorThreadTest : public DataFileTest {
+protected:
+    MonitorThreadTest() {
+        g_weatherComm.m_busy = false;
+        g_wakeEvent.Wait(0ms); // a wake left over from an earlier test
+    }
+    ~MonitorThreadTest() override { Stop(); }
+
+    void Connect() {
+        ASSERT_TRUE(g_weatherComm.Connect());
+        g_weatherComm.EnableLinkPolling(); // as the link timer does with SearchData on
+    }
+    void Start() {
+        ASSERT_TRUE(m_thread.Start([this] { m_exitCode = MonitorThread(m_view); },
+                                   ThreadPriority::kBelowNormal));
+    }
+    // Stops the thread as the view does; returns how long that took.
+    std::chrono::steady_clock::duration Stop() {
+        const auto start = std::chrono::steady_clock::now();
+        m_view.stop = true;
+        g_wakeEvent.Set();
+        m_thread.Join();
+        return std::chrono::steady_clock::now() - start;
+    }
+    std::vector<std::string> StatusTexts() const {
+        std::vector<std::string> texts;
+        for (const std::string& entry : m_view.Log())
+            if (entry.starts_with("status "))
+                texts.push_back(entry.substr(7));
+        return texts;
+    }
+
+    ScopedValue<std::string> m_testMode{g_testFlag, "true"};
+    ScopedTimeZone m_zone{"UTC0"};
+    SleepRecorder m_sleeps;
+    std::optional<FixedClock> m_clock{std::in_place, TextToTime("2010-03-07 10:05:09")};
+    RecordingView m_view;
+    CWorkerThread m_thread;
+    std::atomic<int> m_exitCode{0};
+};
+
+TEST_F(MonitorThreadTest, ACycleShowsTheLiveRecordStoresTheHistoryAndReportsEachStep) {
+    Connect();
+    // Three complete records stand before the one the console is filling.
+    SetSimulatedHistory(4, 3);
+    Start();
+    ASSERT_TRUE(m_view.WaitFor(kSummary));
+
+    std::vector<std::string> log = m_view.Log();
+    const auto rainTexts = std::remove_if(log.begin(), log.end(), [](const std::string& entry) {
+        return entry.starts_with("status Compute history rain data");
+    });
+    EXPECT_EQ(log.end() - rainTexts, 3) << "one rain progress text per record";
+    log.erase(rainTexts, log.end());
+    const std::vector<std::string> expected = {
+        "title Talvorin Radio Controlled(---TEST MODE---)",
+        "status Read data from Talvorin Radio Controlled ...",
+        "live",
+        "alarms",
+        "minmax",
+        "invalidate",
+        "status 1 Data has been read. ...",
+        "status 2 Data has been read. ...",
+        "status 3 Data has been read. ...",
+        "status 33% Data has been processed.",
+        "status 66% Data has been processed.",
+        "status 100% Data has been processed.",
+        "status Save all data on PC ...",
+        "live",
+        "invalidate",
+        "status Last Read Time: 07-03-2010 10:05:09, Read Records: 3 (Total Records: 3).",
+    };
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(m_sleeps.Recorded().front(), kMonitorStartPauseMs);
+
+    // The live record (slot 3) in display units, with rain sums over the records just stored.
+    const CWeatherRecord live = m_view.LastLive();
+    EXPECT_EQ(live.stackAddr, "00013C");
+    EXPECT_EQ(live.indTemp, "22.7");
+    EXPECT_EQ(live.outHumi, "61");
+    EXPECT_NE(live.totalRain, "---");
+
+    CWeatherRecordArray stored;
+    LoadAllRecords(stored);
+    ASSERT_EQ(stored.size(), 3u);
+    EXPECT_EQ(stored[0].hexAddr, "000100") << "oldest first";
+    EXPECT_EQ(stored[2].hexAddr, "000128");
+    EXPECT_EQ(stored[2].recordNo, "3");
+    EXPECT_EQ(stored[2].indTemp, "5.6") << "stored in metric form";
+
+    EXPECT_LT(Stop(), 5s) << "woken from its 60 s wait";
+    EXPECT_EQ(m_exitCode, 1);
+}
+
+TEST_F(MonitorThreadTest, TheWakeEventStartsTheNextCycleAtOnce) {
+    Connect();
+    SetSimulatedHistory(4, 3);
+    Start();
+    ASSERT_TRUE(m_view.WaitFor(kSummary));
+    // Meanwhile the console filled five more records over 32 minutes.
+    m_clock.emplace(TextToTime("2010-03-07 10:37:09"));
+    const auto woken = std::chrono::steady_clock::now();
+    g_wakeEvent.Set();
+    ASSERT_TRUE(m_view.WaitFor(kSummary, 2));
+    EXPECT_LT(std::chrono::steady_clock::now() - woken, 10s);
+    EXPECT_EQ(StatusTexts().back(),
+              "Last Read Time: 07-03-2010 10:37:09, Read Records: 5 (Total Records: 8).");
+}
+
+TEST_F(MonitorThreadTest, WithoutAConsoleItSaysNothingAndWaitsUntilWoken) {
+    g_weatherComm.m_device.m_open = false;
+    Start();
+    ASSERT_TRUE(m_view.WaitForCycles(1));
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(m_view.Cycles(), 1) << "waiting, not polling";
+    g_wakeEvent.Set();
+    ASSERT_TRUE(m_view.WaitForCycles(2));
+    EXPECT_LT(Stop(), 5s);
+    EXPECT_EQ(m_view.Log(),
+              std::vector<std::string>{"title Talvorin Radio Controlled(---TEST MODE---)"});
+}
+
+TEST_F(MonitorThreadTest, AnAddressOffTheRecordGridIsReadOnceMoreAndThenTaken) {
+    Connect();
+    g_simMemory[0x1E] = 0x05; // 0x0105 lies inside the first slot
+    g_simMemory[0x1F] = 0x01;
+    Start();
+    ASSERT_TRUE(m_view.WaitFor(kSummary));
+    const std::vector<int> sleeps = m_sleeps.Recorded();
+    EXPECT_EQ(std::count(sleeps.begin(), sleeps.end(), kMonitorBlockRetryPauseMs), 1);
+    // The second reading found the console one record on, still off the grid: used as it is.
+    EXPECT_EQ(m_view.LastLive().stackAddr, "000119");
+}
+
+TEST_F(MonitorThreadTest, ABusyConsoleIsLeftAloneAndTriedAgainEverySecond) {
+    Connect();
+    g_weatherComm.m_busy = true;
+    Start();
+    ASSERT_TRUE(m_view.WaitForCycles(5));
+    EXPECT_TRUE(StatusTexts().empty());
+    const std::vector<int> sleeps = m_sleeps.Recorded();
+    EXPECT_TRUE(std::all_of(sleeps.begin() + 1, sleeps.end(),
+                            [](int ms) { return ms == kMonitorRetryPauseMs; }));
+    g_weatherComm.m_busy = false;
+    ASSERT_TRUE(m_view.WaitFor(kSummary));
+}
+
+TEST_F(MonitorThreadTest, OutsideTestModeTheTitleIsTheStationNameAlone) {
+    ScopedValue<std::string> off{g_testFlag, "0"};
+    g_weatherComm.m_device.m_open = false;
+    Start();
+    ASSERT_TRUE(m_view.WaitFor("title"));
+    EXPECT_EQ(m_view.Log().front(), "title Talvorin Radio Controlled");
+}
+
+} // namespace
