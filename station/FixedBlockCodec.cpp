@@ -5,10 +5,10 @@
 #include "station/ByteText.h"
 #include "station/ConsoleWords.h"
 #include "station/FixedBlockMap.h"
+#include "station/ValueText.h"
 #include "station/WeatherSet.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -18,13 +18,6 @@ using enum FieldEncoding;
 constexpr unsigned kLargestMagnitude = 0x7FFF;
 constexpr unsigned kLargestZone = 79; // three bits of tens
 constexpr unsigned kFactorNoValue = 0xFFFF;
-
-// The integer at the start of a text, as C reads it: blanks, a sign, digits up to the first
-// other character; 0 without digits, so "---" and "" are 0. Saturates instead of overflowing.
-int ParseInteger(const std::string& text) {
-    const long value = std::strtol(text.c_str(), nullptr, 10);
-    return static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
-}
 
 void WriteLittleEndian(std::uint8_t* bytes, std::size_t size, unsigned value) {
     for (std::size_t i = 0; i < size; ++i, value >>= 8)
@@ -148,14 +141,14 @@ void EncodeValue(const FixedBlockField& field, const CWeatherSettings& s, std::u
     const std::string& text = s.*field.text;
     switch (field.encoding) {
     case kSigned: {
-        const int value = ParseInteger(text);
+        const int value = ReadInt(text);
         WriteLittleEndian(bytes, 2,
                           Magnitude(value, kLargestMagnitude) | (value < 0 ? kSignBit : 0));
         break;
     }
     case kSplitLow:
     case kSplitHigh: {
-        const unsigned value = static_cast<unsigned>(ParseInteger(text));
+        const unsigned value = static_cast<unsigned>(ReadInt(text));
         WriteLittleEndian(bytes, 2, value);
         block[kSplitNibbleOffset] |= ((value >> 16) & 0x0F) << NibbleShift(field.encoding);
         break;
@@ -176,7 +169,7 @@ void EncodeValue(const FixedBlockField& field, const CWeatherSettings& s, std::u
                 bytes[0] |= 1 << (field.bit + i);
         break;
     case kZone:
-        bytes[0] = ZoneByte(ParseInteger(text));
+        bytes[0] = ZoneByte(ReadInt(text));
         break;
     case kHexPairs:
         HexTextToBytes(text, bytes, field.size);
@@ -184,7 +177,7 @@ void EncodeValue(const FixedBlockField& field, const CWeatherSettings& s, std::u
     case kDump:
         break;
     default:
-        WriteLittleEndian(bytes, field.size, static_cast<unsigned>(ParseInteger(text)));
+        WriteLittleEndian(bytes, field.size, static_cast<unsigned>(ReadInt(text)));
         break;
     }
 }
@@ -228,7 +221,7 @@ bool EncodeFixedBlock(CWeatherSettings& settings, std::uint8_t* block, int part,
             continue;
         DecodeCompanions(field, block, settings);
         if (field.encoding == kFactor)
-            settings.*field.raw = ParseInteger(settings.*field.text);
+            settings.*field.raw = ReadInt(settings.*field.text);
     }
     return true;
 }

@@ -1,6 +1,8 @@
 #include "station/FixedBlockMap.h"
 
 #include "station/ByteText.h"
+#include "station/UnitNames.h"
+#include "station/ValueText.h"
 
 namespace {
 
@@ -9,15 +11,15 @@ using Text = FixedBlockField::Text;
 using Int = FixedBlockField::Int;
 using enum FieldEncoding;
 
-constexpr const char* kNoValue = "---";
-
 constexpr const char* kFlagTexts[] = {"0", "1"};
 constexpr const char* kIndexTexts[] = {"0", "1", "2", "3", "4"};
-constexpr const char* kTemperatureUnits[] = {kCelsiusText, kFahrenheitText};
-constexpr const char* kRainUnits[] = {"mm", "inch"};
-constexpr const char* kLightUnits[] = {"lux", "fc"};
-constexpr const char* kPressureUnits[] = {"hPa", "inHg", "mmHg"};
-constexpr const char* kWindUnits[] = {"m/s", "km/h", "knot", "mph", "bft"};
+// The unit names are NUL-terminated literals, so their data() serve as C texts.
+constexpr const char* kTemperatureUnits[] = {kUnitCelsius.data(), kUnitFahrenheit.data()};
+constexpr const char* kRainUnits[] = {kUnitMm.data(), kUnitInch.data()};
+constexpr const char* kLightUnits[] = {kUnitLux.data(), kUnitFc.data()};
+constexpr const char* kPressureUnits[] = {kUnitHpa.data(), kUnitInHg.data(), kUnitMmHg.data()};
+constexpr const char* kWindUnits[] = {kUnitMs.data(), kUnitKmh.data(), kUnitKnot.data(),
+                                      kUnitMph.data(), kUnitBft.data()};
 
 constexpr std::span<const char* const> Indices(std::size_t count) {
     return std::span<const char* const>(kIndexTexts).first(count);
@@ -51,7 +53,7 @@ constexpr FixedBlockField Spanning(FixedBlockPart area, std::uint8_t offset, std
 }
 
 constexpr FixedBlockField Time(FixedBlockPart area, std::uint8_t offset, Text text, Text hex) {
-    return Value(area, offset, kBcdTimeBytes, kTime, text, hex, nullptr, kNoValue);
+    return Value(area, offset, kBcdTimeBytes, kTime, text, hex, nullptr, kNoValueText);
 }
 
 constexpr FixedBlockField Flag(FixedBlockPart area, std::uint8_t offset, std::uint8_t marker,
@@ -120,12 +122,12 @@ constexpr FixedBlockField kFields[] = {
     Value(kBasicArea, 0x04, 2, kFactor, WITH_HEX_RAW(windFactor)),
     Time(kBasicArea, 0x06, TIME_OF(lightmeterMax)),
     Time(kBasicArea, 0x0B, TIME_OF(uvMax)),
-    Value(kBasicArea, 0x10, 1, kUnsigned, WITH_HEX_RAW(historyCircle), kNoValue),
+    Value(kBasicArea, 0x10, 1, kUnsigned, WITH_HEX_RAW(historyCircle), kNoValueText),
     Unit(kBasicArea, 0x11, 0, kTemperatureUnits, &S::indTempUnit, &S::indTempUnitRaw),
     Unit(kBasicArea, 0x11, 1, kTemperatureUnits, &S::outTempUnit, &S::outTempUnitRaw),
     Unit(kBasicArea, 0x11, 2, kRainUnits, &S::rainUnit, &S::rainUnitRaw),
-    Choice(kBasicArea, 0x11, 5, kPressureUnits, &S::presUnit, &S::presUnitBits, "hPa"),
-    Choice(kBasicArea, 0x12, 0, kWindUnits, &S::windUnit, &S::windUnitBits, "m/s"),
+    Choice(kBasicArea, 0x11, 5, kPressureUnits, &S::presUnit, &S::presUnitBits, kUnitHpa.data()),
+    Choice(kBasicArea, 0x12, 0, kWindUnits, &S::windUnit, &S::windUnitBits, kUnitMs.data()),
     FlagBit(kBasicArea, 0x13, 0, &S::presFmt),
     FlagBit(kBasicArea, 0x13, 1, &S::windFmt),
     FlagBit(kBasicArea, 0x13, 2, &S::hourFmt),
@@ -169,61 +171,61 @@ constexpr FixedBlockField kFields[] = {
     Value(kAlarmArea, 0x20, 2, kUnsigned, WITH_HEX_RAW(relPres)),
     Value(kAlarmArea, 0x22, 2, kUnsigned, WITH_HEX_RAW(absPres)),
     Pairs(kAlarmArea, 0x24, 12, &S::reserved24Hex),
-    Value(kAlarmArea, 0x30, 1, kUnsigned, WITH_HEX_RAW(indHumiHighAlarm), kNoValue),
-    Value(kAlarmArea, 0x31, 1, kUnsigned, WITH_HEX_RAW(indHumiLowAlarm), kNoValue),
-    Value(kAlarmArea, 0x32, 2, kSigned, WITH_HEX_RAW(indTempHighAlarm), kNoValue),
-    Value(kAlarmArea, 0x34, 2, kSigned, WITH_HEX_RAW(indTempLowAlarm), kNoValue),
-    Value(kAlarmArea, 0x36, 1, kUnsigned, WITH_HEX_RAW(outHumiHighAlarm), kNoValue),
-    Value(kAlarmArea, 0x37, 1, kUnsigned, WITH_HEX_RAW(outHumiLowAlarm), kNoValue),
-    Value(kAlarmArea, 0x38, 2, kSigned, WITH_HEX_RAW(outTempHighAlarm), kNoValue),
-    Value(kAlarmArea, 0x3A, 2, kSigned, WITH_HEX_RAW(outTempLowAlarm), kNoValue),
-    Value(kAlarmArea, 0x3C, 2, kSigned, WITH_HEX_RAW(windchillHighAlarm), kNoValue),
-    Value(kAlarmArea, 0x3E, 2, kSigned, WITH_HEX_RAW(windchillLowAlarm), kNoValue),
-    Value(kAlarmArea, 0x40, 2, kSigned, WITH_HEX_RAW(dewpointHighAlarm), kNoValue),
-    Value(kAlarmArea, 0x42, 2, kSigned, WITH_HEX_RAW(dewpointLowAlarm), kNoValue),
-    Value(kAlarmArea, 0x44, 2, kUnsigned, WITH_HEX_RAW(absPresHighAlarm), kNoValue),
-    Value(kAlarmArea, 0x46, 2, kUnsigned, WITH_HEX_RAW(absPresLowAlarm), kNoValue),
-    Value(kAlarmArea, 0x48, 2, kUnsigned, WITH_HEX_RAW(relPresHighAlarm), kNoValue),
-    Value(kAlarmArea, 0x4A, 2, kUnsigned, WITH_HEX_RAW(relPresLowAlarm), kNoValue),
-    Value(kAlarmArea, 0x4C, 1, kUnsigned, WITH_HEX_RAW(windsLevelAlarm), kNoValue),
-    Value(kAlarmArea, 0x4D, 2, kUnsigned, WITH_HEX_RAW(windAlarm), kNoValue),
-    Value(kAlarmArea, 0x4F, 1, kUnsigned, WITH_HEX_RAW(gustLevelAlarm), kNoValue),
-    Value(kAlarmArea, 0x50, 2, kUnsigned, WITH_HEX_RAW(gustAlarm), kNoValue),
-    Value(kAlarmArea, 0x52, 1, kUnsigned, WITH_HEX_RAW(windDirAlarm), kNoValue),
-    Value(kAlarmArea, 0x53, 2, kUnsigned, WITH_HEX_RAW(hourRainAlarm), kNoValue),
-    Value(kAlarmArea, 0x55, 2, kUnsigned, WITH_HEX_RAW(dayRainAlarm), kNoValue),
-    Pairs(kAlarmArea, 0x57, 1, &S::timeAlarmHour, kNoValue),
-    Pairs(kAlarmArea, 0x58, 1, &S::timeAlarmMinute, kNoValue),
-    Value(kAlarmArea, 0x59, 3, kUnsigned, WITH_HEX_RAW(lightmeterHighAlarm), kNoValue),
-    Value(kAlarmArea, 0x5C, 1, kUnsigned, WITH_HEX_RAW(uvHighAlarm), kNoValue),
-    Value(kAlarmArea, 0x5D, 1, kUnsigned, WITH_HEX_RAW(uvMax), kNoValue),
-    Value(kAlarmArea, 0x5E, 3, kUnsigned, WITH_HEX_RAW(lightmeterMax), kNoValue),
+    Value(kAlarmArea, 0x30, 1, kUnsigned, WITH_HEX_RAW(indHumiHighAlarm), kNoValueText),
+    Value(kAlarmArea, 0x31, 1, kUnsigned, WITH_HEX_RAW(indHumiLowAlarm), kNoValueText),
+    Value(kAlarmArea, 0x32, 2, kSigned, WITH_HEX_RAW(indTempHighAlarm), kNoValueText),
+    Value(kAlarmArea, 0x34, 2, kSigned, WITH_HEX_RAW(indTempLowAlarm), kNoValueText),
+    Value(kAlarmArea, 0x36, 1, kUnsigned, WITH_HEX_RAW(outHumiHighAlarm), kNoValueText),
+    Value(kAlarmArea, 0x37, 1, kUnsigned, WITH_HEX_RAW(outHumiLowAlarm), kNoValueText),
+    Value(kAlarmArea, 0x38, 2, kSigned, WITH_HEX_RAW(outTempHighAlarm), kNoValueText),
+    Value(kAlarmArea, 0x3A, 2, kSigned, WITH_HEX_RAW(outTempLowAlarm), kNoValueText),
+    Value(kAlarmArea, 0x3C, 2, kSigned, WITH_HEX_RAW(windchillHighAlarm), kNoValueText),
+    Value(kAlarmArea, 0x3E, 2, kSigned, WITH_HEX_RAW(windchillLowAlarm), kNoValueText),
+    Value(kAlarmArea, 0x40, 2, kSigned, WITH_HEX_RAW(dewpointHighAlarm), kNoValueText),
+    Value(kAlarmArea, 0x42, 2, kSigned, WITH_HEX_RAW(dewpointLowAlarm), kNoValueText),
+    Value(kAlarmArea, 0x44, 2, kUnsigned, WITH_HEX_RAW(absPresHighAlarm), kNoValueText),
+    Value(kAlarmArea, 0x46, 2, kUnsigned, WITH_HEX_RAW(absPresLowAlarm), kNoValueText),
+    Value(kAlarmArea, 0x48, 2, kUnsigned, WITH_HEX_RAW(relPresHighAlarm), kNoValueText),
+    Value(kAlarmArea, 0x4A, 2, kUnsigned, WITH_HEX_RAW(relPresLowAlarm), kNoValueText),
+    Value(kAlarmArea, 0x4C, 1, kUnsigned, WITH_HEX_RAW(windsLevelAlarm), kNoValueText),
+    Value(kAlarmArea, 0x4D, 2, kUnsigned, WITH_HEX_RAW(windAlarm), kNoValueText),
+    Value(kAlarmArea, 0x4F, 1, kUnsigned, WITH_HEX_RAW(gustLevelAlarm), kNoValueText),
+    Value(kAlarmArea, 0x50, 2, kUnsigned, WITH_HEX_RAW(gustAlarm), kNoValueText),
+    Value(kAlarmArea, 0x52, 1, kUnsigned, WITH_HEX_RAW(windDirAlarm), kNoValueText),
+    Value(kAlarmArea, 0x53, 2, kUnsigned, WITH_HEX_RAW(hourRainAlarm), kNoValueText),
+    Value(kAlarmArea, 0x55, 2, kUnsigned, WITH_HEX_RAW(dayRainAlarm), kNoValueText),
+    Pairs(kAlarmArea, 0x57, 1, &S::timeAlarmHour, kNoValueText),
+    Pairs(kAlarmArea, 0x58, 1, &S::timeAlarmMinute, kNoValueText),
+    Value(kAlarmArea, 0x59, 3, kUnsigned, WITH_HEX_RAW(lightmeterHighAlarm), kNoValueText),
+    Value(kAlarmArea, 0x5C, 1, kUnsigned, WITH_HEX_RAW(uvHighAlarm), kNoValueText),
+    Value(kAlarmArea, 0x5D, 1, kUnsigned, WITH_HEX_RAW(uvMax), kNoValueText),
+    Value(kAlarmArea, 0x5E, 3, kUnsigned, WITH_HEX_RAW(lightmeterMax), kNoValueText),
 
     Dump(kScopeArea, 0x60, 160, &S::hexScope),
     Pairs(kScopeArea, 0x61, 1, &S::reserved61Hex),
-    Value(kScopeArea, 0x62, 1, kUnsigned, WITH_HEX_RAW(indHumiMax), kNoValue),
-    Value(kScopeArea, 0x63, 1, kUnsigned, WITH_HEX_RAW(indHumiMin), kNoValue),
-    Value(kScopeArea, 0x64, 1, kUnsigned, WITH_HEX_RAW(outHumiMax), kNoValue),
-    Value(kScopeArea, 0x65, 1, kUnsigned, WITH_HEX_RAW(outHumiMin), kNoValue),
-    Value(kScopeArea, 0x66, 2, kSigned, WITH_HEX_RAW(indTempMax), kNoValue),
-    Value(kScopeArea, 0x68, 2, kSigned, WITH_HEX_RAW(indTempMin), kNoValue),
-    Value(kScopeArea, 0x6A, 2, kSigned, WITH_HEX_RAW(outTempMax), kNoValue),
-    Value(kScopeArea, 0x6C, 2, kSigned, WITH_HEX_RAW(outTempMin), kNoValue),
-    Value(kScopeArea, 0x6E, 2, kSigned, WITH_HEX_RAW(windchillMax), kNoValue),
-    Value(kScopeArea, 0x70, 2, kSigned, WITH_HEX_RAW(windchillMin), kNoValue),
-    Value(kScopeArea, 0x72, 2, kSigned, WITH_HEX_RAW(dewpointMax), kNoValue),
-    Value(kScopeArea, 0x74, 2, kSigned, WITH_HEX_RAW(dewpointMin), kNoValue),
-    Value(kScopeArea, 0x76, 2, kUnsigned, WITH_HEX_RAW(absPresMax), kNoValue),
-    Value(kScopeArea, 0x78, 2, kUnsigned, WITH_HEX_RAW(absPresMin), kNoValue),
-    Value(kScopeArea, 0x7A, 2, kUnsigned, WITH_HEX_RAW(relPresMax), kNoValue),
-    Value(kScopeArea, 0x7C, 2, kUnsigned, WITH_HEX_RAW(relPresMin), kNoValue),
-    Value(kScopeArea, 0x7E, 2, kUnsigned, WITH_HEX_RAW(windMax), kNoValue),
-    Value(kScopeArea, 0x80, 2, kUnsigned, WITH_HEX_RAW(gustMax), kNoValue),
-    Value(kScopeArea, 0x82, 2, kUnsigned, WITH_HEX_RAW(hourRainMax), kNoValue),
-    Value(kScopeArea, 0x84, 2, kUnsigned, WITH_HEX_RAW(dayRainMax), kNoValue),
-    Value(kScopeArea, 0x86, 2, kUnsigned, WITH_HEX_RAW(weekRainMax), kNoValue),
-    Spanning(kScopeArea, 0x88, 2, kSplitLow, 5, WITH_HEX_RAW(monthRainMax), kNoValue),
-    Spanning(kScopeArea, 0x8A, 2, kSplitHigh, 3, WITH_HEX_RAW(totalRainMax), kNoValue),
+    Value(kScopeArea, 0x62, 1, kUnsigned, WITH_HEX_RAW(indHumiMax), kNoValueText),
+    Value(kScopeArea, 0x63, 1, kUnsigned, WITH_HEX_RAW(indHumiMin), kNoValueText),
+    Value(kScopeArea, 0x64, 1, kUnsigned, WITH_HEX_RAW(outHumiMax), kNoValueText),
+    Value(kScopeArea, 0x65, 1, kUnsigned, WITH_HEX_RAW(outHumiMin), kNoValueText),
+    Value(kScopeArea, 0x66, 2, kSigned, WITH_HEX_RAW(indTempMax), kNoValueText),
+    Value(kScopeArea, 0x68, 2, kSigned, WITH_HEX_RAW(indTempMin), kNoValueText),
+    Value(kScopeArea, 0x6A, 2, kSigned, WITH_HEX_RAW(outTempMax), kNoValueText),
+    Value(kScopeArea, 0x6C, 2, kSigned, WITH_HEX_RAW(outTempMin), kNoValueText),
+    Value(kScopeArea, 0x6E, 2, kSigned, WITH_HEX_RAW(windchillMax), kNoValueText),
+    Value(kScopeArea, 0x70, 2, kSigned, WITH_HEX_RAW(windchillMin), kNoValueText),
+    Value(kScopeArea, 0x72, 2, kSigned, WITH_HEX_RAW(dewpointMax), kNoValueText),
+    Value(kScopeArea, 0x74, 2, kSigned, WITH_HEX_RAW(dewpointMin), kNoValueText),
+    Value(kScopeArea, 0x76, 2, kUnsigned, WITH_HEX_RAW(absPresMax), kNoValueText),
+    Value(kScopeArea, 0x78, 2, kUnsigned, WITH_HEX_RAW(absPresMin), kNoValueText),
+    Value(kScopeArea, 0x7A, 2, kUnsigned, WITH_HEX_RAW(relPresMax), kNoValueText),
+    Value(kScopeArea, 0x7C, 2, kUnsigned, WITH_HEX_RAW(relPresMin), kNoValueText),
+    Value(kScopeArea, 0x7E, 2, kUnsigned, WITH_HEX_RAW(windMax), kNoValueText),
+    Value(kScopeArea, 0x80, 2, kUnsigned, WITH_HEX_RAW(gustMax), kNoValueText),
+    Value(kScopeArea, 0x82, 2, kUnsigned, WITH_HEX_RAW(hourRainMax), kNoValueText),
+    Value(kScopeArea, 0x84, 2, kUnsigned, WITH_HEX_RAW(dayRainMax), kNoValueText),
+    Value(kScopeArea, 0x86, 2, kUnsigned, WITH_HEX_RAW(weekRainMax), kNoValueText),
+    Spanning(kScopeArea, 0x88, 2, kSplitLow, 5, WITH_HEX_RAW(monthRainMax), kNoValueText),
+    Spanning(kScopeArea, 0x8A, 2, kSplitHigh, 3, WITH_HEX_RAW(totalRainMax), kNoValueText),
     Time(kScopeArea, 0x8D, TIME_OF(indHumiMax)),
     Time(kScopeArea, 0x92, TIME_OF(indHumiMin)),
     Time(kScopeArea, 0x97, TIME_OF(outHumiMax)),

@@ -2,12 +2,11 @@
 
 #include "station/AppendPrintf.h"
 #include "station/HistoryRing.h"
+#include "station/ValueText.h"
 
 namespace {
 
 using Text = std::string CWeatherRecord::*;
-
-constexpr const char* kNoValue = "---";
 
 // Every console value and every value derived from them: the texts Reset sets to "no value".
 constexpr Text kValueTexts[] = {
@@ -33,7 +32,7 @@ void CWeatherRecord::Reset() {
     saveTime.clear();
     recordTime.clear();
     for (const Text text : kValueTexts) {
-        this->*text = kNoValue;
+        this->*text = kNoValueText;
     }
     for (const Text flag : kRecordFlags) {
         (this->*flag).clear();

@@ -1,14 +1,8 @@
 #pragma once
 
-#include "station/UnitNames.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-// The two temperature unit names: the degree sign followed by C or F (UTF-8).
-inline constexpr const char* kCelsiusText = kUnitCelsius.data();
-inline constexpr const char* kFahrenheitText = kUnitFahrenheit.data();
 
 // The console's 256-byte fixed block (settings, alarm thresholds, min/max records) decoded
 // field by field into texts. Companions: `Hex` the field's bytes as a hex dump, `Raw` its

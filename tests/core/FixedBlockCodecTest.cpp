@@ -1,3 +1,4 @@
+#include "station/UnitNames.h"
 #include "station/WeatherSet.h"
 #include "tests/core/FixedBlockSamples.h"
 
@@ -96,8 +97,10 @@ INSTANTIATE_TEST_SUITE_P(
         EncodingCase{"InitFlag1", 0x00, {0x55}, &S::initFlag1, "1"},
         EncodingCase{"InitFlag2", 0x01, {0xAA}, &S::initFlag2, "1"},
         EncodingCase{"UpdateFlag", 0x1A, {0xAA}, &S::updateFlag, "1"},
-        EncodingCase{"IndoorFahrenheit", 0x11, {0x01}, &S::indTempUnit, kFahrenheitText},
-        EncodingCase{"OutdoorFahrenheit", 0x11, {0x02}, &S::outTempUnit, kFahrenheitText},
+        EncodingCase{
+            "IndoorFahrenheit", 0x11, {0x01}, &S::indTempUnit, std::string(kUnitFahrenheit)},
+        EncodingCase{
+            "OutdoorFahrenheit", 0x11, {0x02}, &S::outTempUnit, std::string(kUnitFahrenheit)},
         EncodingCase{"RainInch", 0x11, {0x04}, &S::rainUnit, "inch"},
         EncodingCase{"PressureHpa", 0x11, {0x20}, &S::presUnit, "hPa"},
         EncodingCase{"PressureInHg", 0x11, {0x40}, &S::presUnit, "inHg"},
@@ -276,7 +279,7 @@ TEST(FixedBlockCodec, ANewObjectShowsNoValuesInMetricUnits) {
           &s.indHumiMax, &s.totalRainMax, &s.indHumiMaxTime, &s.totalRainMaxTime,
           &s.lightmeterMaxTime, &s.uvMaxTime})
         EXPECT_EQ(*text, "---");
-    EXPECT_EQ(s.indTempUnit, kCelsiusText);
+    EXPECT_EQ(s.indTempUnit, kUnitCelsius);
     EXPECT_EQ(s.outTempUnit, "°C");
     EXPECT_EQ(s.rainUnit, "mm");
     EXPECT_EQ(s.presUnit, "hPa");
@@ -344,8 +347,8 @@ TEST(FixedBlockCodec, TheSimulatedBlockHoldsWhatTheSimulationPromises) {
     EXPECT_EQ(s.initFlag1, "1");
     EXPECT_EQ(s.initFlag2, "1");
     EXPECT_EQ(s.historyCircle, "5");
-    EXPECT_EQ(s.indTempUnit, kCelsiusText);
-    EXPECT_EQ(s.outTempUnit, kCelsiusText);
+    EXPECT_EQ(s.indTempUnit, kUnitCelsius);
+    EXPECT_EQ(s.outTempUnit, kUnitCelsius);
     EXPECT_EQ(s.rainUnit, "mm");
     EXPECT_EQ(s.presUnit, "hPa");
     EXPECT_EQ(s.windUnit, "km/h");
