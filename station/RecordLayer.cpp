@@ -27,7 +27,7 @@ void LoadRecords(CWeatherRecordArray& records, const std::optional<RecordTimeSpa
     DataFileSession session;
     // Without a span every line becomes a record. Counting the lines first costs a fraction of
     // parsing them, and spares moving a list of a million records again and again as it grows.
-    const int lines = span ? 0 : session.Store().ForEachLine([](std::string_view) {});
+    const int lines = span ? 0 : std::max(session.Store().ForEachLine([](std::string_view) {}), 0);
     ScanStoredRecords(
         session.Store(), span,
         [&] {
@@ -127,6 +127,8 @@ void DeleteRecords(const CWeatherRecordArray& records) {
             kept.back() += '\n';
         }
     });
+    // A file that could not be read to its end is left alone: rewriting it would drop the
+    // lines past the read error.
     if (lines > 0)
         session.Store().Rewrite(kept);
 }

@@ -23,7 +23,8 @@ struct RecordTimeSpan {
 //
 // `begin` is called when the file holds at least one line, before any record is handed over.
 // Returns the number of lines read; 0 for an empty file or a closed store, which calls
-// neither `begin` nor `take`.
+// neither `begin` nor `take`; CFdb::kReadFailed when a read error cut the file short (the
+// records before it have been handed over).
 //
 // With a span, only the lines inside it are parsed; the others are recognised by their time
 // field alone. Should a line inside the span lack fields that a passed-over line would have

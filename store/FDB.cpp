@@ -75,14 +75,14 @@ int CFdb::ForEachLine(const std::function<void(std::string_view line)>& visit) c
     int count = 0;
     if (!IsOpen())
         return count;
-    ScanLinesForward(m_file.Get(), kForwardBlock, [&](std::string_view line) {
+    const bool whole = ScanLinesForward(m_file.Get(), kForwardBlock, [&](std::string_view line) {
         line = TrimBlanks(line);
         if (!line.empty()) {
             ++count;
             visit(line);
         }
     });
-    return count;
+    return whole ? count : kReadFailed;
 }
 
 int CFdb::ForEachLineFromEnd(const std::function<bool(std::string_view line)>& visit) const {

@@ -23,6 +23,8 @@
 // record layer serialises its users through m_busy.
 class CFdb {
 public:
+    static constexpr int kReadFailed = -1;
+
     CFdb() = default;
     CFdb(const CFdb&) = delete;
     CFdb& operator=(const CFdb&) = delete;
@@ -58,7 +60,8 @@ public:
 
     // Hands every non-blank line, trimmed, to `visit`, from the first line of the file to the
     // last; returns their number. The view is valid only during the call. This is ReadAll
-    // without a copy of each line.
+    // without a copy of each line. kReadFailed when a read error stopped it before the end of
+    // the file: what was handed over is then not the whole file.
     int ForEachLine(const std::function<void(std::string_view line)>& visit) const;
     // Hands every non-blank line, trimmed, to `visit`, from the last line of the file towards
     // the first, until `visit` returns false; returns the number of lines handed over. Reads

@@ -15,7 +15,7 @@ std::string_view WithoutCr(std::string_view line) {
 
 } // namespace
 
-void ScanLinesForward(int fd, std::size_t blockSize,
+bool ScanLinesForward(int fd, std::size_t blockSize,
                       const std::function<void(std::string_view line)>& visit) {
     // The buffer starts with the unfinished line of the previous block (`held` bytes).
     std::vector<char> buffer(std::max<std::size_t>(blockSize, 1));
@@ -25,7 +25,9 @@ void ScanLinesForward(int fd, std::size_t blockSize,
         if (held == buffer.size())
             buffer.resize(buffer.size() * 2);
         const ssize_t got = ReadAt(fd, buffer.data() + held, buffer.size() - held, offset);
-        if (got <= 0)
+        if (got < 0)
+            return false;
+        if (got == 0)
             break;
         offset += got;
         const char* const end = buffer.data() + held + got;
@@ -40,6 +42,7 @@ void ScanLinesForward(int fd, std::size_t blockSize,
     }
     if (held > 0)
         visit(std::string_view(buffer.data(), held));
+    return true;
 }
 
 void ScanLinesBackward(int fd, off_t size, std::size_t blockSize,

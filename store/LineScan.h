@@ -9,17 +9,18 @@
 //
 // A line is the text before its line end (LF, or CR LF) without that end; a last line that
 // has no line end counts when it is not empty. Lines have no length limit: a line longer
-// than the block is gathered over as many blocks as it spans. A read error ends the scan as
-// if the file ended there. The views handed to `visit` are valid only during the call. A
-// block size below 1 counts as 1.
+// than the block is gathered over as many blocks as it spans. The views handed to `visit` are valid
+// only during the call. A block size below 1 counts as 1.
 
-// Every line from the start of the file to its end.
-void ScanLinesForward(int fd, std::size_t blockSize,
+// Every line from the start of the file to its end. False when a read error stopped the scan
+// before the end: the lines before the error have been visited, the rest of the file has not,
+// so a caller must not take what it saw for the whole file.
+bool ScanLinesForward(int fd, std::size_t blockSize,
                       const std::function<void(std::string_view line)>& visit);
 
 // Every line from the end of the file (`size` bytes long) towards its start, the last line
 // first, reading only as far back as the lines visited; stops as soon as `visit` returns
-// false.
+// false. A read error ends the scan as if the file began there.
 void ScanLinesBackward(int fd, off_t size, std::size_t blockSize,
                        const std::function<bool(std::string_view line)>& visit);
 

@@ -22,6 +22,10 @@ constexpr std::size_t kFrameSize = 8;
 // last exchange ReadData waits for a frame; afterwards it answers at once, so that the caller's
 // many quick attempts soon give up on a frame that is not coming.
 constexpr milliseconds kAnswerWindow{1000};
+// One ReadData call waits at most this long, so that the link lock it holds meanwhile keeps a
+// link check of the user-interface thread waiting no longer; the caller's next attempts wait
+// out the rest of the window.
+constexpr milliseconds kLongestReadWait{20};
 
 // The link timer checks the console while the monitor thread talks to it: every operation runs
 // under the one lock, so a check can never close the device under a transfer.
@@ -63,6 +67,7 @@ public:
         const std::lock_guard lock(m_mutex);
         if (handle != kHandle || !m_device)
             return false;
+        DropLateFrames();
         // Output report without a report id: the id byte 0 goes first.
         unsigned char report[1 + kFrameSize] = {0};
         std::memcpy(report + 1, frame, kFrameSize);
@@ -79,7 +84,8 @@ public:
         const auto left =
             std::chrono::duration_cast<milliseconds>(m_lastExchange + kAnswerWindow - Clock::now());
         unsigned char received[kFrameSize];
-        const int timeoutMs = static_cast<int>(std::max<milliseconds::rep>(left.count(), 0));
+        const int timeoutMs = static_cast<int>(
+            std::clamp<milliseconds::rep>(left.count(), 0, kLongestReadWait.count()));
         if (hid_read_timeout(m_device, received, kFrameSize, timeoutMs) !=
             static_cast<int>(kFrameSize))
             return false;
@@ -89,6 +95,17 @@ public:
     }
 
 private:
+    // A frame that came after its reader gave up would be taken for the first answer to the
+    // next command and put every later answer one frame out of step. Nothing is due before a
+    // frame is sent, so whatever waits then is such a late frame.
+    void DropLateFrames() {
+        constexpr int kMostLateFrames = 64; // a console that keeps talking cannot hold us here
+        unsigned char late[kFrameSize];
+        for (int frame = 0; frame < kMostLateFrames; ++frame)
+            if (hid_read_timeout(m_device, late, kFrameSize, 0) <= 0)
+                return;
+    }
+
     bool IsStillAttached() const {
         hid_device_info* found = hid_enumerate(m_vendorId, m_productId);
         bool attached = false;

@@ -75,8 +75,8 @@ protected:
 
 TEST_P(LineScanTest, ForwardFindsEveryLine) {
     Lines lines;
-    ScanLinesForward(m_file.Get(), GetParam().blockSize,
-                     [&](std::string_view line) { lines.emplace_back(line); });
+    EXPECT_TRUE(ScanLinesForward(m_file.Get(), GetParam().blockSize,
+                                 [&](std::string_view line) { lines.emplace_back(line); }));
     EXPECT_EQ(lines, SplitLines(m_bytes));
 }
 
@@ -122,6 +122,16 @@ TEST(LineScan, AnEmptyFileHasNoLines) {
         ADD_FAILURE();
         return true;
     });
+}
+
+// A scan that cannot read the file must not pass for one of an empty file: a caller that
+// rewrites what it read would empty the file.
+TEST(LineScan, AReadErrorIsNoEndOfFile) {
+    TempFolder folder;
+    WriteBytes(folder.Path("text"), "1, a\r\n2, b\r\n");
+    const UniqueFd writeOnly(open(folder.Path("text").c_str(), O_WRONLY | O_CLOEXEC));
+    ASSERT_TRUE(writeOnly.IsValid());
+    EXPECT_FALSE(ScanLinesForward(writeOnly.Get(), 16, [](std::string_view) { ADD_FAILURE(); }));
 }
 
 struct TrimCase {
