@@ -52,10 +52,13 @@ bool LoadRecordsForRain(const std::vector<std::string>& times, CWeatherRecordArr
         if (!busy.IsTaken())
             return false;
         DataFileSession session;
-        session.Store().ForEachLineFromEnd([&](std::string_view line) {
+        const int read = session.Store().ForEachLineFromEnd([&](std::string_view line) {
             newestFirst.emplace_back(line);
             return !EndsEveryWalk(line, months);
         });
+        // Sums over part of the records would be wrong, not just missing.
+        if (read == CFdb::kReadFailed)
+            return false;
     }
     // The oldest line read has all its fields (or is the first of the file), so a record that
     // starts there reads the lines as one that started at the top of the file would.

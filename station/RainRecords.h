@@ -17,5 +17,6 @@ inline constexpr int kRainSumBusyWaits = 30;
 // from the newest one back to the first one at which the rain walk of a record of each of
 // `times` ends (or all stored records, when the walk of one of them would pass the oldest).
 // Reads the data file from its end only as far as that. Takes the busy flag with
-// kRainSumBusyWaits waits; returns false, leaving `records` as it was, when the file stayed busy.
+// kRainSumBusyWaits waits; returns false, leaving `records` as it was, when the file stayed busy
+// or could not be read.
 bool LoadRecordsForRain(const std::vector<std::string>& times, CWeatherRecordArray& records);

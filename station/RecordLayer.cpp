@@ -15,9 +15,23 @@
 
 namespace {
 
-std::string LastStoredLine() {
+// The last stored line; false when a read error hid it, "" when the file holds no line.
+bool ReadLastStoredLine(std::string& line) {
     DataFileSession session;
-    return session.Store().GetLastLine();
+    return session.Store().ReadLineFromEnd(1, line);
+}
+
+std::string LastStoredLine() {
+    std::string line;
+    ReadLastStoredLine(line);
+    return line;
+}
+
+// atoi's reading of the record number before the first comma, with numbers beyond the int
+// range held at its ends.
+int RecordNumberOfLine(const std::string& line) {
+    const long number = std::strtol(line.substr(0, line.find(',')).c_str(), nullptr, 10);
+    return static_cast<int>(std::clamp<long>(number, INT_MIN, INT_MAX));
 }
 
 void LoadRecords(CWeatherRecordArray& records, const std::optional<RecordTimeSpan>& span) {
@@ -65,10 +79,7 @@ void LoadRecordsInRange(IListControl& list, const std::string& start, const std:
 }
 
 int LastRecordNumber() {
-    const std::string line = LastStoredLine();
-    // atoi's reading, with numbers beyond the int range held at its ends.
-    const long number = std::strtol(line.substr(0, line.find(',')).c_str(), nullptr, 10);
-    return static_cast<int>(std::clamp<long>(number, INT_MIN, INT_MAX));
+    return RecordNumberOfLine(LastStoredLine());
 }
 
 bool LoadLastRecord(CWeatherRecord& record) {
@@ -85,7 +96,12 @@ void AppendRecords(const CWeatherRecordArray& records) {
     const CBusyGuard busy = WaitAndTakeDataFile();
     if (!busy.IsTaken())
         return;
-    long long number = LastRecordNumber() + 1LL;
+    // Numbering on from a last line that could not be read would start again at 1 and give
+    // old numbers a second time; the records come again with the next download instead.
+    std::string last;
+    if (!ReadLastStoredLine(last))
+        return;
+    long long number = RecordNumberOfLine(last) + 1LL;
     std::vector<std::string> lines;
     lines.reserve(records.size());
     for (auto record = records.rbegin(); record != records.rend(); ++record) {

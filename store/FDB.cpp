@@ -52,16 +52,24 @@ std::string CFdb::GetLastLine() const {
 
 std::string CFdb::GetLineFromEnd(int n) const {
     std::string found;
-    if (!IsOpen() || n < 1)
-        return found;
-    ScanLinesBackward(m_file.Get(), FileSize(m_file.Get()), kBackwardBlock,
-                      [&](std::string_view line) {
-                          if (TrimBlanks(line).empty() || --n > 0)
-                              return true;
-                          found.assign(line);
-                          return false;
-                      });
+    ReadLineFromEnd(n, found);
     return found;
+}
+
+bool CFdb::ReadLineFromEnd(int n, std::string& line) const {
+    line.clear();
+    if (!IsOpen() || n < 1)
+        return true;
+    const bool whole = ScanLinesBackward(m_file.Get(), FileSize(m_file.Get()), kBackwardBlock,
+                                         [&](std::string_view text) {
+                                             if (TrimBlanks(text).empty() || --n > 0)
+                                                 return true;
+                                             line.assign(text);
+                                             return false;
+                                         });
+    if (!whole)
+        line.clear();
+    return whole;
 }
 
 int CFdb::ReadAll(std::vector<std::string>& lines) const {
@@ -89,15 +97,15 @@ int CFdb::ForEachLineFromEnd(const std::function<bool(std::string_view line)>& v
     int count = 0;
     if (!IsOpen())
         return count;
-    ScanLinesBackward(m_file.Get(), FileSize(m_file.Get()), kBackwardBlock,
-                      [&](std::string_view line) {
-                          line = TrimBlanks(line);
-                          if (line.empty())
-                              return true;
-                          ++count;
-                          return visit(line);
-                      });
-    return count;
+    const bool whole = ScanLinesBackward(m_file.Get(), FileSize(m_file.Get()), kBackwardBlock,
+                                         [&](std::string_view line) {
+                                             line = TrimBlanks(line);
+                                             if (line.empty())
+                                                 return true;
+                                             ++count;
+                                             return visit(line);
+                                         });
+    return whole ? count : kReadFailed;
 }
 
 bool CFdb::AppendLine(const std::string& line) {

@@ -53,6 +53,9 @@ public:
     // (without its line end, but not trimmed). "" when there are fewer than n, or n < 1.
     // Reads only from the end of the file back to that line.
     std::string GetLineFromEnd(int n) const;
+    // As GetLineFromEnd, telling a read error apart from a file without that line: false when
+    // a read error stopped the search (`line` is then ""), true otherwise.
+    bool ReadLineFromEnd(int n, std::string& line) const;
     // Adds every non-blank line, trimmed, in file order at the end of `lines` (which is not
     // emptied first) and returns the number of elements it holds afterwards. An empty file
     // gives 0 and leaves `lines` as it was.
@@ -66,7 +69,7 @@ public:
     // Hands every non-blank line, trimmed, to `visit`, from the last line of the file towards
     // the first, until `visit` returns false; returns the number of lines handed over. Reads
     // only as far back as the lines handed over, so a caller that needs the newest lines
-    // alone pays for them alone.
+    // alone pays for them alone. kReadFailed when a read error stopped it first.
     int ForEachLineFromEnd(const std::function<bool(std::string_view line)>& visit) const;
 
     // Writes the text at the end of the file as it is: no line end is added, so a text

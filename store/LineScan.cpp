@@ -45,7 +45,7 @@ bool ScanLinesForward(int fd, std::size_t blockSize,
     return true;
 }
 
-void ScanLinesBackward(int fd, off_t size, std::size_t blockSize,
+bool ScanLinesBackward(int fd, off_t size, std::size_t blockSize,
                        const std::function<bool(std::string_view line)>& visit) {
     // The bytes not visited yet that lie nearest the end of the file sit in buffer[head, tail);
     // each block read further back goes in front of them. `ended` tells whether the bytes at
@@ -67,7 +67,7 @@ void ScanLinesBackward(int fd, off_t size, std::size_t blockSize,
                    static_cast<const char*>(memrchr(buffer.data() + head, '\n', tail - head))) {
             const std::size_t at = std::size_t(lf - buffer.data());
             if (!visitLine(at + 1))
-                return;
+                return true;
             tail = at;
             ended = true;
         }
@@ -89,11 +89,12 @@ void ScanLinesBackward(int fd, off_t size, std::size_t blockSize,
         }
         if (ReadAt(fd, buffer.data() + head - block, block, offset - off_t(block)) !=
             ssize_t(block))
-            return;
+            return false;
         head -= block;
         offset -= off_t(block);
     }
     visitLine(head);
+    return true;
 }
 
 std::string_view TrimBlanks(std::string_view text) {

@@ -20,8 +20,9 @@ bool ScanLinesForward(int fd, std::size_t blockSize,
 
 // Every line from the end of the file (`size` bytes long) towards its start, the last line
 // first, reading only as far back as the lines visited; stops as soon as `visit` returns
-// false. A read error ends the scan as if the file began there.
-void ScanLinesBackward(int fd, off_t size, std::size_t blockSize,
+// false. True when the scan ended that way or at the start of the file; false when a read
+// error stopped it first, so that a caller does not take the lines it saw for the whole story.
+bool ScanLinesBackward(int fd, off_t size, std::size_t blockSize,
                        const std::function<bool(std::string_view line)>& visit);
 
 // The text without white space (space, tab, CR, LF, vertical tab, form feed) at either end.

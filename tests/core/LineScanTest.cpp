@@ -132,6 +132,21 @@ TEST(LineScan, AReadErrorIsNoEndOfFile) {
     const UniqueFd writeOnly(open(folder.Path("text").c_str(), O_WRONLY | O_CLOEXEC));
     ASSERT_TRUE(writeOnly.IsValid());
     EXPECT_FALSE(ScanLinesForward(writeOnly.Get(), 16, [](std::string_view) { ADD_FAILURE(); }));
+    EXPECT_FALSE(ScanLinesBackward(writeOnly.Get(), 12, 4, [](std::string_view) {
+        ADD_FAILURE();
+        return true;
+    }));
+}
+
+TEST(LineScan, ABackwardScanStoppedByItsVisitorOrTheFileStartIsWhole) {
+    TempFolder folder;
+    WriteBytes(folder.Path("text"), "1, a\r\n2, b\r\n");
+    const UniqueFd file(open(folder.Path("text").c_str(), O_RDONLY | O_CLOEXEC));
+    ASSERT_TRUE(file.IsValid());
+    EXPECT_TRUE(ScanLinesBackward(file.Get(), 12, 4, [](std::string_view) { return false; }));
+    int lines = 0;
+    EXPECT_TRUE(ScanLinesBackward(file.Get(), 12, 4, [&](std::string_view) { return ++lines; }));
+    EXPECT_EQ(lines, 2);
 }
 
 struct TrimCase {
