@@ -86,6 +86,17 @@ TEST(TempLevel, AWidenedScaleShowsItsElevenTicksLabelsAndColumn) {
     EXPECT_EQ(shot.pixel(layout.TubeX() + 1, columnTop - 1), kGaugeWhite);
 }
 
+TEST(TempLevel, TheTopLabelStandsWholeInsideTheControl) {
+    CTempLevel gauge;
+    ViewThermometer(gauge);
+    const QImage shot = Snapshot(gauge, kWidth, kHeight);
+    const Layout layout = LayoutOfGauge();
+    // Centred on its tick at y 4 it would stick out above the control.
+    ASSERT_LT(TickY(10, 10) - layout.labelHeight / 2, 0);
+    EXPECT_TRUE(ShowsText(shot, 0, 0, QStringLiteral("  60"),
+                          QRect(1, 1, layout.labelWidth - 1, layout.labelHeight - 1)));
+}
+
 TEST(TempLevel, ReturnsToTheBaseRangeWhenTheValueComesBack) {
     CTempLevel gauge;
     ViewThermometer(gauge).SetValueText(-40.0f, 60.0f, 10, "65");
