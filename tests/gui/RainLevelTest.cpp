@@ -54,7 +54,8 @@ TEST(RainLevel, FillsTheBarToTheValueOnTheRescaledScale) {
     // 70 of 160 fills trunc(193 * 70 / 160) = 84 pixels up from the frame's bottom (y 197).
     EXPECT_EQ(shot.pixel(barLeft + 3, 197 - 84), kGaugeBlue);
     EXPECT_EQ(shot.pixel(barLeft + 3, 197 - 85), kGaugeWhite);
-    EXPECT_EQ(shot.pixel(kWidth - 1, 197 - 84), kGaugeBlue);
+    EXPECT_EQ(shot.pixel(kWidth - 2, 197 - 84), kGaugeBlue);
+    EXPECT_EQ(shot.pixel(kWidth - 1, 197 - 84), kGaugeBlack) << "the frame is closed on the right";
 }
 
 TEST(RainLevel, LabelsArePaddedToTheWidthOfTheLargest) {

@@ -127,6 +127,8 @@ TEST(TempLevel, NoValueKeepsTheScaleHidesTheColumnAndStillDrawsTheBulb) {
     // The bulb's centre, and the outline round the whole control.
     EXPECT_EQ(shot.pixel(layout.labelWidth + 6, kHeight - 8), kGaugeBlue);
     EXPECT_EQ(shot.pixel(0, kHeight / 2), kGaugeBlack);
+    EXPECT_EQ(shot.pixel(kWidth - 1, kHeight / 2), kGaugeBlack);
+    EXPECT_EQ(shot.pixel(kWidth / 2, 0), kGaugeBlack);
     EXPECT_EQ(shot.pixel(kWidth / 2, kHeight - 1), kGaugeBlack);
 }
 
