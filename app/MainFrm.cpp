@@ -2,6 +2,7 @@
 
 #include "app/Config.h"
 #include "app/MyStatusBar.h"
+#include "app/WakeEvent.h"
 #include "platform/qt/CommandActions.h"
 #include "platform/qt/MenuBuilder.h"
 #include "platform/qt/ResourceLibrary.h"
@@ -147,8 +148,12 @@ void CMainFrame::OnTimer() {
     if (!m_comm.IsPollingLink())
         return;
     m_comm.Connect();
-    if (IsSearchDataOn() && !m_comm.IsPollingLink())
+    if (IsSearchDataOn() && !m_comm.IsPollingLink()) {
         m_comm.EnableLinkPolling();
+        // A console just plugged in (or found at start) is read now rather than after the rest
+        // of the monitor thread's one-minute pause.
+        g_wakeEvent.Set();
+    }
     if (m_comm.HasLinkChanged())
         m_wndStatusBar->InvalidateLinkPane();
     if (m_view.toggleBells)

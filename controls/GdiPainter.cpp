@@ -1,5 +1,7 @@
 #include "controls/GdiPainter.h"
 
+#include <algorithm>
+
 #include <QFontMetrics>
 #include <QWidget>
 
@@ -31,7 +33,16 @@ QSize GdiPainter::TextExtent(const QString& text) const {
     return {metrics.horizontalAdvance(text), metrics.height()};
 }
 
+// A label on the edge of a scale (the top one of a thermometer, the last Beaufort level) would
+// be cut off by the control's border; it moves just inside instead. A control too small for
+// the label keeps it where it was asked.
 void GdiPainter::TextOut(int x, int y, const QString& text) {
+    const QSize extent = TextExtent(text);
+    const QPaintDevice& device = *m_painter.device();
+    if (extent.width() <= device.width())
+        x = std::clamp(x, 0, device.width() - extent.width());
+    if (extent.height() <= device.height())
+        y = std::clamp(y, 0, device.height() - extent.height());
     m_painter.setPen(QColor(kGaugeBlack));
     m_painter.drawText(x, y + m_painter.fontMetrics().ascent(), text);
 }

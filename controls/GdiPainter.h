@@ -47,6 +47,8 @@ public:
     void SelectHollowBrush() { m_hollow = true; }
 
     QSize TextExtent(const QString& text) const;
+    // Draws `text` with its top-left corner at (x, y), moved inside the control if it would
+    // stick out.
     void TextOut(int x, int y, const QString& text);
 
     // Scale ticks in the pen colour, kTickLength long, from (x, y) rightwards or downwards.

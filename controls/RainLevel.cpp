@@ -63,7 +63,8 @@ void CRainLevel::paintEvent(QPaintEvent*) {
         dc.HorizontalTick(r.left + extent.width(), y);
     }
 
-    const GdiRect bar{r.left + extent.width() + 5, r.top, r.right + 1, r.bottom + 1};
+    // The bar's right side on the control's last column, where it stays visible.
+    const GdiRect bar{r.left + extent.width() + 5, r.top, r.right, r.bottom + 1};
     dc.Rectangle(bar);
     if (m_hasValue && std::isfinite(m_value)) {
         const int filled = FilledLength(bar.Height(), m_value, m_max);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include <QLabel>
 
 // A minimum or maximum text of the main form. It shows station texts as they are: never as
@@ -11,7 +9,4 @@ class CScopeValue : public QLabel {
 
 public:
     explicit CScopeValue(QWidget* parent = nullptr);
-
-    // The text in UTF-8.
-    void SetWindowText(const std::string& text);
 };

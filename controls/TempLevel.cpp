@@ -49,7 +49,8 @@ void CTempLevel::paintEvent(QPaintEvent*) {
     GdiPainter dc(this);
     GdiRect r = GdiRect::ClientOf(*this);
     dc.SelectHollowBrush();
-    dc.Rectangle({r.left, r.top, r.right + 1, r.bottom});
+    // The outline's right side on the control's last column, where it stays visible.
+    dc.Rectangle({r.left, r.top, r.right, r.bottom});
 
     r.top += 4;
     const GdiRect scale{r.left, r.top, r.right, r.bottom - 15};

@@ -36,8 +36,11 @@ void CWindLevel::paintEvent(QPaintEvent*) {
         dc.VerticalTick(x, r.top + extent.height());
     }
 
-    dc.Rectangle({r.left, r.top + extent.height() + 5, r.right + 1, r.bottom + 1});
+    // The frame closes on the control's last row, where its bottom line stays visible; the
+    // fill stops above that line.
+    const GdiRect frame{r.left, r.top + extent.height() + 5, r.right + 1, r.bottom};
+    dc.Rectangle(frame);
     dc.FillRect(
-        {r.left + 1, r.top + extent.height() + 6, r.left + width * m_level / kTopLevel, r.bottom},
+        {frame.left + 1, frame.top + 1, r.left + width * m_level / kTopLevel, frame.bottom - 1},
         kGaugeBlue);
 }

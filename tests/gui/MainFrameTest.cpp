@@ -1,6 +1,7 @@
 #include "app/Config.h"
 #include "app/MainFrm.h"
 #include "app/MyStatusBar.h"
+#include "app/WakeEvent.h"
 #include "platform/qt/CommandActions.h"
 #include "resources/ResourceIds.h"
 #include "tests/core/ScopedValue.h"
@@ -25,6 +26,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QStatusTipEvent>
+#include <QTest>
 #include <QThread>
 #include <QToolBar>
 #include <QToolButton>
@@ -203,6 +205,7 @@ struct Tick {
     bool polling;
     Lamp lamp;
     int bellToggles;
+    bool woken; // the monitor thread is woken to read a console just connected
 };
 
 struct TickCase {
@@ -219,6 +222,7 @@ TEST_P(TimerTickTest, TheTickFollowsTheLinkWhilePolling) {
     frame->show();
     const FakeMainView& view = FakeViewOf(frame->View());
     EXPECT_EQ(LampOf(frame->StatusBar().LinkPane()), Lamp::kRed);
+    g_wakeEvent.Wait(std::chrono::milliseconds(0));
     int n = 0;
     for (const Tick& tick : GetParam().ticks) {
         SCOPED_TRACE(testing::Message() << "tick " << ++n);
@@ -228,30 +232,33 @@ TEST_P(TimerTickTest, TheTickFollowsTheLinkWhilePolling) {
         EXPECT_EQ(m_comm.IsPollingLink(), tick.polling);
         EXPECT_EQ(LampOf(frame->StatusBar().LinkPane()), tick.lamp);
         EXPECT_EQ(view.bellToggles, tick.bellToggles);
+        EXPECT_EQ(g_wakeEvent.Wait(std::chrono::milliseconds(0)), tick.woken);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     SearchData, TimerTickTest,
     testing::Values(
-        // Reading in the background: every tick checks the link and blinks the bells.
+        // Reading in the background: every tick checks the link and blinks the bells, and a new
+        // connection is read at once.
         TickCase{"On",
                  "true",
-                 {{false, false, true, Lamp::kRed, 1},
-                  {true, true, true, Lamp::kGreen, 2},
-                  {true, true, true, Lamp::kGreen, 3},
-                  {false, false, true, Lamp::kRed, 4},
-                  {true, true, true, Lamp::kGreen, 5}}},
+                 {{false, false, true, Lamp::kRed, 1, false},
+                  {true, true, true, Lamp::kGreen, 2, true},
+                  {true, true, true, Lamp::kGreen, 3, false},
+                  {false, false, true, Lamp::kRed, 4, false},
+                  {true, true, true, Lamp::kGreen, 5, true}}},
         // Not reading: the first connection ends the ticks' work for good, whatever follows.
         TickCase{"Off",
                  "false",
-                 {{false, false, true, Lamp::kRed, 1},
-                  {true, true, false, Lamp::kGreen, 2},
-                  {false, true, false, Lamp::kGreen, 2},
-                  {true, true, false, Lamp::kGreen, 2}}},
+                 {{false, false, true, Lamp::kRed, 1, false},
+                  {true, true, false, Lamp::kGreen, 2, false},
+                  {false, true, false, Lamp::kGreen, 2, false},
+                  {true, true, false, Lamp::kGreen, 2, false}}},
         TickCase{"Zero",
                  "0",
-                 {{true, true, false, Lamp::kGreen, 1}, {false, true, false, Lamp::kGreen, 1}}}),
+                 {{true, true, false, Lamp::kGreen, 1, false},
+                  {false, true, false, Lamp::kGreen, 1, false}}}),
     [](const testing::TestParamInfo<TickCase>& info) { return info.param.name; });
 
 TEST_F(MainFrameTest, TheTimerItselfDrivesTheLink) {
@@ -314,6 +321,8 @@ private:
 TEST_F(MainFrameTest, AStatusTextFromAnotherThreadIsShownBeforeTheSenderGoesOn) {
     const auto frame = MakeFrame();
     frame->show();
+    // Only a window on the screen paints; under load it may get there late.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
     auto* pane = frame->StatusBar().findChild<QLabel*>("statusPane0");
     ASSERT_NE(pane, nullptr);
     PaintRecorder recorder(*pane);

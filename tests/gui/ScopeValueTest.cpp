@@ -9,7 +9,7 @@ namespace {
 TEST(ScopeValue, ShowsAStationTextAsItIsNeverAsMarkup) {
     const std::string text = "<b>12.5</b> °C";
     CScopeValue value;
-    value.SetWindowText(text);
+    value.setText(QString::fromStdString(text));
     EXPECT_EQ(value.text().toStdString(), text);
 
     QLabel plain(QString::fromStdString(text));

@@ -86,6 +86,17 @@ TEST(TempLevel, AWidenedScaleShowsItsElevenTicksLabelsAndColumn) {
     EXPECT_EQ(shot.pixel(layout.TubeX() + 1, columnTop - 1), kGaugeWhite);
 }
 
+TEST(TempLevel, TheTopLabelStandsWholeInsideTheControl) {
+    CTempLevel gauge;
+    ViewThermometer(gauge);
+    const QImage shot = Snapshot(gauge, kWidth, kHeight);
+    const Layout layout = LayoutOfGauge();
+    // Centred on its tick at y 4 it would stick out above the control.
+    ASSERT_LT(TickY(10, 10) - layout.labelHeight / 2, 0);
+    EXPECT_TRUE(ShowsText(shot, 0, 0, QStringLiteral("  60"),
+                          QRect(1, 1, layout.labelWidth - 1, layout.labelHeight - 1)));
+}
+
 TEST(TempLevel, ReturnsToTheBaseRangeWhenTheValueComesBack) {
     CTempLevel gauge;
     ViewThermometer(gauge).SetValueText(-40.0f, 60.0f, 10, "65");
@@ -116,6 +127,8 @@ TEST(TempLevel, NoValueKeepsTheScaleHidesTheColumnAndStillDrawsTheBulb) {
     // The bulb's centre, and the outline round the whole control.
     EXPECT_EQ(shot.pixel(layout.labelWidth + 6, kHeight - 8), kGaugeBlue);
     EXPECT_EQ(shot.pixel(0, kHeight / 2), kGaugeBlack);
+    EXPECT_EQ(shot.pixel(kWidth - 1, kHeight / 2), kGaugeBlack);
+    EXPECT_EQ(shot.pixel(kWidth / 2, 0), kGaugeBlack);
     EXPECT_EQ(shot.pixel(kWidth / 2, kHeight - 1), kGaugeBlack);
 }
 

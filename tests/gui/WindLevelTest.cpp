@@ -39,7 +39,8 @@ TEST_P(WindLevelFill, FillsUpToTheLevelsTick) {
     if (level > 0 && level < 12) {
         EXPECT_EQ(shot.pixel(LevelX(level), y), kGaugeWhite);
     }
-    EXPECT_EQ(shot.pixel(5, kHeight - 1), level > 0 ? kGaugeBlue : kGaugeWhite);
+    EXPECT_EQ(shot.pixel(5, kHeight - 2), level > 0 ? kGaugeBlue : kGaugeWhite);
+    EXPECT_EQ(shot.pixel(5, kHeight - 1), kGaugeBlack) << "the frame is closed at the bottom";
 }
 
 INSTANTIATE_TEST_SUITE_P(Beaufort, WindLevelFill, testing::Values(0, 1, 5, 11, 12));
@@ -52,6 +53,19 @@ TEST(WindLevel, DrawsATickUnderEachOfTheThirteenLabels) {
         EXPECT_EQ(shot.pixel(LevelX(level), tickY), kGaugeBlack) << "level " << level;
         EXPECT_NE(shot.pixel(LevelX(level) + 1, tickY), kGaugeBlack) << "level " << level;
     }
+}
+
+TEST(WindLevel, TheOuterLabelsStayWhole) {
+    CWindLevel gauge;
+    const QImage shot = Snapshot(gauge, kWidth, kHeight);
+    const QFontMetrics metrics(GaugeFont());
+    const int width = metrics.horizontalAdvance(QStringLiteral("12"));
+    const QRect last(kWidth - width, 0, width, metrics.height());
+    EXPECT_TRUE(ShowsText(shot, kWidth - width, 0, QStringLiteral("12"), last));
+    const int zero = 4 - metrics.horizontalAdvance(QStringLiteral("0")) / 2;
+    EXPECT_TRUE(ShowsText(
+        shot, zero, 0, QStringLiteral("0"),
+        QRect(0, 0, 4 + metrics.horizontalAdvance(QStringLiteral("0")), metrics.height())));
 }
 
 struct LevelText {
