@@ -72,9 +72,10 @@ void DownloadHistory(Reading& reading, IStatusTextTarget* frame) {
         reading.count = g_weatherComm.DownloadHistory(reading.history, reading.settings, frame);
 }
 
-// The live record in display units with its rain sums against the stored records.
+// The live record in display units with its rain sums against the stored records; an empty
+// record when the live read failed, whatever a failed re-read left half decoded in it.
 CWeatherRecord DisplayCopy(const Reading& reading) {
-    CWeatherRecord display = reading.live;
+    CWeatherRecord display = reading.liveRead ? reading.live : CWeatherRecord();
     ScaleRecordToMetric(display, reading.settings);
     AccumulateRainForRecord(display);
     ConvertRecordToUserUnits(display, reading.settings);
