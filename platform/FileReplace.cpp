@@ -39,10 +39,22 @@ bool SyncFolderOf(const std::string& path) {
     return folder.IsValid() && fsync(folder.Get()) == 0;
 }
 
-// Writes the replacement into a temporary file beside `path` and renames it over the name.
-// Returns the new file, still open, or an invalid descriptor with `path` untouched.
-UniqueFd WriteReplacement(const std::string& path, mode_t mode, bool lock,
+// The name a replacement takes: a symbolic link stays a link, and the file it leads to is
+// replaced (beside that file, so the rename stays within one file system).
+std::string ReplacedName(const std::string& path) {
+    char* real = realpath(path.c_str(), nullptr);
+    if (!real)
+        return path;
+    std::string resolved(real);
+    std::free(real);
+    return resolved;
+}
+
+// Writes the replacement into a temporary file beside the file and renames it over its name.
+// Returns the new file, still open, or an invalid descriptor with the file untouched.
+UniqueFd WriteReplacement(const std::string& name, mode_t mode, bool lock,
                           const std::function<bool(int fd)>& writeContents) {
+    const std::string path = ReplacedName(name);
     std::string temporary = path;
     temporary.append(kTemporaryMark).append(kUniqueSuffix);
     UniqueFd file(mkostemp(temporary.data(), O_CLOEXEC));
@@ -80,7 +92,8 @@ bool ReplaceFileWith(const std::string& path, std::string_view contents) {
         .IsValid();
 }
 
-void RemoveAbandonedReplacements(const std::string& path) {
+void RemoveAbandonedReplacements(const std::string& dataPath) {
+    const std::string path = ReplacedName(dataPath);
     DIR* folder = opendir(FolderOf(path).c_str());
     if (!folder)
         return;

@@ -149,6 +149,19 @@ TEST_F(FdbSafetyTest, AFailedRewriteKeepsTheOldContentsAndTheStoreOpen) {
     EXPECT_EQ(fdb.GetLastLine(), "101, new");
 }
 
+TEST_F(FdbSafetyTest, ARewriteThroughASymbolicLinkKeepsTheLink) {
+    const std::string target = m_folder.Path("kept.dat");
+    WriteBytes(target, OnDisk(NumberedLines(3, "old")));
+    std::filesystem::create_symlink(target, DataPath());
+    CFdb fdb;
+    ASSERT_TRUE(fdb.Open(DataPath()));
+    ASSERT_TRUE(fdb.Rewrite(NumberedLines(2, "new")));
+    fdb.Close();
+    EXPECT_TRUE(std::filesystem::is_symlink(DataPath()));
+    EXPECT_EQ(ReadBytes(target), OnDisk(NumberedLines(2, "new")));
+    EXPECT_EQ(OtherFiles(), std::vector<std::string>{"kept.dat"});
+}
+
 TEST_F(FdbSafetyTest, AFailedAppendIsEndedBeforeTheNextOne) {
     WriteBytes(DataPath(), "1, a\r\n");
     CFdb fdb;
