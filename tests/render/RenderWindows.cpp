@@ -5,6 +5,7 @@
 #include "app/AboutDlg.h"
 #include "app/Config.h"
 #include "app/MainFrm.h"
+#include "store/FDB.h"
 #include "store/SystemUtils.h"
 #include "texts/Env.h"
 
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -54,6 +56,10 @@ int main(int argc, char** argv) {
     g_testFlag = "true";
     if (chdir(GetModuleDir().c_str()) != 0)
         qWarning("Cannot change to the program folder");
+    // A data file of its own, so that the pictures show the records stored by the reading
+    // without touching the program folder's data file.
+    const QTemporaryDir data;
+    g_fdb.Open(data.filePath("Talvorin.dat").toStdString());
 
     bool saved = true;
     for (int lang = 0; lang < kLanguageCount; ++lang) {
@@ -71,5 +77,6 @@ int main(int argc, char** argv) {
         Settle(200);
         saved = Save(about, folder, QString("about-%1.png").arg(kLanguageNames[lang])) && saved;
     }
+    g_fdb.Close();
     return saved ? 0 : 1;
 }
