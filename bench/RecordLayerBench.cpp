@@ -5,135 +5,25 @@
 //   record_layer_bench [lines]
 //
 // Works in a folder of its own under the temporary folder and removes it afterwards.
-#include "station/Beaufort.h"
-#include "station/DerivedValues.h"
+#include "bench/WeatherGenerator.h"
 #include "station/HistoryList.h"
 #include "station/RainSum.h"
 #include "station/RecordLayer.h"
 #include "station/TimeText.h"
-#include "station/WindDirection.h"
 #include "store/FDB.h"
 #include "tests/core/MemoryListControl.h"
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <random>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-
-constexpr int kIntervalSeconds = 300;
-constexpr int kCounterWrap = 65536;
-constexpr double kPi = 3.14159265358979323846;
-
-std::string Tenths(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    return text;
-}
-
-// Running sums of the rain of the calendar hour, day, week and month.
-struct RainSums {
-    double hour = 0, day = 0, week = 0, month = 0, total = 0;
-    std::tm last{};
-
-    void Add(const std::tm& now, double mm) {
-        if (now.tm_mon != last.tm_mon || now.tm_year != last.tm_year)
-            month = 0;
-        if (now.tm_yday != last.tm_yday || now.tm_year != last.tm_year) {
-            day = 0;
-            if (now.tm_wday == 0)
-                week = 0;
-        }
-        if (now.tm_hour != last.tm_hour || now.tm_yday != last.tm_yday)
-            hour = 0;
-        hour += mm;
-        day += mm;
-        week += mm;
-        month += mm;
-        total += mm;
-        last = now;
-    }
-};
-
-// Weather that changes as weather does: seasons, days and nights, showers, a drifting
-// pressure, gusty wind; the rain counter rises in showers and wraps.
-class WeatherGenerator {
-public:
-    CWeatherRecord Next(time_t time, int number) {
-        std::tm local{};
-        localtime_r(&time, &local);
-        const double season = std::cos(2 * kPi * (local.tm_yday - 196) / 365.0);
-        const double daytime = std::sin(2 * kPi * (local.tm_hour + local.tm_min / 60.0 - 9) / 24);
-        m_drift = std::clamp(m_drift + Noise(0.15), -6.0, 6.0);
-        const double outTemp = 9 + 9 * season + 4 * daytime + m_drift;
-        const int outHumi = std::clamp(static_cast<int>(78 - 15 * daytime + 3 * m_drift), 20, 99);
-        m_pressure = std::clamp(m_pressure + Noise(0.2), 975.0, 1045.0);
-        m_wind = std::clamp(m_wind + Noise(0.3), 0.0, 22.0);
-        const double gust = m_wind * (1.3 + Uniform() * 0.5);
-        m_raining = m_raining ? Uniform() > 0.08 : Uniform() < 0.01;
-        const int counts = m_raining ? static_cast<int>(Uniform() * 5) : 0;
-        m_counter = (m_counter + counts) % kCounterWrap;
-        m_sums.Add(local, counts * 0.3);
-        const double light = std::max(0.0, daytime) * (40000 + 40000 * season) * Uniform();
-        const int direction = static_cast<int>(m_wind * 7 + number / 500) % 16;
-
-        CWeatherRecord r;
-        r.recordNo = std::to_string(number);
-        r.recordTime = FormatRecordTime(time);
-        r.sampleCircle = "5";
-        r.indHumi = std::to_string(std::clamp(outHumi / 2 + 15, 30, 60));
-        r.indTemp = Tenths(21 + 1.5 * daytime);
-        r.outHumi = std::to_string(outHumi);
-        r.outTemp = Tenths(outTemp);
-        r.dewPoint = Tenths(DewPoint(static_cast<float>(outTemp), static_cast<float>(outHumi)));
-        r.windChill = Tenths(WindChill(static_cast<float>(outTemp), static_cast<float>(m_wind)));
-        r.absPres = Tenths(m_pressure);
-        r.relPres = Tenths(m_pressure + 12.6);
-        r.winds = Tenths(m_wind);
-        r.windsLevel = std::to_string(BeaufortFromSpeed(static_cast<float>(m_wind)));
-        r.gust = Tenths(gust);
-        r.gustLevel = std::to_string(BeaufortFromSpeed(static_cast<float>(gust)));
-        r.windDir = std::to_string(direction);
-        r.windDirDesc = WindDirectionName(direction);
-        r.rain = std::to_string(m_counter);
-        r.rainMm = Tenths(m_counter * 0.3);
-        r.increment = Tenths(counts * 0.3);
-        r.hourRain = Tenths(m_sums.hour);
-        r.dayRain = Tenths(m_sums.day);
-        r.weekRain = Tenths(m_sums.week);
-        r.monthRain = Tenths(m_sums.month);
-        r.totalRain = Tenths(m_sums.total);
-        r.lightmeter = Tenths(light);
-        r.uv = std::to_string(static_cast<int>(light / 9000));
-        for (std::string* flag :
-             {&r.flag1, &r.flag2, &r.flag3, &r.flag4, &r.flag5, &r.flag6, &r.flag7, &r.flag8})
-            *flag = "0";
-        char address[8];
-        std::snprintf(address, sizeof address, "%06X", 0x100 + number % 3264 * 20);
-        r.hexAddr = address;
-        r.sequenceNo = "   1";
-        r.hexValue = "05 2D 34 80 5A 15 00 1A 27 0C 14 00 06 2A 01 40 10 27 00 03 ";
-        return r;
-    }
-
-private:
-    double Uniform() { return std::uniform_real_distribution<double>(0, 1)(m_random); }
-    double Noise(double size) { return (Uniform() - 0.5) * 2 * size; }
-
-    std::mt19937 m_random{2024};
-    double m_drift = 0, m_pressure = 1013, m_wind = 3;
-    bool m_raining = false;
-    int m_counter = 61000; // wraps within the first months
-    RainSums m_sums;
-};
 
 double Milliseconds(std::chrono::steady_clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
@@ -214,7 +104,7 @@ int main(int argc, char** argv) {
     // The records end on the last evening of a month, so that the live record's rain sums walk
     // back over a whole month.
     const time_t last = TextToTime("2024-12-31 23:50:00");
-    const time_t first = last - (count - 1) * kIntervalSeconds;
+    const time_t first = last - (count - 1) * kSampleIntervalSeconds;
     std::printf("Generating %ld records from %s to %s ...\n", count,
                 FormatRecordTime(first).c_str(), FormatRecordTime(last).c_str());
     const double generated = Time(1, [&] {
@@ -222,7 +112,8 @@ int main(int argc, char** argv) {
         WeatherGenerator weather;
         std::vector<std::string> lines;
         for (long i = 0; i < count; ++i) {
-            lines.push_back(weather.Next(first + i * kIntervalSeconds, i + 1).FormatRecordLine());
+            lines.push_back(
+                weather.Next(first + i * kSampleIntervalSeconds, i + 1).FormatRecordLine());
             if (lines.size() == 10'000 || i + 1 == count) {
                 g_fdb.WriteLines(lines);
                 lines.clear();
@@ -286,7 +177,7 @@ int main(int argc, char** argv) {
 
     // The live record five minutes after the newest stored one, a shower later.
     CWeatherRecord live = newest;
-    live.recordTime = FormatRecordTime(last + kIntervalSeconds);
+    live.recordTime = FormatRecordTime(last + kSampleIntervalSeconds);
     live.rainMm = Tenths(std::atof(newest.rainMm.c_str()) + 0.6);
     CWeatherRecord summed = live;
     Row(
@@ -309,7 +200,7 @@ int main(int argc, char** argv) {
     {
         WeatherGenerator weather;
         for (int i = 100; i >= 1; --i)
-            newestFirst.push_back(weather.Next(last + i * kIntervalSeconds, 0));
+            newestFirst.push_back(weather.Next(last + i * kSampleIntervalSeconds, 0));
     }
     Row(
         "AppendRecords, 100 records", 1, [&] { AppendRecords(newestFirst); },

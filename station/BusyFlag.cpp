@@ -1,23 +1,21 @@
 #include "station/BusyFlag.h"
 
-#include "platform/Sleep.h"
-
 namespace {
 
-bool TakeFlag(std::atomic<bool>& flag, int waits, int waitMs) {
+bool TakeFlag(std::atomic<bool>& flag, int waits, int waitMs, SleepFunction pause) {
     for (int wait = 0;; ++wait) {
         if (!flag.exchange(true, std::memory_order_acquire))
             return true;
         if (wait == waits)
             return false;
-        SleepMs(waitMs);
+        pause(waitMs);
     }
 }
 
 } // namespace
 
-CBusyGuard::CBusyGuard(std::atomic<bool>& flag, int waits, int waitMs)
-    : m_flag(flag), m_taken(TakeFlag(flag, waits, waitMs)) {}
+CBusyGuard::CBusyGuard(std::atomic<bool>& flag, int waits, int waitMs, SleepFunction pause)
+    : m_flag(flag), m_taken(TakeFlag(flag, waits, waitMs, pause)) {}
 
 CBusyGuard::~CBusyGuard() {
     if (m_taken)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Sleep.h"
+
 #include <atomic>
 
 // A busy flag keeps two threads' accesses to one resource apart. A party takes it by one atomic
@@ -7,9 +9,10 @@
 // the access's result.
 class CBusyGuard {
 public:
-    // Takes `flag`; while another party holds it, sleeps `waitMs` and tries again, at most
-    // `waits` times. Whether it was taken tells IsTaken.
-    CBusyGuard(std::atomic<bool>& flag, int waits, int waitMs);
+    // Takes `flag`; while another party holds it, waits `waitMs` and tries again, at most
+    // `waits` times. Whether it was taken tells IsTaken. The user-interface thread waits with a
+    // function that goes on handling its events, since the holder may be sending to it.
+    CBusyGuard(std::atomic<bool>& flag, int waits, int waitMs, SleepFunction pause = SleepMs);
     // Clears the flag when this guard took it.
     ~CBusyGuard();
     CBusyGuard(const CBusyGuard&) = delete;

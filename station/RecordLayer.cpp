@@ -118,6 +118,17 @@ void LoadRecordsForGraph(CWeatherRecordArray& records, const std::string& start,
     LoadRecords(records, RecordTimeSpan{start, end});
 }
 
+bool VisitRecordsInRange(const std::string& start, const std::string& end,
+                         const std::function<void()>& begin,
+                         const std::function<void(const CWeatherRecord&)>& take) {
+    const CBusyGuard busy = WaitAndTakeDataFile();
+    if (!busy.IsTaken())
+        return false;
+    DataFileSession session;
+    ScanStoredRecords(session.Store(), RecordTimeSpan{start, end}, begin, take);
+    return true;
+}
+
 void LoadAllRecords(CWeatherRecordArray& records) {
     LoadRecords(records, std::nullopt);
 }

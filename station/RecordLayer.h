@@ -4,6 +4,7 @@
 #include "station/WeatherRecord.h"
 #include "station/WeatherSet.h"
 
+#include <functional>
 #include <string>
 
 // The stored weather records: the lines of the data file g_fdb turned into records and back.
@@ -42,6 +43,15 @@ void AppendRecords(const CWeatherRecordArray& records);
 // leaves it as it is. Busy flag.
 void LoadRecordsForGraph(CWeatherRecordArray& records, const std::string& start,
                          const std::string& end);
+
+// Hands every record of the span to `take`, oldest first, exactly as LoadRecordsForGraph would
+// store them: `begin` comes before the first record, and again should the reading start over
+// (every record is then handed over anew). For readers that keep less than whole records.
+// False, with neither called, when the data file stayed busy; a file without lines calls
+// neither and gives true.
+bool VisitRecordsInRange(const std::string& start, const std::string& end,
+                         const std::function<void()>& begin,
+                         const std::function<void(const CWeatherRecord&)>& take);
 
 // Puts every stored record into `records`, in place of what it held. A file without lines
 // leaves it as it is. Busy flag.

@@ -104,6 +104,6 @@ bool CWeatherComm::ClearHistoryCount() {
     return true;
 }
 
-CBusyGuard WaitAndTakeDevice(CWeatherComm& comm, int waits) {
-    return CBusyGuard(comm.m_busy, waits, kDeviceBusyWaitMs);
+CBusyGuard WaitAndTakeDevice(CWeatherComm& comm, int waits, SleepFunction wait) {
+    return CBusyGuard(comm.m_busy, waits, kDeviceBusyWaitMs, wait);
 }

@@ -79,7 +79,9 @@ inline constexpr int kDeviceBusyWaits = 3;
 inline constexpr int kDeviceBusyWaitMs = 1000;
 
 // Takes the device-busy flag of `comm` for one console access by the rule above (or with
-// `waits` waits); the flag is cleared when the returned guard goes, whatever the access did.
-// When the guard is not taken, the console stayed busy: the caller gives up this access.
+// `waits` waits, each made by `wait`); the flag is cleared when the returned guard goes,
+// whatever the access did. When the guard is not taken, the console stayed busy: the caller
+// gives up this access.
 [[nodiscard]] CBusyGuard WaitAndTakeDevice(CWeatherComm& comm = g_weatherComm,
-                                           int waits = kDeviceBusyWaits);
+                                           int waits = kDeviceBusyWaits,
+                                           SleepFunction wait = SleepMs);

@@ -169,6 +169,20 @@ TEST_P(RecordLayerSpanTest, TheGraphGetsTheRecordsOfTheSpan) {
     EXPECT_EQ(Times(records), GetParam().times);
 }
 
+TEST_P(RecordLayerSpanTest, AVisitorIsHandedTheRecordsOfTheSpan) {
+    std::vector<std::string> times = {"before"};
+    int begins = 0;
+    EXPECT_TRUE(VisitRecordsInRange(
+        GetParam().start, GetParam().end,
+        [&] {
+            ++begins;
+            times.clear();
+        },
+        [&](const CWeatherRecord& record) { times.push_back(record.recordTime); }));
+    EXPECT_EQ(begins, 1);
+    EXPECT_EQ(times, GetParam().times);
+}
+
 TEST_P(RecordLayerSpanTest, TheHistoryListGetsTheRecordsOfTheSpanAsRows) {
     MemoryListControl list;
     InsertRecordColumns(list, CWeatherSettings());
@@ -333,6 +347,14 @@ const FlaggedOperation kFlagged[] = {
          return Joined(Numbers(records));
      },
      "99;"},
+    {"VisitRecordsInRange",
+     [] {
+         int calls = 0;
+         const bool read = VisitRecordsInRange(
+             "2000", "2099", [&] { ++calls; }, [&](const CWeatherRecord&) { ++calls; });
+         return std::string(read ? "read " : "") + std::to_string(calls);
+     },
+     "0"},
     {"LoadAllRecords",
      [] {
          CWeatherRecordArray records = {StoredRecord("99", "")};
