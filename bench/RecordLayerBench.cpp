@@ -107,20 +107,7 @@ int main(int argc, char** argv) {
     const time_t first = last - (count - 1) * kSampleIntervalSeconds;
     std::printf("Generating %ld records from %s to %s ...\n", count,
                 FormatRecordTime(first).c_str(), FormatRecordTime(last).c_str());
-    const double generated = Time(1, [&] {
-        g_fdb.Open(dataPath);
-        WeatherGenerator weather;
-        std::vector<std::string> lines;
-        for (long i = 0; i < count; ++i) {
-            lines.push_back(
-                weather.Next(first + i * kSampleIntervalSeconds, i + 1).FormatRecordLine());
-            if (lines.size() == 10'000 || i + 1 == count) {
-                g_fdb.WriteLines(lines);
-                lines.clear();
-            }
-        }
-        g_fdb.Close();
-    });
+    const double generated = Time(1, [&] { WriteSampleDataFile(dataPath, count, last); });
     const double megabytes = std::filesystem::file_size(dataPath) / 1e6;
     std::printf("  %.1f MB written in %.0f ms\n\n", megabytes, generated);
 

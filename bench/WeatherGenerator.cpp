@@ -4,10 +4,13 @@
 #include "station/DerivedValues.h"
 #include "station/TimeText.h"
 #include "station/WindDirection.h"
+#include "store/FDB.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -95,4 +98,26 @@ CWeatherRecord WeatherGenerator::Next(time_t time, int number) {
     r.sequenceNo = "   1";
     r.hexValue = "05 2D 34 80 5A 15 00 1A 27 0C 14 00 06 2A 01 40 10 27 00 03 ";
     return r;
+}
+
+bool WriteSampleDataFile(const std::string& path, long count, time_t last) {
+    if (std::filesystem::exists(path))
+        return false;
+    CFdb store;
+    if (!store.Open(path))
+        return false;
+    const time_t first = last - (count - 1) * kSampleIntervalSeconds;
+    WeatherGenerator weather;
+    std::vector<std::string> lines;
+    bool written = true;
+    for (long i = 0; i < count && written; ++i) {
+        lines.push_back(weather.Next(first + i * kSampleIntervalSeconds, static_cast<int>(i + 1))
+                            .FormatRecordLine());
+        if (lines.size() == 10'000 || i + 1 == count) {
+            written = store.WriteLines(lines);
+            lines.clear();
+        }
+    }
+    store.Close();
+    return written;
 }

@@ -38,3 +38,8 @@ private:
     int m_counter = 61000; // wraps within the first months
     RainSums m_sums;
 };
+
+// Writes `count` records of generated weather to the data file at `path`, numbered from 1, the
+// last one at `last` (local time) and each five minutes after the one before. The file is
+// created: false, writing nothing, when it exists already or cannot be written.
+bool WriteSampleDataFile(const std::string& path, long count, time_t last);
