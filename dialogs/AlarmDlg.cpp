@@ -1,5 +1,6 @@
 #include "dialogs/AlarmDlg.h"
 
+#include "dialogs/ConsoleBlockAccess.h"
 #include "dialogs/SettingsChangedText.h"
 #include "platform/qt/DataExchange.h"
 #include "resources/ResourceIds.h"
@@ -197,20 +198,10 @@ void CAlarmDlg::DoDataExchange(CDataExchange& dx) {
 }
 
 bool CAlarmDlg::OnInitDialog() {
-    m_saveEnabled = true;
-    {
-        const CBusyGuard device = WaitAndTakeDevice(m_comm);
-        if (!device.IsTaken()) {
-            MessageBox(Tr(168));
-            m_saveEnabled = false;
-            EndDialog(IDCANCEL);
-            return true;
-        }
-        if (!m_comm.ReadFixedBlock(m_settings, kWholeBlock, false)) {
-            MessageBox(Tr(170));
-            m_saveEnabled = false;
-        }
-    }
+    const OpeningRead read = ReadBlockAtOpening(*this, m_comm, m_settings);
+    m_saveEnabled = read == OpeningRead::kRead;
+    if (read == OpeningRead::kBusy)
+        return true;
     CDialog::OnInitDialog();
     ShowSettings();
     EnableDlgItem(IDC_SAVE, m_saveEnabled);
@@ -268,35 +259,28 @@ void CAlarmDlg::TakeThresholds(CWeatherSettings& fresh) const {
 }
 
 void CAlarmDlg::OnSave() {
-    if (!UpdateData(true))
-        return;
-    if (MessageBox(Tr(156), Tr(128), kMbYesNo | kMbIconQuestion) != kIdYes)
-        return;
-    bool saved = false;
-    {
-        const CBusyGuard device = WaitAndTakeDevice(m_comm);
-        if (!device.IsTaken()) {
-            MessageBox(Tr(168));
-            return;
-        }
-        CWeatherSettings fresh;
-        if (!m_comm.ReadFixedBlock(fresh, kWholeBlock, false)) {
-            MessageBox(Tr(169));
-            return;
-        }
-        // The thresholds were typed in the units read at opening: written under other units
-        // they would be ten or a hundred times off.
-        if (!SameThresholdUnits(fresh, m_settings)) {
-            m_settings = fresh;
-            ShowSettings();
-            MessageBox(SettingsChangedMeanwhileText());
-            return;
-        }
-        TakeThresholds(fresh);
-        saved = m_comm.WriteFixedBlock(fresh, kWholeBlock, false);
-        if (!saved)
-            MessageBox(Tr(173));
-    }
-    if (saved)
+    if (ConfirmAndSave(*this, m_comm, [this] { return SaveThresholds(); }))
         EndDialog(IDOK);
+}
+
+bool CAlarmDlg::SaveThresholds() {
+    CWeatherSettings fresh;
+    if (!m_comm.ReadFixedBlock(fresh, kWholeBlock, false)) {
+        MessageBox(Tr(169));
+        return false;
+    }
+    // The thresholds were typed in the units read at opening: written under other units they
+    // would be ten or a hundred times off.
+    if (!SameThresholdUnits(fresh, m_settings)) {
+        m_settings = fresh;
+        ShowSettings();
+        MessageBox(SettingsChangedMeanwhileText());
+        return false;
+    }
+    TakeThresholds(fresh);
+    if (!m_comm.WriteFixedBlock(fresh, kWholeBlock, false)) {
+        MessageBox(Tr(173));
+        return false;
+    }
+    return true;
 }

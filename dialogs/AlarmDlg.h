@@ -25,6 +25,8 @@ protected:
 
 private:
     void OnSave();
+    // Reads the block again and writes the typed thresholds into it; under the busy flag.
+    bool SaveThresholds();
     void OnKillfocusWindSpeed();
     void OnKillfocusWindLevel();
     void OnKillfocusGustSpeed();

@@ -1,5 +1,6 @@
 #include "dialogs/SetupDlg.h"
 
+#include "dialogs/ConsoleBlockAccess.h"
 #include "dialogs/SettingsChangedText.h"
 #include "platform/qt/ComboSearch.h"
 #include "platform/qt/DataExchange.h"
@@ -109,20 +110,10 @@ void CSetupDlg::DoDataExchange(CDataExchange& dx) {
 }
 
 bool CSetupDlg::OnInitDialog() {
-    m_saveEnabled = true;
-    {
-        const CBusyGuard device = WaitAndTakeDevice(m_comm);
-        if (!device.IsTaken()) {
-            MessageBox(Tr(168));
-            m_saveEnabled = false;
-            EndDialog(IDCANCEL);
-            return true;
-        }
-        if (!m_comm.ReadFixedBlock(m_settings, kWholeBlock, false)) {
-            MessageBox(Tr(170));
-            m_saveEnabled = false;
-        }
-    }
+    const OpeningRead read = ReadBlockAtOpening(*this, m_comm, m_settings);
+    m_saveEnabled = read == OpeningRead::kRead;
+    if (read == OpeningRead::kBusy)
+        return true;
     for (int id : {IDC_SETUP_INDOOR_TEMPERATURE_UNIT, IDC_SETUP_OUTDOOR_TEMPERATURE_UNIT}) {
         Combo(id)->addItem(QString::fromUtf8(kUnitCelsius.data(), kUnitCelsius.size()));
         Combo(id)->addItem(QString::fromUtf8(kUnitFahrenheit.data(), kUnitFahrenheit.size()));
@@ -225,20 +216,7 @@ void CSetupDlg::OnKillfocusRelPressure() {
 }
 
 void CSetupDlg::OnSave() {
-    if (!UpdateData(true))
-        return;
-    if (MessageBox(Tr(156), Tr(128), kMbYesNo | kMbIconQuestion) != kIdYes)
-        return;
-    bool saved = false;
-    {
-        const CBusyGuard device = WaitAndTakeDevice(m_comm);
-        if (!device.IsTaken()) {
-            MessageBox(Tr(168));
-            return;
-        }
-        saved = SaveSettings();
-    }
-    if (saved)
+    if (ConfirmAndSave(*this, m_comm, [this] { return SaveSettings(); }))
         EndDialog(IDOK);
 }
 

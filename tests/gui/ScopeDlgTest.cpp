@@ -139,43 +139,4 @@ TEST_F(ScopeDlgTest, AllOffClearsTheBoxes) {
     EXPECT_EQ(Texts(), std::vector<std::string>{"Please select items at first!"});
 }
 
-TEST_F(ScopeDlgTest, ABusyConsoleAtOpeningClosesTheDialog) {
-    g_weatherComm.m_busy = true;
-    EXPECT_FALSE(dialog.Create());
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Can't communicate with device!"});
-}
-
-TEST_F(ScopeDlgTest, ABusyConsoleAtResetKeepsTheDialogOpen) {
-    Open();
-    dialog.CheckDlgButton(IDC_SCOPE_RESET_UV_MAX, 1);
-    const FixedBlock before = ConsoleBlock();
-    g_weatherComm.m_busy = true;
-    EXPECT_FALSE(Reset());
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(ConsoleBlock(), before);
-    EXPECT_EQ(Texts().back(), "Can't communicate with device!");
-}
-
-class ScopeDlgFailureTest : public EmulatedConsoleDialogTest {
-protected:
-    CScopeDlg dialog{nullptr, m_comm};
-};
-
-TEST_F(ScopeDlgFailureTest, AFailedReadAtOpeningRefusesEveryReset) {
-    m_emulator.SetAttached(false);
-    ASSERT_TRUE(dialog.Create());
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Read weather setup data fail!"});
-    EXPECT_FALSE(dialog.GetDlgItem(IDC_SCOPE_RESET)->isEnabled());
-}
-
-TEST_F(ScopeDlgFailureTest, AFailedWriteKeepsTheDialogOpen) {
-    ASSERT_TRUE(dialog.Create());
-    dialog.show();
-    dialog.CheckDlgButton(IDC_SCOPE_RESET_WIND_SPEED_MAX, 1);
-    m_emulator.FailWrites(8, 1000);
-    Click(dialog, IDC_SCOPE_RESET);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(Texts().back(), "Reset min/max data fail!");
-}
-
 } // namespace
