@@ -27,14 +27,8 @@ protected:
             s.uvHighAlarm = "05";
         });
     }
-    void Open() {
-        ASSERT_TRUE(dialog.Create());
-        dialog.show();
-    }
-    bool Save() {
-        Click(dialog, IDC_SAVE);
-        return !dialog.isVisible() && dialog.result() == IDOK;
-    }
+    void Open() { ConsoleDialogTest::Open(dialog); }
+    bool Save() { return ClickEndsWithOk(dialog, IDC_SAVE); }
     std::string Text(int id) const { return dialog.GetDlgItemText(id); }
 
     CAlarmDlg dialog;
@@ -171,16 +165,6 @@ TEST_F(AlarmDlgTest, SpeedAndBeaufortLevelFollowEachOther) {
     ASSERT_TRUE(Save());
     EXPECT_EQ(ConsoleSettings().windsLevelAlarm, "8");
     EXPECT_EQ(ConsoleSettings().gustAlarm, "54");
-}
-
-TEST_F(AlarmDlgTest, AnsweringNoWritesNothing) {
-    Open();
-    Type(dialog, IDC_ALARM_RAIN_HOUR, "20.0");
-    const FixedBlock before = ConsoleBlock();
-    answers.push_back(kIdNo);
-    EXPECT_FALSE(Save());
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(ConsoleBlock(), before);
 }
 
 TEST_F(AlarmDlgTest, UnitsChangedOnTheConsoleMeanwhileStopTheSave) {

@@ -4,8 +4,9 @@
 #include "resources/ResourceIds.h"
 #include "tests/gui/ConsoleDialogFixture.h"
 
-// What the three console dialogs do when the console is busy or fails: the same rule for each,
-// with each dialog's own button and messages.
+// What the three console dialogs share: the question before a write, and what they do when the
+// console is busy or fails, each with its own button and messages. Each case makes a change
+// that its dialog would write.
 
 namespace {
 
@@ -14,7 +15,9 @@ struct SetupCase {
     static constexpr int kAction = IDC_SAVE;
     static constexpr const char* kRereadFailure = "Read weather setup data fail!";
     static constexpr const char* kWriteFailure = "Save weather setup data fail!";
-    static void Choose(CDialog&) {}
+    static void Choose(CDialog& dialog) {
+        ConsoleDialogTest::Pick(dialog, IDC_SETUP_RAIN_UNIT, "inch");
+    }
 };
 
 struct AlarmCase {
@@ -22,7 +25,9 @@ struct AlarmCase {
     static constexpr int kAction = IDC_SAVE;
     static constexpr const char* kRereadFailure = "Read weather alarm data fail!";
     static constexpr const char* kWriteFailure = "Save weather alarm data fail!";
-    static void Choose(CDialog&) {}
+    static void Choose(CDialog& dialog) {
+        ConsoleDialogTest::Type(dialog, IDC_ALARM_RAIN_HOUR, "20.0");
+    }
 };
 
 struct ScopeCase {
@@ -44,6 +49,18 @@ protected:
 };
 TYPED_TEST_SUITE(BusyConsoleTest, Cases);
 
+TYPED_TEST(BusyConsoleTest, AnsweringNoWritesNothing) {
+    this->Open(this->dialog);
+    TypeParam::Choose(this->dialog);
+    const FixedBlock before = this->ConsoleBlock();
+    this->answers.push_back(kIdNo);
+    EXPECT_FALSE(this->ClickEndsWithOk(this->dialog, TypeParam::kAction));
+    EXPECT_TRUE(this->dialog.isVisible());
+    EXPECT_EQ(this->ConsoleBlock(), before);
+    ASSERT_EQ(this->boxes.size(), 1u);
+    EXPECT_EQ(this->boxes[0].style, kMbYesNo | kMbIconQuestion);
+}
+
 TYPED_TEST(BusyConsoleTest, AtOpeningTheDialogCloses) {
     g_weatherComm.m_busy = true;
     EXPECT_FALSE(this->dialog.Create());
@@ -52,8 +69,7 @@ TYPED_TEST(BusyConsoleTest, AtOpeningTheDialogCloses) {
 }
 
 TYPED_TEST(BusyConsoleTest, AtTheWriteTheDialogStaysOpenAndWritesNothing) {
-    ASSERT_TRUE(this->dialog.Create());
-    this->dialog.show();
+    this->Open(this->dialog);
     TypeParam::Choose(this->dialog);
     const FixedBlock before = this->ConsoleBlock();
     g_weatherComm.m_busy = true;
@@ -67,8 +83,7 @@ template <class Case>
 class FailingConsoleTest : public EmulatedConsoleDialogTest {
 protected:
     void Open() {
-        ASSERT_TRUE(dialog.Create());
-        dialog.show();
+        ConsoleDialogTest::Open(dialog);
         Case::Choose(dialog);
     }
     typename Case::Dialog dialog{nullptr, m_comm};

@@ -68,6 +68,7 @@ protected:
         return texts;
     }
 
+public:
     // The user's hand on the controls.
     static void Pick(CDialog& dialog, int id, const std::string& item) {
         QComboBox* combo = dialog.Combo(id);
@@ -92,7 +93,17 @@ protected:
         ASSERT_NE(button, nullptr) << id;
         button->click();
     }
+    // Clicks the button that writes to the console: whether that ended the dialog with OK.
+    static bool ClickEndsWithOk(CDialog& dialog, int id) {
+        Click(dialog, id);
+        return !dialog.isVisible() && dialog.result() == IDOK;
+    }
+    static void Open(CDialog& dialog) {
+        ASSERT_TRUE(dialog.Create());
+        dialog.show();
+    }
 
+protected:
     ScopedValue<std::string> m_testMode{g_testFlag, "true"};
     std::vector<MessageBoxRequest> boxes;
     std::deque<MessageBoxAnswer> answers;
