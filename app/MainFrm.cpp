@@ -3,6 +3,7 @@
 #include "app/Config.h"
 #include "app/MyStatusBar.h"
 #include "app/WakeEvent.h"
+#include "dialogs/HistoryDlg.h"
 #include "platform/qt/CommandActions.h"
 #include "platform/qt/MenuBuilder.h"
 #include "platform/qt/ResourceLibrary.h"
@@ -208,7 +209,12 @@ void CMainFrame::OnScope() {}
 
 void CMainFrame::OnDebug() {}
 
-void CMainFrame::OnHistory() {}
+void CMainFrame::OnHistory() {
+    CHistoryDlg dialog(this);
+    LoadSavedRange(dialog.m_rangePreset, dialog.m_rangeTimes);
+    dialog.DoModal();
+    SaveRange(dialog.m_rangePreset, dialog.m_rangeTimes);
+}
 
 void CMainFrame::OnGraph() {}
 
