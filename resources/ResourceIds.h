@@ -18,6 +18,11 @@ inline constexpr int IDD_MAIN_FORM = 101;
 inline constexpr int IDD_MAIN_FORM_GERMAN = 132;
 inline constexpr int IDD_MAIN_FORM_DANISH = 294;
 
+// The debug dialog, English only.
+inline constexpr int IDD_DEBUG = 140;
+// The language dialog, one for every language: it takes its texts from the text table.
+inline constexpr int IDD_LANGUAGE = 293;
+
 // Pictures.
 inline constexpr int IDB_TOOLBAR = 128;       // the toolbar's button strip
 inline constexpr int IDB_LINK_DOWN = 130;     // status-bar link picture, console not reached
@@ -61,6 +66,22 @@ inline constexpr int IDC_ABOUT_UPDATE_LINK = 1002;
 inline constexpr int IDC_ABOUT_VERSION = 1011;
 inline constexpr int IDC_ABOUT_COPYRIGHT = 1012;
 inline constexpr int IDC_ABOUT_DESCRIPTION = 1013;
+
+// ---- Debug dialog ----
+inline constexpr int IDC_DEBUG_CLEAR = 1022;
+inline constexpr int IDC_DEBUG_LOG = 1025;
+inline constexpr int IDC_DEBUG_WRITE = 1026;
+inline constexpr int IDC_DEBUG_READ = 1027;
+inline constexpr int IDC_DEBUG_DATA = 1028;
+inline constexpr int IDC_DEBUG_SETUP_READ = 1029;
+inline constexpr int IDC_DEBUG_DATA_READ = 1030;
+inline constexpr int IDC_DEBUG_RECORD_NO_LABEL = 1031;
+inline constexpr int IDC_DEBUG_RECORD_NO = 1056;
+
+// ---- Language dialog ----
+inline constexpr int IDC_LANGUAGE_SAVE = 1028;
+inline constexpr int IDC_LANGUAGE_GROUP = 1171;
+inline constexpr int IDC_LANGUAGE_LIST = 10213;
 
 // ---- Main form ----
 // Gauges.
