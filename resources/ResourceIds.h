@@ -182,7 +182,7 @@ inline constexpr int IDC_BELL_UV = 1031;
 inline constexpr int IDC_BELL_LIGHT = 1032;
 
 // ---- Console settings dialogs ----
-// Buttons the setup, alarm and min/max dialogs share.
+// Buttons the setup, alarm, min/max and language dialogs share.
 inline constexpr int IDC_ALL_ON = 101;
 inline constexpr int IDC_ALL_OFF = 3;
 inline constexpr int IDC_SAVE = 1028;
