@@ -22,6 +22,15 @@ inline constexpr int IDD_MAIN_FORM_DANISH = 294;
 inline constexpr int IDD_DEBUG = 140;
 // The language dialog, one for every language: it takes its texts from the text table.
 inline constexpr int IDD_LANGUAGE = 293;
+
+// The history dialog and its column chooser, one per language.
+inline constexpr int IDD_GRID_EXPORT = 207;
+inline constexpr int IDD_HISTORY = 291;
+inline constexpr int IDD_HISTORY_GERMAN = 302;
+inline constexpr int IDD_HISTORY_DANISH = 303;
+inline constexpr int IDD_GRID_EXPORT_GERMAN = 306;
+inline constexpr int IDD_GRID_EXPORT_DANISH = 307;
+
 // The setup, alarm and min/max dialogs, one per language.
 inline constexpr int IDD_ALARM = 288;
 inline constexpr int IDD_SETUP = 289;
@@ -180,6 +189,29 @@ inline constexpr int IDC_BELL_GUST_LEVEL = 1026;
 inline constexpr int IDC_BELL_WIND_DIRECTION = 1030;
 inline constexpr int IDC_BELL_UV = 1031;
 inline constexpr int IDC_BELL_LIGHT = 1032;
+
+// ---- History dialog ----
+inline constexpr int IDC_HISTORY_SEARCH = 3;
+inline constexpr int IDC_HISTORY_DELETE = 4;
+inline constexpr int IDC_HISTORY_GRAPH = 5;
+inline constexpr int IDC_HISTORY_EXPORT = 1002;
+inline constexpr int IDC_HISTORY_CLEAR_DATA = 1022;
+inline constexpr int IDC_HISTORY_LIST = 1025;
+inline constexpr int IDC_HISTORY_REFRESH = 1029;
+inline constexpr int IDC_HISTORY_CLEAR_MEMORY = 1031;
+inline constexpr int IDC_HISTORY_START_DATE = 1088;
+inline constexpr int IDC_HISTORY_RANGE = 1089;
+inline constexpr int IDC_HISTORY_START_TIME = 1090;
+inline constexpr int IDC_HISTORY_END_DATE = 1091;
+inline constexpr int IDC_HISTORY_END_TIME = 1092;
+
+// ---- Column chooser of the history export ----
+inline constexpr int IDC_GRID_EXPORT_UP = 3;
+inline constexpr int IDC_GRID_EXPORT_DOWN = 4;
+inline constexpr int IDC_GRID_EXPORT_HEADER = 1009;
+inline constexpr int IDC_GRID_EXPORT_SEPARATOR = 1090;
+inline constexpr int IDC_GRID_EXPORT_COLUMNS = 1091;
+inline constexpr int IDC_GRID_EXPORT_SEPARATOR_LABEL = 1092;
 
 // ---- Console settings dialogs ----
 // Buttons the setup, alarm, min/max and language dialogs share.
