@@ -62,7 +62,11 @@ CDialog::CDialog(int templateId, QWidget* parent, const ControlFactories& factor
     Build(factories);
 }
 
-CDialog::~CDialog() = default;
+// The edits lose their focus while the widgets go; by then nothing of the dialog may run.
+CDialog::~CDialog() {
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
+        edit->removeEventFilter(this);
+}
 
 void CDialog::Build(const ControlFactories& factories) {
     DialogTemplate dialog;
