@@ -40,8 +40,10 @@ QString LogLines(const std::string& text) {
 
 CDebugDlg::CDebugDlg(QWidget* parent, CWeatherComm& comm)
     : CDialog(IDD_DEBUG, parent), m_comm(comm) {
+    // The senders see a box's new state at once.
     for (const LogSwitch& logSwitch : kLogSwitches)
-        On(Notification::kClicked, logSwitch.id, [this, id = logSwitch.id] { OnLogSwitch(id); });
+        On(Notification::kClicked, logSwitch.id,
+           [this, logSwitch] { this->*logSwitch.box = IsDlgButtonChecked(logSwitch.id) == 1; });
     MessageMap<CDebugDlg>({
         {Notification::kClicked, IDC_DEBUG_CLEAR, &CDebugDlg::OnClear},
         {Notification::kClicked, IDC_DEBUG_SETUP_READ, &CDebugDlg::OnSetupRead},
@@ -122,50 +124,47 @@ std::string CDebugDlg::LogText() const {
     return log ? log->toPlainText().toStdString() : std::string();
 }
 
-void CDebugDlg::OnLogSwitch(int id) {
-    for (const LogSwitch& logSwitch : kLogSwitches)
-        if (logSwitch.id == id)
-            this->*logSwitch.box = IsDlgButtonChecked(id) == 1;
-}
-
 void CDebugDlg::OnClear() {
     if (auto* log = GetDlgItem<QPlainTextEdit>(IDC_DEBUG_LOG))
         log->clear();
 }
 
-void CDebugDlg::OnSetupRead() {
-    CWeatherSettings settings;
-    bool read = false;
+void CDebugDlg::ReadOnDemand(const std::function<bool(std::string& text)>& read) {
+    std::string text;
+    bool done = false;
     {
         const CBusyGuard device = WaitAndTakeDevice(m_comm);
         if (!device.IsTaken()) {
             MessageBox(Tr(kCantCommunicateText));
             return;
         }
-        read = m_comm.ReadFixedBlock(settings, kWholeBlock, true);
+        done = read(text);
     }
-    if (read)
-        AppendLog(settings.FormatDebugText());
+    if (done)
+        AppendLog(text);
     else
         MessageBox(Tr(kReadFailedText));
+}
+
+void CDebugDlg::OnSetupRead() {
+    ReadOnDemand([this](std::string& text) {
+        CWeatherSettings settings;
+        if (!m_comm.ReadFixedBlock(settings, kWholeBlock, true))
+            return false;
+        text = settings.FormatDebugText();
+        return true;
+    });
 }
 
 void CDebugDlg::OnDataRead() {
     // A number the validation refused is not read: its message has been shown.
     if (!UpdateData(true))
         return;
-    CWeatherRecord record;
-    bool read = false;
-    {
-        const CBusyGuard device = WaitAndTakeDevice(m_comm);
-        if (!device.IsTaken()) {
-            MessageBox(Tr(kCantCommunicateText));
-            return;
-        }
-        read = m_comm.ReadLatestRecord(record, m_recordNo, true);
-    }
-    if (read)
-        AppendLog(record.FormatDebugText());
-    else
-        MessageBox(Tr(kReadFailedText));
+    ReadOnDemand([this](std::string& text) {
+        CWeatherRecord record;
+        if (!m_comm.ReadLatestRecord(record, m_recordNo, true))
+            return false;
+        text = record.FormatDebugText();
+        return true;
+    });
 }

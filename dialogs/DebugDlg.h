@@ -3,6 +3,7 @@
 #include "dialogs/DebugLog.h"
 #include "platform/qt/Dialog.h"
 
+#include <functional>
 #include <string>
 
 // The developer's window on the console traffic, English only and modeless: it logs each fixed
@@ -40,10 +41,12 @@ protected:
     void DoDataExchange(CDataExchange& dx) override;
 
 private:
-    void OnLogSwitch(int id);
     void OnClear();
     void OnSetupRead();
     void OnDataRead();
+    // One quiet read of the console under the device-busy flag, whose debug text `read` gives
+    // (false when the read failed): appended to the log, or the failure told.
+    void ReadOnDemand(const std::function<bool(std::string& text)>& read);
 
     CWeatherComm& m_comm;
 };
