@@ -36,22 +36,27 @@ long long WeekNumber(const TimeFields& f) {
 
 } // namespace
 
-std::optional<PeriodKey> PeriodOf(std::string_view time, CalendarPeriod period) {
-    const PeriodRule& rule = kPeriods[static_cast<int>(period)];
+PeriodKeys PeriodsOf(std::string_view time) {
     TimeFields f;
-    if (time.size() < rule.minLength || ReadTimeFields(time, f, rule.fields) < rule.fields)
-        return std::nullopt;
-    switch (period) {
-    case CalendarPeriod::kHour:
-        return PeriodKey{Pair(f.year, f.month), Pair(f.day, f.hour)};
-    case CalendarPeriod::kDay:
-        return PeriodKey{Pair(f.year, f.month), Pair(f.day, 0)};
-    case CalendarPeriod::kWeek:
-        return PeriodKey{WeekNumber(f), 0};
-    case CalendarPeriod::kMonth:
-        return PeriodKey{Pair(f.year, f.month), 0};
-    }
-    return std::nullopt;
+    const int read = ReadTimeFields(time, f, kPeriods[0].fields); // the hour needs the most
+    PeriodKeys keys;
+    const auto has = [&](CalendarPeriod period) {
+        const PeriodRule& rule = kPeriods[static_cast<int>(period)];
+        return time.size() >= rule.minLength && read >= rule.fields;
+    };
+    if (has(CalendarPeriod::kHour))
+        keys[0] = PeriodKey{Pair(f.year, f.month), Pair(f.day, f.hour)};
+    if (has(CalendarPeriod::kDay))
+        keys[1] = PeriodKey{Pair(f.year, f.month), Pair(f.day, 0)};
+    if (has(CalendarPeriod::kWeek))
+        keys[2] = PeriodKey{WeekNumber(f), 0};
+    if (has(CalendarPeriod::kMonth))
+        keys[3] = PeriodKey{Pair(f.year, f.month), 0};
+    return keys;
+}
+
+std::optional<PeriodKey> PeriodOf(std::string_view time, CalendarPeriod period) {
+    return PeriodsOf(time)[static_cast<int>(period)];
 }
 
 bool SamePeriod(std::string_view a, std::string_view b, std::string_view period) {

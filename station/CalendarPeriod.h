@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -13,6 +14,9 @@ enum class CalendarPeriod { kHour, kDay, kWeek, kMonth };
 // shares none with any other time, not even with itself. Allocates nothing.
 using PeriodKey = std::pair<long long, long long>;
 std::optional<PeriodKey> PeriodOf(std::string_view time, CalendarPeriod period);
+// PeriodOf of every kind, by CalendarPeriod, reading the time once.
+using PeriodKeys = std::array<std::optional<PeriodKey>, 4>;
+PeriodKeys PeriodsOf(std::string_view time);
 
 // Whether two record times fall into the same calendar "hour", "day", "week" or "month" (the
 // period name exactly so), by PeriodOf; another period name gives false. Allocates nothing:

@@ -65,8 +65,7 @@ float CounterRise(CWeatherRecord& record, float stored) {
 RainRow MakeRainRow(std::string_view time, std::string_view rainMm, std::string_view increment,
                     std::string_view totalRain) {
     RainRow row;
-    for (const CalendarPeriod period : kPeriods)
-        row.periods[static_cast<int>(period)] = PeriodOf(time, period);
+    row.periods = PeriodsOf(time);
     row.rainMm = Read(rainMm);
     row.totalRain = Read(totalRain);
     row.incrementTenths = TenthsOf(Read(increment));
@@ -147,9 +146,7 @@ bool RainWalk::Sum(CWeatherRecord& record) {
     // The sum a walk from the newest row back has reached at row k: the rise and the
     // increments of the rows after k.
     const auto sumAt = [&](int k) { return risen + m_before[rows] - m_before[k + 1]; };
-    std::array<std::optional<PeriodKey>, 4> own;
-    for (const CalendarPeriod period : kPeriods)
-        own[static_cast<int>(period)] = PeriodOf(record.recordTime, period);
+    const PeriodKeys own = PeriodsOf(record.recordTime);
     // The walk ends at the newest row of another month, which it takes into the month's sum.
     const int monthIndex = static_cast<int>(CalendarPeriod::kMonth);
     const int last = std::max(LastOutside(CalendarPeriod::kMonth, own[monthIndex]), 0);

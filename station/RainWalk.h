@@ -11,7 +11,7 @@
 
 // A stored record as the rain sums see it: the calendar periods of its time and its rain.
 struct RainRow {
-    std::array<std::optional<PeriodKey>, 4> periods; // by CalendarPeriod
+    PeriodKeys periods;
     float rainMm = 0;
     float totalRain = 0;
     long long incrementTenths = 0;

@@ -20,6 +20,8 @@
 //
 // Start and end of a time span are record times ("%Y-%m-%d %H:%M:%S"); a record lies in the
 // span when its time text compares, byte by byte, not below the start and not above the end.
+// The reads of a span read only the parts of the file that can hold it (RecordBlockIndex.h),
+// with the records a reading of every line would give.
 
 // Shows the records of the span in `list`, oldest first, one row each (FillHistoryRow), in
 // place of the rows it had. A file without lines leaves the rows as they are. Busy flag.

@@ -199,10 +199,10 @@ protected:
 };
 
 TEST_F(RecordLayerDifferentialTest, RangeReadsAndRainSumsEqualThePlainReadingsOnEveryKindOfFile) {
-    for (unsigned seed = 1; seed <= 6; ++seed) {
+    for (unsigned seed = 1; seed <= 4; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         DataFileMaker maker(seed);
-        maker.AddLines(seed == 1 ? 3 : 2500 + static_cast<int>(maker.Next(1000)));
+        maker.AddLines(seed == 1 ? 3 : 1500 + static_cast<int>(maker.Next(1000)));
         if (seed % 2 == 0)
             maker.AddTornLine();
         WriteBytes(DataPath(), maker.Bytes());
