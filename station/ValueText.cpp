@@ -38,15 +38,28 @@ std::string PrintFloat(double value) {
     return PrintDecimals(value, 6);
 }
 
-std::string PrintWhole(double value) {
+namespace {
+
+int WholeNumber(double value) {
     const double whole = std::trunc(value);
-    int n = 0;
-    if (whole >= INT_MAX) {
-        n = INT_MAX;
-    } else if (whole <= INT_MIN) {
-        n = INT_MIN;
-    } else if (!std::isnan(whole)) {
-        n = static_cast<int>(whole);
-    }
-    return std::to_string(n);
+    if (whole >= INT_MAX)
+        return INT_MAX;
+    if (whole <= INT_MIN)
+        return INT_MIN;
+    return std::isnan(whole) ? 0 : static_cast<int>(whole);
+}
+
+} // namespace
+
+std::string PrintWhole(double value) {
+    return std::to_string(WholeNumber(value));
+}
+
+double ReadBackDecimals(float value, int decimals) {
+    const double scale = decimals >= 2 ? 100.0 : decimals == 1 ? 10.0 : 1.0;
+    return std::nearbyint(static_cast<double>(value) * scale) / scale;
+}
+
+double ReadBackWhole(double value) {
+    return WholeNumber(value);
 }

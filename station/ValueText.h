@@ -33,3 +33,9 @@ std::string PrintFloat(double value);
 // A value cut toward zero to a whole number; values beyond the int range give its ends and a
 // value that is not a number gives 0.
 std::string PrintWhole(double value);
+
+// The numbers those texts read back as by atof, without making the texts, for readers that
+// keep numbers. Exact for a 32-bit float value and 0 to 2 decimals: the value times 100 is
+// exact in a double, and both roundings go to the nearest, ties to even.
+double ReadBackDecimals(float value, int decimals);
+double ReadBackWhole(double value);
