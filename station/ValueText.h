@@ -21,7 +21,9 @@ bool IsNoValueText(const std::string& text);
 // The leading integer of a text, as atoi reads it; 0 when there is none. Beyond the int
 // range it gives the range's ends.
 int ReadInt(const std::string& text);
-// The leading number of a text, as atof reads it, rounded to a 32-bit float.
+// The leading number of a text, as atof reads it.
+double ReadDouble(const std::string& text);
+// The same rounded to a 32-bit float.
 float ReadFloat(const std::string& text);
 // The text's number scaled by a 32-bit factor, the product rounded to a 32-bit float.
 float ReadScaled(const std::string& text, float factor);

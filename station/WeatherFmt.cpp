@@ -5,7 +5,6 @@
 #include "station/ValueText.h"
 #include "station/WindDirection.h"
 
-#include <cstdlib>
 #include <span>
 
 namespace {
@@ -227,7 +226,7 @@ std::optional<double> ReadMetricNumber(MetricQuantity quantity, const std::strin
         return ReadPercent(text);
     }
     if (quantity == MetricQuantity::kUv) {
-        return HasNoIndex(text) ? std::nullopt : std::optional<double>(std::atof(text.c_str()));
+        return HasNoIndex(text) ? std::nullopt : std::optional<double>(ReadDouble(text));
     }
     if (quantity == MetricQuantity::kLight && HasNoMetricLight(text, 1.0f)) {
         return std::nullopt;

@@ -221,9 +221,13 @@ void DrawSeries(QPainter& painter, const ChartSeries& series, const AxisScale& x
                                     std::max(1.0, std::fabs(base - point.y()))));
         }
     } else {
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(
-            QPen(colour, std::max(1, series.penWidth), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        // Smooth edges cost too much where the line zigzags up and down every pixel column,
+        // and show nothing there.
+        const bool sparse = points.size() < plot.width();
+        painter.setRenderHint(QPainter::Antialiasing, sparse);
+        painter.setPen(QPen(colour, std::max(1, series.penWidth), Qt::SolidLine,
+                            sparse ? Qt::RoundCap : Qt::FlatCap,
+                            sparse ? Qt::RoundJoin : Qt::BevelJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawPolyline(points);
         if (series.markerSize > 0 && points.size() < plot.width() / 4) {

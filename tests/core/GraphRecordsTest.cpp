@@ -6,6 +6,8 @@
 #include "station/ValueText.h"
 #include "tests/core/DataFileFixture.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -110,6 +112,43 @@ TEST(GraphValueTest, ReadingBackMatchesPrintingAndReadingForRandomFloats) {
                 << value << " with " << decimals;
         }
         ASSERT_EQ(std::atof(PrintWhole(value).c_str()), ReadBackWhole(value));
+    }
+}
+
+TEST(GraphValueTest, NumbersReadAsTheCLibraryReadsThem) {
+    std::vector<std::string> texts = {"-",
+                                      "-.",
+                                      "1.",
+                                      ".5",
+                                      "00012.50",
+                                      "-0",
+                                      "-0.0",
+                                      "12e3",
+                                      " 12",
+                                      "12 ",
+                                      "12abc",
+                                      "+5",
+                                      "0x1A",
+                                      "inf",
+                                      "-32767",
+                                      "2147483648",
+                                      "-2147483649",
+                                      "99999999999999999999999",
+                                      "-99999999999999999999.5"};
+    std::mt19937 random(3);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = random() % 2 ? "-" : "";
+        text += std::to_string(random() % 100000);
+        if (random() % 3)
+            text += "." + std::to_string(random() % 1000);
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        const double expected = std::atof(text.c_str());
+        ASSERT_TRUE(SameNumber(ReadDouble(text), expected)) << text;
+        ASSERT_EQ(ReadFloat(text), static_cast<float>(expected)) << text;
+        const long long whole = std::strtoll(text.c_str(), nullptr, 10);
+        ASSERT_EQ(ReadInt(text), std::clamp<long long>(whole, INT_MIN, INT_MAX)) << text;
     }
 }
 
