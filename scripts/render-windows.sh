@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the program and renders its main window and About box in English, German and Danish
+# Builds the program and renders its windows in English, German and Danish
 # to PNG files, without a display: build/screenshots/ (or the folder given).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

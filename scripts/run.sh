@@ -5,6 +5,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
 "$root/scripts/build.sh"
+"$root/scripts/place-sample-data.sh" "$build/bin"
 if [ -z "${QT_QPA_PLATFORM:-}" ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found. Without one, scripts/render-windows.sh draws the windows to PNG files." >&2
 fi

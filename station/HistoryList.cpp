@@ -1,6 +1,7 @@
 #include "station/HistoryList.h"
 
 #include "station/TimeText.h"
+#include "station/UnitNames.h"
 #include "station/WeatherFmt.h"
 #include "texts/Env.h"
 
@@ -32,8 +33,10 @@ std::string WindSpeed(const std::string& text, std::string_view unit) {
 std::string Rain(const std::string& text, std::string_view unit) {
     return FormatRainFromMetric(text, 1.0f, unit);
 }
+// Unlike the live display, a stored light is shown whatever its size: only an empty text,
+// "---" and the sensor's 24-bit "no reading" hold no value.
 std::string Light(const std::string& text, std::string_view unit) {
-    return FormatLightFromMetric(text, 1.0f, unit);
+    return FormatLight(text, 1.0f, kUnitLux, unit);
 }
 
 constexpr int kFixedTitle = -1;
@@ -121,13 +124,33 @@ void FillHistoryRow(const CWeatherRecord& record, IListControl& list, int row,
     HistoryRowFormatter(settings).Fill(record, list, row);
 }
 
+HistoryCellForms::HistoryCellForms(const CWeatherSettings& settings) {
+    for (int i = 0; i < kHistoryColumnCount; ++i)
+        m_units[i] = ColumnUnit(kColumns[i], settings);
+}
+
+const std::string& HistoryCellForms::Field(const CWeatherRecord& record, int column) {
+    return record.*kColumns[column].field;
+}
+
+bool HistoryCellForms::ShowsFieldAsHeld(int column) {
+    return kColumns[column].cell == AsHeld;
+}
+
+std::string HistoryCellForms::Cell(int column, const std::string& field) const {
+    return kColumns[column].cell(field, m_units[column]);
+}
+
 void HistoryRowFormatter::Fill(const CWeatherRecord& record, IListControl& list, int row) {
+    list.InsertRecordRow(row, record, *this);
+}
+
+std::vector<std::string> HistoryRowFormatter::Cells(const CWeatherRecord& record) {
     std::vector<std::string> cells;
     cells.reserve(kColumns.size());
-    for (std::size_t i = 0; i < kColumns.size(); ++i) {
-        const HistoryColumn& column = kColumns[i];
-        const std::string& field = record.*column.field;
-        if (column.cell == AsHeld) {
+    for (int i = 0; i < kHistoryColumnCount; ++i) {
+        const std::string& field = HistoryCellForms::Field(record, i);
+        if (HistoryCellForms::ShowsFieldAsHeld(i)) {
             cells.push_back(field);
             continue;
         }
@@ -135,11 +158,16 @@ void HistoryRowFormatter::Fill(const CWeatherRecord& record, IListControl& list,
         if (!last.known || last.field != field) {
             last.known = true;
             last.field = field;
-            last.cell = column.cell(field, ColumnUnit(column, m_settings));
+            last.cell = m_forms.Cell(i, field);
         }
         cells.push_back(last.cell);
     }
-    list.InsertRow(row, std::move(cells));
+    return cells;
+}
+
+int IListControl::InsertRecordRow(int row, const CWeatherRecord& record,
+                                  HistoryRowFormatter& formatter) {
+    return InsertRow(row, formatter.Cells(record));
 }
 
 void CWeatherRecord::FromListRow(const IListControl& list, int row) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 // The history list: one stored record per row, one record field per column, every value in
 // the display unit the console is set to. Columns 23 to 35 are hidden (width 0) but filled,
@@ -22,14 +23,42 @@ int InsertRecordColumns(IListControl& list, const CWeatherSettings& settings);
 void FillHistoryRow(const CWeatherRecord& record, IListControl& list, int row,
                     const CWeatherSettings& settings);
 
+// How the list makes each column's cell from its record field, in the display units of one
+// settings object: the time in display form, temperatures, pressures, speeds, rain and light
+// converted from the metric units of the data file, every other field as the record holds it.
+// A small value, so that a list may keep it beside field texts and make a cell when it is
+// asked for.
+class HistoryCellForms {
+public:
+    explicit HistoryCellForms(const CWeatherSettings& settings);
+
+    // The record's text behind column `column` (0..35).
+    static const std::string& Field(const CWeatherRecord& record, int column);
+    // Whether column `column` shows its field text unchanged.
+    static bool ShowsFieldAsHeld(int column);
+    // The text column `column` shows for the field text `field`.
+    std::string Cell(int column, const std::string& field) const;
+
+    bool operator==(const HistoryCellForms&) const = default;
+
+private:
+    // The unit of each column's cell ("" for a column without one).
+    std::array<std::string, kHistoryColumnCount> m_units;
+};
+
 // FillHistoryRow for many rows with the same settings. Consecutive records mostly repeat their
 // values (a pressure, a rain sum, a temperature stays for hours), so each cell's text is kept
 // with the field text it came from and reused while the field text stays the same.
 class HistoryRowFormatter {
 public:
-    explicit HistoryRowFormatter(const CWeatherSettings& settings) : m_settings(settings) {}
+    explicit HistoryRowFormatter(const CWeatherSettings& settings) : m_forms(settings) {}
 
+    // Inserts the record's row at `row` (IListControl::InsertRecordRow).
     void Fill(const CWeatherRecord& record, IListControl& list, int row);
+
+    const HistoryCellForms& Forms() const { return m_forms; }
+    // The 36 cell texts of the record.
+    std::vector<std::string> Cells(const CWeatherRecord& record);
 
 private:
     struct LastCell {
@@ -38,6 +67,6 @@ private:
         std::string cell;
     };
 
-    const CWeatherSettings& m_settings;
+    HistoryCellForms m_forms;
     std::array<LastCell, kHistoryColumnCount> m_last;
 };

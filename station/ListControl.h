@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+struct CWeatherRecord;
+class HistoryRowFormatter;
+
 // How a column's cells are aligned.
 enum class ListColumnFormat { kLeft, kRight, kCenter };
 
@@ -24,6 +27,11 @@ public:
     // column, are `cells`: missing cells are empty, cells beyond the last column are dropped.
     // Returns the index of the new row.
     virtual int InsertRow(int row, std::vector<std::string> cells) = 0;
+    // Inserts at `row` the row that shows a stored record, its cells made by `formatter`
+    // (HistoryList.h). The default inserts all its cell texts at once; a list of many rows may
+    // keep the record's field texts instead and make each cell when it is asked for.
+    virtual int InsertRecordRow(int row, const CWeatherRecord& record,
+                                HistoryRowFormatter& formatter);
     virtual int RowCount() const = 0;
     // The text of one cell; "" outside the list.
     virtual std::string CellText(int row, int column) const = 0;

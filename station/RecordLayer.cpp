@@ -133,10 +133,10 @@ void LoadAllRecords(CWeatherRecordArray& records) {
     LoadRecords(records, std::nullopt);
 }
 
-void DeleteRecords(const CWeatherRecordArray& records) {
+bool DeleteRecords(const CWeatherRecordArray& records) {
     const CBusyGuard busy = WaitAndTakeDataFile();
     if (!busy.IsTaken())
-        return;
+        return false;
     std::unordered_set<std::string_view> deleted;
     for (const CWeatherRecord& record : records)
         deleted.insert(record.recordNo);
@@ -156,14 +156,15 @@ void DeleteRecords(const CWeatherRecordArray& records) {
     });
     // A file that could not be read to its end is left alone: rewriting it would drop the
     // lines past the read error.
-    if (lines > 0)
-        session.Store().Rewrite(kept);
+    if (lines < 0)
+        return false;
+    return lines == 0 || session.Store().Rewrite(kept);
 }
 
-void ClearDataFile() {
+bool ClearDataFile() {
     const CBusyGuard busy = WaitAndTakeDataFile();
     if (!busy.IsTaken())
-        return;
+        return false;
     DataFileSession session;
-    session.Store().Clear();
+    return session.Store().Clear();
 }

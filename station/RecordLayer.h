@@ -59,8 +59,9 @@ void LoadAllRecords(CWeatherRecordArray& records);
 
 // Removes every line whose record number equals, as text, the recordNo of one of `records`,
 // and writes the other lines back as they were read (trimmed, otherwise unchanged). A file
-// without lines is not rewritten. Busy flag.
-void DeleteRecords(const CWeatherRecordArray& records);
+// without lines is not rewritten. Busy flag. False when nothing was changed although lines may
+// carry those numbers: the file stayed busy, could not be read to its end or not be rewritten.
+bool DeleteRecords(const CWeatherRecordArray& records);
 
-// Empties the file. Busy flag.
-void ClearDataFile();
+// Empties the file. Busy flag. False when the file stayed busy or could not be emptied.
+bool ClearDataFile();

@@ -336,7 +336,8 @@ private:
     }
 
     bool MenuItems(std::vector<MenuItem>& items) {
-        if (!Begin()) {
+        const Nested nested(*this);
+        if (!nested.Allowed() || !Begin()) {
             return false;
         }
         while (!AtEnd()) {

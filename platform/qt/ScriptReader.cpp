@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string>
 
 bool ScriptReader::SameWord(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -98,7 +99,17 @@ bool ScriptReader::Text(std::string& text, const char* what) {
     return true;
 }
 
+ScriptReader::Nested::Nested(ScriptReader& reader)
+    : reader_(reader),
+      allowed_(++reader.depth_ <= kMaxNesting ||
+               reader.Fail(reader.Peek(), "parentheses, signs or menus nested more than " +
+                                              std::to_string(kMaxNesting) + " levels deep")) {}
+
 bool ScriptReader::Primary(long long& value, const char* what) {
+    const Nested nested(*this);
+    if (!nested.Allowed()) {
+        return false;
+    }
     const Token& token = Peek();
     if (TakePunct('-')) {
         if (!Primary(value, what)) {

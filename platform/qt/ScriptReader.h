@@ -51,6 +51,25 @@ public:
     bool Style(StyleBits& bits);
     bool Style(unsigned& style); // applied to the usual style already in style
 
+    // How deep parentheses, signs and popup menus may nest: far beyond any template, and far
+    // within the stack, which each level of the recursive reading takes a little of.
+    static constexpr int kMaxNesting = 64;
+
+    // One level of nesting for as long as it lives.
+    class Nested {
+    public:
+        explicit Nested(ScriptReader& reader);
+        ~Nested() { --reader_.depth_; }
+        Nested(const Nested&) = delete;
+        Nested& operator=(const Nested&) = delete;
+        // False, with the error naming the line, for a level beyond kMaxNesting.
+        bool Allowed() const { return allowed_; }
+
+    private:
+        ScriptReader& reader_;
+        bool allowed_;
+    };
+
 private:
     bool Primary(long long& value, const char* what);
     bool Number(long long& value, const char* what);
@@ -59,4 +78,5 @@ private:
     ResourceSymbols symbols_;
     std::vector<Token> t_;
     std::size_t i_ = 0;
+    int depth_ = 0;
 };

@@ -164,6 +164,31 @@ TEST(HistoryListRows, ARowShowsTheRecordInTheDisplayUnits) {
                                                       "0",     "2024-03-05 14:31:07"}));
 }
 
+// The list shows what was stored, also a light beyond what the live display accepts; only the
+// sensor's "no reading" and the no-value texts show "---".
+TEST(HistoryListRows, TheLightCellShowsEveryStoredLight) {
+    const struct {
+        const char* stored;
+        const char* lux;
+        const char* fc;
+    } cases[] = {{"450000.0", "450000.0", "41821.56"},
+                 {"16777215", "---", "---"},
+                 {"---", "---", "---"},
+                 {"", "---", "---"},
+                 {"0.0", "0.0", "0.00"}};
+    for (const auto& c : cases) {
+        CWeatherRecord record = ShownRecord();
+        record.lightmeter = c.stored;
+        MemoryListControl metric, imperial;
+        InsertRecordColumns(metric, kMetric);
+        InsertRecordColumns(imperial, kImperial);
+        FillHistoryRow(record, metric, 0, kMetric);
+        FillHistoryRow(record, imperial, 0, kImperial);
+        EXPECT_EQ(metric.CellText(0, 21), c.lux) << c.stored;
+        EXPECT_EQ(imperial.CellText(0, 21), c.fc) << c.stored;
+    }
+}
+
 TEST(HistoryListRows, ARowReadBackGivesTheTextsAsShown) {
     MemoryListControl list;
     InsertRecordColumns(list, kImperial);

@@ -295,17 +295,17 @@ TEST_F(RecordLayerTest, DeletingTakesEveryLineWithASelectedNumber) {
 
 TEST_F(RecordLayerTest, DeletingEveryLineLeavesAnEmptyFileAndAnEmptyFileIsNotRewritten) {
     WriteLines({"1, a, 2024-03-05 10:00:00"});
-    DeleteRecords({StoredRecord("1", "")});
+    EXPECT_TRUE(DeleteRecords({StoredRecord("1", "")}));
     EXPECT_EQ(Bytes(), "");
 
     WriteLines({"", "  "});
-    DeleteRecords({});
+    EXPECT_TRUE(DeleteRecords({}));
     EXPECT_EQ(Bytes(), "\r\n  \r\n");
 }
 
 TEST_F(RecordLayerTest, ClearingEmptiesTheFile) {
     StoreNumbered(3);
-    ClearDataFile();
+    EXPECT_TRUE(ClearDataFile());
     EXPECT_EQ(Bytes(), "");
 }
 
@@ -369,17 +369,8 @@ const FlaggedOperation kFlagged[] = {
      },
      ""},
     {"DeleteRecords",
-     [] {
-         DeleteRecords({StoredRecord("1", "")});
-         return std::string();
-     },
-     ""},
-    {"ClearDataFile",
-     [] {
-         ClearDataFile();
-         return std::string();
-     },
-     ""},
+     [] { return std::string(DeleteRecords({StoredRecord("1", "")}) ? "deleted" : ""); }, ""},
+    {"ClearDataFile", [] { return std::string(ClearDataFile() ? "cleared" : ""); }, ""},
 };
 
 class RecordLayerBusyTest : public RecordLayerTest,

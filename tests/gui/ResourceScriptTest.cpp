@@ -281,6 +281,52 @@ const BadScript kBadScripts[] = {
 INSTANTIATE_TEST_SUITE_P(BadInput, ResourceScriptErrors, testing::ValuesIn(kBadScripts),
                          [](const auto& info) { return std::string(info.param.name); });
 
+std::string Repeated(const std::string& piece, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += piece;
+    }
+    return text;
+}
+
+TEST(ResourceScript, NestingFarBeyondAnyTemplateIsRefusedWithItsLine) {
+    const int deep = 100000;
+    const std::string parentheses = Repeated("(", deep) + "1" + Repeated(")", deep);
+    const std::string signs = Repeated("- ", deep) + "1";
+    const std::string popups =
+        Repeated("POPUP \"a\" BEGIN ", deep) + "MENUITEM \"b\", 1 " + Repeated("END ", deep);
+    for (const std::string& script :
+         {"1 DIALOG 0, 0, 10, 10\nSTYLE " + parentheses + "\nBEGIN END\n",
+          "1 DIALOG 0, 0, 10, 10\nBEGIN EDITTEXT 5, " + signs + ", 2, 3, 4\nEND\n",
+          "1 MENU\nBEGIN " + popups + "END\n"}) {
+        ResourceScript scriptRead;
+        ResourceError error;
+        EXPECT_FALSE(Parse(script, scriptRead, error));
+        EXPECT_EQ(error.line, 2);
+        EXPECT_THAT(error.message, HasSubstr("nested more than 64 levels deep"));
+    }
+}
+
+// The limit counts every level, of expressions and menus alike: 62 popups in the menu, their
+// items' level and the command id's make 64.
+TEST(ResourceScript, NestingWithinTheLimitIsRead) {
+    const int popups = 62;
+    const ResourceScript script = ParseOk(
+        "1 DIALOG " + Repeated("-(", 31) + "5" + Repeated(")", 31) + ", 0, 10, 10 BEGIN END\n" +
+        "2 MENU BEGIN " + Repeated("POPUP \"a\" BEGIN ", popups) + "MENUITEM \"b\", 7 " +
+        Repeated("END ", popups + 1) + "\n");
+    ASSERT_EQ(script.dialogs.size(), 1u);
+    EXPECT_EQ(script.dialogs[0].x, -5);
+    ASSERT_EQ(script.menus.size(), 1u);
+    const MenuItem* item = &script.menus[0].items.at(0);
+    for (int level = 1; level < popups; ++level) {
+        ASSERT_EQ(item->children.size(), 1u);
+        item = &item->children[0];
+    }
+    ASSERT_EQ(item->children.size(), 1u);
+    EXPECT_EQ(item->children[0].command, 7);
+}
+
 TEST(ResourceScript, AHeaderWithSomethingElseThanConstantsIsRefused) {
     ResourceScript script;
     ResourceError error;

@@ -1,15 +1,19 @@
-// Renders the main window and the About box in each language to PNG files, without a display:
+// Renders the program's windows in each language to PNG files, without a display:
 //   render_windows [folder]     (default: the current folder)
-// The console is the simulated one, so the main window shows what a first start shows.
+// The main window comes first, as a first start shows it over the simulated console; then each
+// registered window (WindowPictures.h) is opened over it. Files: <name>-<lang>.png.
 
-#include "app/AboutDlg.h"
 #include "app/Config.h"
 #include "app/MainFrm.h"
+#include "bench/WeatherGenerator.h"
 #include "store/FDB.h"
 #include "store/SystemUtils.h"
+#include "tests/render/WindowPictures.h"
 #include "texts/Env.h"
 
+#include <ctime>
 #include <unistd.h>
+#include <vector>
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -20,8 +24,15 @@ namespace {
 
 // Time for the link timer to connect and the monitor thread to show one reading.
 constexpr int kSettleMs = 4000;
+// A week of records at five minutes.
+constexpr long kSampleWeek = 7 * 24 * 12;
 
-const char* const kLanguageNames[kLanguageCount] = {"English", "German", "Danish"};
+const char* const kLanguageCodes[kLanguageCount] = {"en", "de", "da"};
+
+std::vector<WindowPicture>& Pictures() {
+    static std::vector<WindowPicture> pictures;
+    return pictures;
+}
 
 void Settle(int ms) {
     const QDeadlineTimer deadline(ms);
@@ -29,8 +40,9 @@ void Settle(int ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
-bool Save(QWidget& window, const QDir& folder, const QString& name) {
-    const QString path = folder.filePath(name);
+bool Save(QWidget& window, const QDir& folder, const std::string& name, int lang) {
+    const QString path = folder.filePath(
+        QString("%1-%2.png").arg(QString::fromStdString(name), kLanguageCodes[lang]));
     if (!window.grab().save(path)) {
         qWarning("Cannot write %s", qPrintable(path));
         return false;
@@ -39,7 +51,17 @@ bool Save(QWidget& window, const QDir& folder, const QString& name) {
     return true;
 }
 
+// The records of the last week, ending at the last five-minute mark before now.
+bool StoreSampleWeek(const std::string& path) {
+    const time_t now = std::time(nullptr);
+    return WriteSampleDataFile(path, kSampleWeek, now - 1 - (now - 1) % kSampleIntervalSeconds);
+}
+
 } // namespace
+
+WindowPictureRegistration::WindowPictureRegistration(WindowPicture picture) {
+    Pictures().push_back(std::move(picture));
+}
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -56,10 +78,13 @@ int main(int argc, char** argv) {
     g_testFlag = "true";
     if (chdir(GetModuleDir().c_str()) != 0)
         qWarning("Cannot change to the program folder");
-    // A data file of its own, so that the pictures show the records stored by the reading
+    // A data file of its own with a week of records, so that the pictures show stored records
     // without touching the program folder's data file.
     const QTemporaryDir data;
-    g_fdb.Open(data.filePath("Talvorin.dat").toStdString());
+    const std::string dataPath = data.filePath("Talvorin.dat").toStdString();
+    if (!StoreSampleWeek(dataPath))
+        qWarning("Cannot write the sample records");
+    g_fdb.Open(dataPath);
 
     bool saved = true;
     for (int lang = 0; lang < kLanguageCount; ++lang) {
@@ -69,13 +94,21 @@ int main(int argc, char** argv) {
             return 1;
         frame.InitialUpdateFrame();
         Settle(kSettleMs);
-        saved = Save(frame, folder, QString("main-%1.png").arg(kLanguageNames[lang])) && saved;
+        saved = Save(frame, folder, "main", lang) && saved;
 
-        CAboutDlg about(&frame);
-        about.OnInitDialog();
-        about.show();
-        Settle(200);
-        saved = Save(about, folder, QString("about-%1.png").arg(kLanguageNames[lang])) && saved;
+        for (const WindowPicture& picture : Pictures()) {
+            if (!picture.translated && lang != 0)
+                continue;
+            const std::unique_ptr<QWidget> window = picture.open(frame);
+            if (!window) {
+                qWarning("Cannot open %s", picture.name.c_str());
+                saved = false;
+                continue;
+            }
+            window->show();
+            Settle(300);
+            saved = Save(*window, folder, picture.name, lang) && saved;
+        }
     }
     g_fdb.Close();
     return saved ? 0 : 1;

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+class CDialog;
+class QWidget;
+
+// Carries values between a dialog's controls and its members, in one direction per run:
+// saving (controls to members, with validation) or loading (members to controls). The first
+// failure shows its message, puts the focus on the control with its text selected, and ends
+// the run: every later exchange of the same run does nothing.
+class CDataExchange {
+public:
+    CDataExchange(CDialog& dialog, bool saveAndValidate)
+        : m_saveAndValidate(saveAndValidate), m_dialog(dialog) {}
+
+    const bool m_saveAndValidate;
+    bool Failed() const { return m_failed; }
+    CDialog& Dialog() const { return m_dialog; }
+
+    // The control of `id`, remembered as the one a following validation speaks of; nullptr
+    // when the dialog has none or the run has failed.
+    QWidget* PrepareControl(int id);
+    // Shows `message`, selects the prepared control and ends the run.
+    void Fail(const std::string& message);
+
+    // A text that is no number waits for the range check that follows it, so that the message
+    // can name the allowed range; without one, it fails with `message` at the next control or
+    // at the end of the run.
+    void FailUnlessRangeFollows(const std::string& message) { m_notANumber = message; }
+    bool IsNotANumber() const { return m_notANumber.has_value(); }
+    // Ends the run: reports a text that was no number and had no range check after it.
+    void Finish();
+
+private:
+    CDialog& m_dialog;
+    QWidget* m_last = nullptr;
+    bool m_failed = false;
+    std::optional<std::string> m_notANumber;
+};
+
+// Edits. Saving reads the whole text as a number (blanks around it allowed); anything else is a
+// failure that asks for a whole number or a number (naming the allowed range when a range check
+// follows). Loading writes "%d", or "%g" with the type's significant digits (6 for float, 15
+// for double).
+void DDX_Text(CDataExchange& dx, int id, int& value);
+void DDX_Text(CDataExchange& dx, int id, float& value);
+void DDX_Text(CDataExchange& dx, int id, double& value);
+void DDX_Text(CDataExchange& dx, int id, std::string& value);
+// Check boxes: 0 clear, 1 checked, 2 indeterminate.
+void DDX_Check(CDataExchange& dx, int id, int& state);
+// Drop-downs and list boxes: the selected index, -1 for none.
+void DDX_CBIndex(CDataExchange& dx, int id, int& index);
+
+// Range checks of the value just saved from the control before them; they check only when
+// saving. The message names the allowed range.
+void DDV_MinMaxInt(CDataExchange& dx, int value, int minimum, int maximum);
+void DDV_MinMaxFloat(CDataExchange& dx, double value, double minimum, double maximum);

@@ -1,0 +1,49 @@
+#include "platform/qt/FileDialog.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+namespace {
+
+SaveFileHook& Hook() {
+    static SaveFileHook hook;
+    return hook;
+}
+
+// "Name|patterns|Name|patterns||" as Qt's name filters, "Name (patterns)", the patterns
+// separated by blanks; a name that shows its patterns already is kept as it is.
+QStringList NameFilters(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty())
+            break;
+        const QString patterns = QString(parts[i + 1]).replace(u';', u' ');
+        filters << (parts[i].endsWith(u'(' + patterns + u')')
+                        ? parts[i]
+                        : parts[i] + QStringLiteral(" (") + patterns + u')');
+    }
+    return filters;
+}
+
+} // namespace
+
+void SetSaveFileHook(SaveFileHook hook) {
+    Hook() = std::move(hook);
+}
+
+bool ShowSaveFileDialog(QWidget* parent, const SaveFileRequest& request, std::string& path) {
+    if (Hook())
+        return Hook()(request, path);
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(NameFilters(request.filter));
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    dialog.selectFile(QString::fromStdString(request.initialName));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = dialog.selectedFiles().first().toStdString();
+    return true;
+}

@@ -1,0 +1,136 @@
+#include "station/HistoryRows.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace {
+
+// Rows are packed into blocks of this size; a larger row gets a block of its own.
+constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
+
+// A packed row: its forms number, its text count, then each text as its length and its bytes.
+// Numbers are written seven bits a byte, low bits first, the high bit marking that more follow:
+// field texts are short, so a length takes one byte.
+std::size_t NumberSize(std::size_t number) {
+    std::size_t size = 1;
+    for (; number >= 0x80; number >>= 7)
+        ++size;
+    return size;
+}
+
+char* PutNumber(char* out, std::size_t number) {
+    for (; number >= 0x80; number >>= 7)
+        *out++ = static_cast<char>((number & 0x7F) | 0x80);
+    *out++ = static_cast<char>(number);
+    return out;
+}
+
+std::size_t GetNumber(const char*& in) {
+    std::size_t number = 0;
+    for (int shift = 0;; shift += 7) {
+        const auto byte = static_cast<unsigned char>(*in++);
+        number |= static_cast<std::size_t>(byte & 0x7F) << shift;
+        if (byte < 0x80)
+            return number;
+    }
+}
+
+int InsertIndex(int row, int count) {
+    return row < 0 || row > count ? count : row;
+}
+
+} // namespace
+
+CHistoryRows::CHistoryRows() = default;
+CHistoryRows::~CHistoryRows() = default;
+
+void CHistoryRows::Clear() {
+    m_blocks.clear();
+    m_blockUsed = m_blockBytes = 0;
+    m_rows.clear();
+    m_rows.shrink_to_fit();
+    m_forms.clear();
+}
+
+CHistoryRows::Place CHistoryRows::Allocate(std::size_t size) {
+    if (m_blocks.empty() || m_blockUsed + size > kBlockBytes) {
+        m_blocks.push_back(std::make_unique<char[]>(std::max(size, kBlockBytes)));
+        m_blockBytes += std::max(size, kBlockBytes);
+        m_blockUsed = 0;
+    }
+    const Place place{static_cast<std::uint32_t>(m_blocks.size() - 1),
+                      static_cast<std::uint32_t>(m_blockUsed)};
+    // A row larger than a block fills its block: the next row starts a new one.
+    m_blockUsed = size > kBlockBytes ? kBlockBytes : m_blockUsed + size;
+    return place;
+}
+
+int CHistoryRows::InsertPacked(int row, std::uint32_t forms,
+                               std::span<const std::string_view> texts) {
+    std::size_t size = NumberSize(forms) + NumberSize(texts.size());
+    for (std::string_view text : texts)
+        size += NumberSize(text.size()) + text.size();
+    const Place place = Allocate(size);
+    char* out = m_blocks[place.block].get() + place.offset;
+    out = PutNumber(out, forms);
+    out = PutNumber(out, texts.size());
+    for (std::string_view text : texts) {
+        out = PutNumber(out, text.size());
+        std::memcpy(out, text.data(), text.size());
+        out += text.size();
+    }
+    row = InsertIndex(row, Count());
+    m_rows.insert(m_rows.begin() + row, place);
+    return row;
+}
+
+int CHistoryRows::InsertRecord(int row, const CWeatherRecord& record,
+                               const HistoryCellForms& forms) {
+    if (m_forms.empty() || !(m_forms.back() == forms))
+        m_forms.push_back(forms);
+    std::array<std::string_view, kHistoryColumnCount> fields;
+    for (int column = 0; column < kHistoryColumnCount; ++column)
+        fields[column] = HistoryCellForms::Field(record, column);
+    return InsertPacked(row, static_cast<std::uint32_t>(m_forms.size()), fields);
+}
+
+int CHistoryRows::InsertCells(int row, const std::vector<std::string>& cells, int columns) {
+    const std::size_t count =
+        std::min(cells.size(), static_cast<std::size_t>(std::max(columns, 0)));
+    const std::vector<std::string_view> texts(cells.begin(), cells.begin() + count);
+    return InsertPacked(row, 0, texts);
+}
+
+void CHistoryRows::Remove(int row) {
+    if (row >= 0 && row < Count())
+        m_rows.erase(m_rows.begin() + row);
+}
+
+std::string_view CHistoryRows::RowText(int row, int column, std::uint32_t& forms) const {
+    const Place place = m_rows[row];
+    const char* in = m_blocks[place.block].get() + place.offset;
+    forms = static_cast<std::uint32_t>(GetNumber(in));
+    const std::size_t count = GetNumber(in);
+    if (static_cast<std::size_t>(column) >= count)
+        return {};
+    for (int skipped = 0; skipped < column; ++skipped)
+        in += GetNumber(in);
+    const std::size_t size = GetNumber(in);
+    return std::string_view(in, size);
+}
+
+std::string CHistoryRows::CellText(int row, int column) const {
+    if (row < 0 || row >= Count() || column < 0)
+        return {};
+    std::uint32_t forms = 0;
+    const std::string_view text = RowText(row, column, forms);
+    if (forms == 0 || column >= kHistoryColumnCount || HistoryCellForms::ShowsFieldAsHeld(column))
+        return std::string(text);
+    return m_forms[forms - 1].Cell(column, std::string(text));
+}
+
+std::size_t CHistoryRows::HeldBytes() const {
+    return m_blockBytes + m_rows.capacity() * sizeof(Place) +
+           m_forms.capacity() * sizeof(HistoryCellForms);
+}

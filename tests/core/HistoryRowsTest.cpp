@@ -1,0 +1,120 @@
+#include "station/HistoryRows.h"
+
+#include "tests/core/DataFileFixture.h"
+#include "tests/core/MemoryListControl.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CWeatherSettings Units(const std::string& temperature, const std::string& pressure,
+                       const std::string& wind, const std::string& rain, const std::string& light) {
+    CWeatherSettings settings;
+    settings.indTempUnit = settings.outTempUnit = temperature;
+    settings.presUnit = pressure;
+    settings.windUnit = wind;
+    settings.rainUnit = rain;
+    settings.lightmeterUnit = light;
+    return settings;
+}
+
+const CWeatherSettings kMetric = Units("°C", "hPa", "m/s", "mm", "lux");
+const CWeatherSettings kImperial = Units("°F", "inHg", "knot", "inch", "fc");
+
+// The cells FillHistoryRow makes, as the reference for the compact rows.
+std::vector<std::string> ReferenceCells(const CWeatherRecord& record,
+                                        const CWeatherSettings& settings) {
+    MemoryListControl list;
+    InsertRecordColumns(list, settings);
+    FillHistoryRow(record, list, 0, settings);
+    std::vector<std::string> cells;
+    for (int column = 0; column < kHistoryColumnCount; ++column)
+        cells.push_back(list.CellText(0, column));
+    return cells;
+}
+
+std::vector<std::string> Cells(const CHistoryRows& rows, int row) {
+    std::vector<std::string> cells;
+    for (int column = 0; column < kHistoryColumnCount; ++column)
+        cells.push_back(rows.CellText(row, column));
+    return cells;
+}
+
+CWeatherRecord Unusual() {
+    CWeatherRecord record = StoredRecord("  77", "2024-03-05 14:30:00");
+    record.indTemp = "";
+    record.absPres = "---";
+    record.windDirDesc = std::string(300, 'N'); // longer than a one-byte length
+    record.lightmeter = "450000.0";
+    record.saveTime = "2024-03-05 14:31:07";
+    return record;
+}
+
+// Each cell made when asked for is the cell FillHistoryRow would have stored, in either units,
+// for ordinary and unusual field texts.
+TEST(HistoryRows, CellsAreTheCellsOfTheRowFilledAtOnce) {
+    const CWeatherRecord records[] = {StoredRecord("1", "2024-03-05 14:25:00"), Unusual(),
+                                      CWeatherRecord()};
+    for (const CWeatherSettings& settings : {kMetric, kImperial}) {
+        CHistoryRows rows;
+        for (const CWeatherRecord& record : records)
+            rows.InsertRecord(-1, record, HistoryCellForms(settings));
+        ASSERT_EQ(rows.Count(), 3);
+        for (int row = 0; row < 3; ++row)
+            EXPECT_EQ(Cells(rows, row), ReferenceCells(records[row], settings)) << row;
+    }
+}
+
+// Rows of different units keep their own units; rows of ready texts show them as they are.
+TEST(HistoryRows, RowsKeepTheirOwnFormsAndTexts) {
+    CHistoryRows rows;
+    const CWeatherRecord record = StoredRecord("5", "2024-03-05 14:25:00");
+    rows.InsertRecord(0, record, HistoryCellForms(kMetric));
+    rows.InsertRecord(1, record, HistoryCellForms(kImperial));
+    rows.InsertCells(1, {"a", "21.5", "", "c", "dropped"}, 4);
+
+    EXPECT_EQ(rows.CellText(0, 4), "21.5");
+    EXPECT_EQ(rows.CellText(1, 1), "21.5");
+    EXPECT_EQ(rows.CellText(1, 3), "c");
+    EXPECT_EQ(rows.CellText(1, 4), "");
+    EXPECT_EQ(rows.CellText(2, 4), "70.7");
+    EXPECT_EQ(rows.CellText(3, 0), "");
+    EXPECT_EQ(rows.CellText(-1, 0), "");
+    EXPECT_EQ(rows.CellText(0, -1), "");
+    EXPECT_EQ(rows.CellText(0, kHistoryColumnCount), "");
+}
+
+TEST(HistoryRows, InsertsRemovesAndClears) {
+    CHistoryRows rows;
+    for (const char* number : {"1", "2", "3"})
+        rows.InsertCells(-1, {number}, 1);
+    EXPECT_EQ(rows.InsertCells(0, {"0"}, 1), 0);
+    EXPECT_EQ(rows.InsertCells(9, {"4"}, 1), 4);
+    rows.Remove(2);
+    rows.Remove(7);
+
+    ASSERT_EQ(rows.Count(), 4);
+    EXPECT_EQ(rows.CellText(0, 0) + rows.CellText(1, 0) + rows.CellText(2, 0) + rows.CellText(3, 0),
+              "0134");
+    rows.Clear();
+    EXPECT_EQ(rows.Count(), 0);
+    EXPECT_EQ(rows.HeldBytes(), 0u);
+}
+
+// Rows spread over many blocks, one of them larger than a block, keep their texts.
+TEST(HistoryRows, ManyAndLargeRowsKeepTheirTexts) {
+    CHistoryRows rows;
+    const std::string large(3 << 20, 'x');
+    for (int i = 0; i < 40000; ++i) {
+        rows.InsertCells(-1, {std::to_string(i), std::string(40, 'a' + i % 26)}, 2);
+        if (i == 20000)
+            rows.InsertCells(-1, {"large", large}, 2);
+    }
+    ASSERT_EQ(rows.Count(), 40001);
+    EXPECT_EQ(rows.CellText(20001, 1), large);
+    EXPECT_EQ(rows.CellText(20002, 0), "20001");
+    EXPECT_EQ(rows.CellText(40000, 0), "39999");
+    EXPECT_EQ(rows.CellText(40000, 1), std::string(40, 'a' + 39999 % 26));
+}
+
+} // namespace
