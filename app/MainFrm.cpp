@@ -3,6 +3,7 @@
 #include "app/Config.h"
 #include "app/MyStatusBar.h"
 #include "app/WakeEvent.h"
+#include "dialogs/GraphDlg_Tee8.h"
 #include "platform/qt/CommandActions.h"
 #include "platform/qt/MenuBuilder.h"
 #include "platform/qt/ResourceLibrary.h"
@@ -210,7 +211,11 @@ void CMainFrame::OnDebug() {}
 
 void CMainFrame::OnHistory() {}
 
-void CMainFrame::OnGraph() {}
+void CMainFrame::OnGraph() {
+    CGraphDlg dialog(this);
+    LoadSavedRange(dialog.m_rangePreset, dialog.m_rangeTimes);
+    dialog.DoModal();
+}
 
 void CMainFrame::OnLanguage() {}
 

@@ -271,7 +271,7 @@ QRect PaintChart(QPainter& painter, const QRect& area, const ChartModel& model) 
     const QFont base = painter.font();
     painter.fillRect(area, FromBgr(model.panel.colour));
     QRect content = area;
-    painter.setPen(QColor(96, 96, 96));
+    painter.setPen(QColor(150, 150, 150));
     for (int i = 0; i < std::clamp(model.frameWidth, 0, 20); ++i) {
         painter.drawRect(content.adjusted(0, 0, -1, -1));
         content.adjust(1, 1, -1, -1);
