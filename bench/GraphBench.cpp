@@ -13,7 +13,6 @@
 #include "station/GraphRecords.h"
 #include "station/RecordLayer.h"
 #include "station/TimeText.h"
-#include "station/UnitNames.h"
 #include "store/FDB.h"
 
 #include <chrono>
@@ -78,14 +77,15 @@ Figure Measure(int runs, const std::function<std::string()>& work) {
     return figure;
 }
 
-CWeatherSettings MetricSettings() {
-    CWeatherSettings settings;
-    settings.indTempUnit = settings.outTempUnit = std::string(kUnitCelsius);
-    settings.presUnit = "hPa";
-    settings.windUnit = "m/s";
-    settings.rainUnit = "mm";
-    settings.lightmeterUnit = "lux";
-    return settings;
+// The chart of `quantity` over the records of the span, in metric units.
+void SetUp(CTChart1& chart, int quantity, const char* name, const CGraphRecordArray& records,
+           const std::string& start, const std::string& end) {
+    ChartRequest request;
+    request.quantity = quantity;
+    request.quantityName = name;
+    request.startText = start;
+    request.endText = end;
+    SetUpChart(chart.Dispatch(), request, records, CWeatherSettings());
 }
 
 // Loads the span, sets the chart up for the outdoor temperature and dew point and draws it
@@ -97,12 +97,7 @@ std::string LoadAndDraw(const std::string& start, const std::string& end) {
     LoadGraphRecords(records, start, end);
     const double loadMs = MsSince(begin);
     CTChart1 chart;
-    ChartRequest request;
-    request.quantity = kQuantityOutdoorTemperature;
-    request.quantityName = "Outdoor Temperature";
-    request.startText = start;
-    request.endText = end;
-    SetUpChart(chart.Dispatch(), request, records, MetricSettings());
+    SetUp(chart, kQuantityOutdoorTemperature, "Outdoor Temperature", records, start, end);
     const double setUpMs = MsSince(begin) - loadMs;
     const QImage picture = chart.Picture(1600, 900);
     const double drawMs = MsSince(begin) - loadMs - setUpMs;
@@ -117,12 +112,7 @@ std::string Redraw(const std::string& start, const std::string& end, int draws, 
     CGraphRecordArray records;
     LoadGraphRecords(records, start, end);
     CTChart1 chart;
-    ChartRequest request;
-    request.quantity = kQuantityPressure;
-    request.quantityName = "Pressure";
-    request.startText = start;
-    request.endText = end;
-    SetUpChart(chart.Dispatch(), request, records, MetricSettings());
+    SetUp(chart, kQuantityPressure, "Pressure", records, start, end);
     QImage picture(1600, 900, QImage::Format_RGB32);
     const Clock::time_point begin = Clock::now();
     for (int i = 0; i < draws; ++i) {

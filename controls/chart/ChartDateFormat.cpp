@@ -1,8 +1,10 @@
 #include "controls/chart/ChartDateFormat.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -70,37 +72,27 @@ double JoinOleDate(int year, int month, int day) {
 }
 
 std::string FormatOleDate(double date, const std::string& form) {
-    const OleDateParts p = SplitOleDate(date);
+    struct Letter {
+        char letter;
+        int OleDateParts::*part;
+    };
+    static constexpr Letter kLetters[] = {
+        {'m', &OleDateParts::month},  {'d', &OleDateParts::day},    {'h', &OleDateParts::hour},
+        {'n', &OleDateParts::minute}, {'s', &OleDateParts::second},
+    };
+    const OleDateParts parts = SplitOleDate(date);
     std::string text;
     for (std::size_t at = 0; at < form.size();) {
         const int run = CountRun(form, at);
-        const int width = run >= 2 ? 2 : 1;
-        switch (std::tolower(static_cast<unsigned char>(form[at]))) {
-        case 'y':
-            if (run >= 4)
-                AppendNumber(text, p.year, 4);
-            else
-                AppendNumber(text, p.year % 100, 2);
-            break;
-        case 'm':
-            AppendNumber(text, p.month, width);
-            break;
-        case 'd':
-            AppendNumber(text, p.day, width);
-            break;
-        case 'h':
-            AppendNumber(text, p.hour, width);
-            break;
-        case 'n':
-            AppendNumber(text, p.minute, width);
-            break;
-        case 's':
-            AppendNumber(text, p.second, width);
-            break;
-        default:
+        const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(form[at])));
+        const auto found = std::find_if(std::begin(kLetters), std::end(kLetters),
+                                        [&](const Letter& l) { return l.letter == letter; });
+        if (letter == 'y')
+            AppendNumber(text, run >= 4 ? parts.year : parts.year % 100, run >= 4 ? 4 : 2);
+        else if (found != std::end(kLetters))
+            AppendNumber(text, parts.*found->part, run >= 2 ? 2 : 1);
+        else
             text.append(form, at, run);
-            break;
-        }
         at += run;
     }
     return text;

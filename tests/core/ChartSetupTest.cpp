@@ -67,14 +67,9 @@ struct Expected {
     std::vector<const char*> titles;
 };
 
+// A new settings object holds the metric units.
 CWeatherSettings MetricUnits() {
-    CWeatherSettings settings;
-    settings.indTempUnit = settings.outTempUnit = std::string(kUnitCelsius);
-    settings.presUnit = "hPa";
-    settings.windUnit = "m/s";
-    settings.rainUnit = "mm";
-    settings.lightmeterUnit = "lux";
-    return settings;
+    return CWeatherSettings();
 }
 
 const std::string kC(kUnitCelsius);
@@ -296,22 +291,22 @@ TEST(ChartSetupUnitsTest, TheTitlesFollowTheLanguage) {
 
 namespace {
 
-std::vector<std::string> RainPoints(const RecordingDispatch& chart) {
-    std::vector<std::string> points;
+// The operations the chart received that begin with `prefix`.
+std::vector<std::string> Entries(const RecordingDispatch& chart, const std::string& prefix) {
+    std::vector<std::string> entries;
     for (const std::string& entry : chart.Log()) {
-        if (entry.rfind("S0 call 48", 0) == 0)
-            points.push_back(entry);
+        if (entry.rfind(prefix, 0) == 0)
+            entries.push_back(entry);
     }
-    return points;
+    return entries;
+}
+
+std::vector<std::string> RainPoints(const RecordingDispatch& chart) {
+    return Entries(chart, "S0 call 48");
 }
 
 std::vector<std::string> RainAxisCalls(const RecordingDispatch& chart) {
-    std::vector<std::string> calls;
-    for (const std::string& entry : chart.Log()) {
-        if (entry.rfind("2>1 call 53", 0) == 0)
-            calls.push_back(entry);
-    }
-    return calls;
+    return Entries(chart, "2>1 call 53");
 }
 
 } // namespace
