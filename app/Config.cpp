@@ -19,6 +19,11 @@ std::string g_aboutCopyright;
 std::string g_aboutDescription;
 std::string g_aboutUpdateLink;
 
+namespace {
+// Where the configuration was read from, so that the language choice goes to the same file.
+std::string g_iniPath;
+} // namespace
+
 bool IsSwitchOff(const std::string& text) {
     return strcasecmp(text.c_str(), "false") == 0 || text == "0";
 }
@@ -102,6 +107,7 @@ void ImportAboutFile(const std::string& aboutPath, const std::string& iniPath) {
 void LoadIniSettingsFrom(const std::string& folder) {
     const std::string prefix = folder.empty() || folder.ends_with('/') ? folder : folder + '/';
     const std::string iniPath = prefix + kIniFileName;
+    g_iniPath = iniPath;
 
     g_langName = ReadSetting(iniPath, kLanguageSetting);
     g_lang = LanguageFromName(g_langName);
@@ -121,4 +127,12 @@ void LoadIniSettingsFrom(const std::string& folder) {
 
 void LoadIniSettings() {
     LoadIniSettingsFrom(GetModuleDir());
+}
+
+std::string IniFilePath() {
+    return g_iniPath.empty() ? GetModuleDir() + kIniFileName : g_iniPath;
+}
+
+bool SaveLanguageSetting(const std::string& name) {
+    return WriteProfileString(IniFilePath(), kLanguageSetting.section, kLanguageSetting.key, name);
 }

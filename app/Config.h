@@ -40,3 +40,10 @@ void LoadIniSettingsFrom(const std::string& folder);
 
 // LoadIniSettingsFrom the program folder.
 void LoadIniSettings();
+
+// The configuration file the settings were last read from; until then the program folder's.
+std::string IniFilePath();
+
+// Writes `name` as [config] language into IniFilePath(). False when the file could not be
+// written; it is then as it was.
+bool SaveLanguageSetting(const std::string& name);

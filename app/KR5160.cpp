@@ -2,15 +2,20 @@
 
 #include "app/AboutDlg.h"
 #include "app/Config.h"
+#include "app/LanguageSwitch.h"
 #include "app/MainFrm.h"
+#include "platform/ProgramStart.h"
 #include "platform/qt/CommandActions.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/ResourceLibrary.h"
+#include "platform/qt/TerminationSignals.h"
 #include "resources/ResourceIds.h"
 #include "store/ControlRegistration.h"
 #include "store/FDB.h"
+#include "store/SystemUtils.h"
 #include "texts/Env.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -19,16 +24,24 @@ namespace {
 
 constexpr const char* kDataFileName = "Talvorin.dat";
 constexpr int kAdministratorNeededText = 165;
+// How long a restarted copy waits for the program it replaces to let go of the data file.
+constexpr int kPredecessorWaitMs = 60000;
 
 } // namespace
 
 CKR5160App::CKR5160App(std::string programFolder) : m_programFolder(std::move(programFolder)) {}
 
-CKR5160App::~CKR5160App() = default;
+CKR5160App::~CKR5160App() {
+    SetRestartHandler({});
+}
 
 bool CKR5160App::InitInstance() {
     if (!CheckSingleInstance())
         return false;
+    AwaitPredecessor();
+    m_signals = std::make_unique<TerminationSignals>();
+    QObject::connect(m_signals.get(), &TerminationSignals::Received, [this] { EndRun(); });
+    SetRestartHandler([this] { return Restart(); });
     // Relative names, such as the main form's background picture, are the program folder's.
     if (chdir(m_programFolder.c_str()) != 0)
         qWarning("Cannot change to the program folder %s", m_programFolder.c_str());
@@ -57,6 +70,44 @@ bool CKR5160App::CheckSingleInstance() {
         return true;
     m_instance.AskHolderToRaise(kInstanceName);
     return false;
+}
+
+// A copy started by Restart holds the single-instance claim already; the data file is still
+// open in the program it replaces until that one has ended.
+void CKR5160App::AwaitPredecessor() {
+    const UniqueFd predecessor(TakeHandedDownFd(kPredecessorVariable));
+    if (predecessor.IsValid() && !WaitUntilPipeClosed(predecessor.Get(), kPredecessorWaitMs))
+        qWarning("The program this one replaces has not ended; going on without it.");
+}
+
+void CKR5160App::EndRun() {
+    if (m_frame)
+        m_frame->OnAppExit();
+    QCoreApplication::exit(0);
+}
+
+bool CKR5160App::Restart() {
+    int ends[2];
+    if (pipe2(ends, O_CLOEXEC) != 0)
+        return false;
+    const UniqueFd waitEnd(ends[0]);
+    UniqueFd holdEnd(ends[1]);
+    std::vector<HandedDownFd> handedDown{{kPredecessorVariable, waitEnd.Get()}};
+    if (const int lock = m_instance.HandOver(); lock >= 0)
+        handedDown.push_back({SingleInstance::kHandedDownLockVariable, lock});
+
+    char path[kModulePathSize];
+    std::string error;
+    if (!StartProgram(GetModulePath(path), {}, handedDown, error)) {
+        qWarning("Cannot start the program again: %s", error.c_str());
+        m_instance.TakeBack();
+        return false;
+    }
+    // Left open on purpose: the system closes it once this process has ended, data file
+    // closed, and only that lets the new copy go on.
+    holdEnd.Release();
+    EndRun();
+    return true;
 }
 
 int CKR5160App::ExitInstance(int exitCode) {

@@ -6,6 +6,7 @@
 #include <string>
 
 class CMainFrame;
+class TerminationSignals;
 
 // The application: start-up in its order, the About command and the end of the run. All
 // station data lives in the station link and the data file; the application keeps only the
@@ -30,12 +31,27 @@ public:
     // closed. Returns `exitCode`.
     int ExitInstance(int exitCode);
 
+    // Leaves the event loop, and any modal run inside it, as the Exit command does; the run then
+    // ends through ExitInstance. SIGTERM and SIGINT come here too.
+    void EndRun();
+    // Starts a new copy of the program, hands it the single-instance claim and ends this run;
+    // the new copy opens the data file only once this process has ended. False when no copy
+    // could be started: this program then goes on as before.
+    bool Restart();
+
+    // The environment variable under which a restarted copy finds the pipe whose closing tells
+    // it that the program it replaces has ended.
+    static constexpr const char* kPredecessorVariable = "TALVORIN_PREDECESSOR";
+
     void OnAppAbout();
 
     CMainFrame* MainFrame() const { return m_frame.get(); }
 
 private:
+    void AwaitPredecessor();
+
     std::string m_programFolder;
     SingleInstance m_instance{kInstanceName};
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<TerminationSignals> m_signals;
 };

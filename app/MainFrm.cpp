@@ -4,6 +4,8 @@
 #include "app/MyStatusBar.h"
 #include "app/WakeEvent.h"
 #include "dialogs/GraphDlg_Tee8.h"
+#include "dialogs/DebugDlg.h"
+#include "dialogs/LanguageDlg.h"
 #include "platform/qt/CommandActions.h"
 #include "platform/qt/MenuBuilder.h"
 #include "platform/qt/ResourceLibrary.h"
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <string>
 
 #include <QAction>
@@ -50,6 +53,9 @@ CMainFrame::~CMainFrame() {
     m_windowExists = false;
     m_linkTimer.stop();
     delete m_view.widget;
+    // Only now, with the monitor thread ended, the debug dialog goes; it waits itself for a
+    // report still under way.
+    delete m_debugDlg;
 }
 
 void CMainFrame::PreCreateWindow() {
@@ -207,7 +213,19 @@ void CMainFrame::OnAlarm() {}
 
 void CMainFrame::OnScope() {}
 
-void CMainFrame::OnDebug() {}
+// The one debug dialog, made on the first command and kept, with its log, for the whole run.
+void CMainFrame::OnDebug() {
+    if (!m_debugDlg) {
+        auto dialog = std::make_unique<CDebugDlg>(this);
+        if (!dialog->Create())
+            return;
+        m_debugDlg = dialog.release();
+        g_debugDlg = m_debugDlg;
+    }
+    m_debugDlg->show();
+    m_debugDlg->raise();
+    m_debugDlg->activateWindow();
+}
 
 void CMainFrame::OnHistory() {}
 
@@ -217,7 +235,10 @@ void CMainFrame::OnGraph() {
     dialog.DoModal();
 }
 
-void CMainFrame::OnLanguage() {}
+void CMainFrame::OnLanguage() {
+    CLanguageDlg dialog(this);
+    dialog.DoModal();
+}
 
 void CMainFrame::OnViewToolBar() {
     m_wndToolBar->setVisible(!m_wndToolBar->isVisibleTo(this));

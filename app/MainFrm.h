@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+class CDebugDlg;
 class CMyStatusBar;
 class CommandActions;
 class QToolBar;
@@ -56,6 +57,7 @@ public:
     QToolBar& ToolBar() const { return *m_wndToolBar; }
     QWidget* View() const { return m_view.widget; }
     const QTimer& LinkTimer() const { return m_linkTimer; }
+    CDebugDlg* DebugDialog() const { return m_debugDlg; }
 
     // Command handlers.
     void OnSetup();
@@ -93,4 +95,6 @@ private:
     int m_rangePreset = -1;
     time_t m_rangeTimes[kRangeTimeCount] = {};
     std::atomic<bool> m_windowExists{false};
+    // The debug dialog from the first Debug command on; the frame deletes it.
+    CDebugDlg* m_debugDlg = nullptr;
 };

@@ -1,12 +1,34 @@
 #include "app/KR5160.h"
+#include "app/LanguageSwitch.h"
 #include "store/SystemUtils.h"
 
+#include <cstdlib>
+#include <string>
+
 #include <QApplication>
+#include <QTimer>
+
+namespace {
+
+// For the tests that run the program itself: TALVORIN_SWITCH_LANGUAGE=<index> switches to that
+// language once the program runs, as Save in the language dialog does after its confirmation.
+// The variable goes first, so that the restarted program does not switch again.
+void SwitchLanguageOnRequest() {
+    const char* request = std::getenv("TALVORIN_SWITCH_LANGUAGE");
+    if (!request)
+        return;
+    const int lang = std::atoi(request);
+    unsetenv("TALVORIN_SWITCH_LANGUAGE");
+    QTimer::singleShot(0, [lang] { SaveLanguageAndRestart(lang); });
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     CKR5160App app(GetModuleDir());
     if (!app.InitInstance())
         return app.ExitInstance(0);
+    SwitchLanguageOnRequest();
     return app.ExitInstance(QApplication::exec());
 }

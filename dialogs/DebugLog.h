@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <string>
 
 struct CWeatherSettings;
@@ -41,6 +42,12 @@ public:
 
 // The one debug dialog; null until it is first opened, then set for the rest of the run.
 extern std::atomic<CDebugLogSink*> g_debugDlg;
+
+// Takes `sink` off the channel, when it is the one there, and returns only once no report to
+// it is under way any more, so that it can be destroyed. While one is, `pause` runs again and
+// again: a receiver on the user-interface thread handles its events there, since the report
+// under way waits for it.
+void DetachDebugLog(const CDebugLogSink* sink, const std::function<void()>& pause);
 
 // Whether a report of `kind` would be taken now: the dialog exists and its box is ticked.
 bool IsDebugLogOn(DebugLogKind kind);

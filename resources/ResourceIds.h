@@ -18,6 +18,11 @@ inline constexpr int IDD_MAIN_FORM = 101;
 inline constexpr int IDD_MAIN_FORM_GERMAN = 132;
 inline constexpr int IDD_MAIN_FORM_DANISH = 294;
 
+// The debug dialog, English only.
+inline constexpr int IDD_DEBUG = 140;
+// The language dialog, one for every language: it takes its texts from the text table.
+inline constexpr int IDD_LANGUAGE = 293;
+
 // The history dialog and its column chooser, one per language.
 inline constexpr int IDD_GRID_EXPORT = 207;
 inline constexpr int IDD_HISTORY = 291;
@@ -80,6 +85,21 @@ inline constexpr int IDC_ABOUT_UPDATE_LINK = 1002;
 inline constexpr int IDC_ABOUT_VERSION = 1011;
 inline constexpr int IDC_ABOUT_COPYRIGHT = 1012;
 inline constexpr int IDC_ABOUT_DESCRIPTION = 1013;
+
+// ---- Debug dialog ----
+inline constexpr int IDC_DEBUG_CLEAR = 1022;
+inline constexpr int IDC_DEBUG_LOG = 1025;
+inline constexpr int IDC_DEBUG_WRITE = 1026;
+inline constexpr int IDC_DEBUG_READ = 1027;
+inline constexpr int IDC_DEBUG_DATA = 1028;
+inline constexpr int IDC_DEBUG_SETUP_READ = 1029;
+inline constexpr int IDC_DEBUG_DATA_READ = 1030;
+inline constexpr int IDC_DEBUG_RECORD_NO_LABEL = 1031;
+inline constexpr int IDC_DEBUG_RECORD_NO = 1056;
+
+// ---- Language dialog ----
+inline constexpr int IDC_LANGUAGE_GROUP = 1171;
+inline constexpr int IDC_LANGUAGE_LIST = 10213;
 
 // ---- Main form ----
 // Gauges.
@@ -214,7 +234,7 @@ inline constexpr int IDC_GRID_EXPORT_COLUMNS = 1091;
 inline constexpr int IDC_GRID_EXPORT_SEPARATOR_LABEL = 1092;
 
 // ---- Console settings dialogs ----
-// Buttons the setup, alarm and min/max dialogs share.
+// Buttons the setup, alarm, min/max and language dialogs share.
 inline constexpr int IDC_ALL_ON = 101;
 inline constexpr int IDC_ALL_OFF = 3;
 inline constexpr int IDC_SAVE = 1028;

@@ -14,6 +14,7 @@ cmake --build "$build" --parallel "$(nproc)" --target core_tests consoleemu usbb
 threaded_tests=(
     'AutoResetEvent.*'
     'BusyGuard.*'
+    'DebugLog.*'
     'WeatherCommTest.*Busy*'
     'FdbSafetyTest.*'
     'RecordLayerTest.*'

@@ -18,6 +18,6 @@ CBusyGuard::CBusyGuard(std::atomic<bool>& flag, int waits, int waitMs, SleepFunc
     : m_flag(flag), m_taken(TakeFlag(flag, waits, waitMs, pause)) {}
 
 CBusyGuard::~CBusyGuard() {
-    if (m_taken)
+    if (m_taken && !m_keep)
         m_flag.store(false, std::memory_order_release);
 }

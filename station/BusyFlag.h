@@ -19,8 +19,12 @@ public:
     CBusyGuard& operator=(const CBusyGuard&) = delete;
 
     bool IsTaken() const { return m_taken; }
+    // Leaves a taken flag set when the guard goes: for a party that ends the program while it
+    // holds the resource, so that nobody starts an access meanwhile.
+    void KeepTaken() { m_keep = true; }
 
 private:
     std::atomic<bool>& m_flag;
     bool m_taken;
+    bool m_keep = false;
 };

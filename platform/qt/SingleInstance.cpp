@@ -1,8 +1,11 @@
 #include "platform/qt/SingleInstance.h"
 
+#include "platform/ProgramStart.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QLocalServer>
@@ -51,20 +54,55 @@ QString SingleInstance::RuntimeFolder() {
 bool SingleInstance::Claim() {
     if (m_lockPath.isEmpty())
         return true;
-    UniqueFd lock(open(m_lockPath.toLocal8Bit().constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
-    if (!lock.IsValid())
-        return true;
-    if (flock(lock.Get(), LOCK_EX | LOCK_NB) != 0)
-        return errno != EWOULDBLOCK;
-    m_lock = std::move(lock);
+    if (!AdoptHandedDownLock()) {
+        UniqueFd lock(
+            open(m_lockPath.toLocal8Bit().constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+        if (!lock.IsValid())
+            return true;
+        if (flock(lock.Get(), LOCK_EX | LOCK_NB) != 0)
+            return errno != EWOULDBLOCK;
+        m_lock = std::move(lock);
+    }
+    Listen();
+    return true;
+}
 
-    // A socket file left by a holder that died is stale: the lock proves nobody listens on it.
+// A lock handed down by the instance that started this one counts only when it is this name's
+// lock file and its lock is held through it.
+bool SingleInstance::AdoptHandedDownLock() {
+    UniqueFd lock(TakeHandedDownFd(kHandedDownLockVariable));
+    struct stat handed {
+    }, named{};
+    if (!lock.IsValid() || fstat(lock.Get(), &handed) != 0 ||
+        stat(m_lockPath.toLocal8Bit().constData(), &named) != 0 || handed.st_dev != named.st_dev ||
+        handed.st_ino != named.st_ino || flock(lock.Get(), LOCK_EX | LOCK_NB) != 0)
+        return false;
+    m_lock = std::move(lock);
+    return true;
+}
+
+void SingleInstance::Listen() {
+    // A socket file left by a holder that died, or that handed its claim over, is stale: the
+    // lock proves nobody listens on it.
     QLocalServer::removeServer(m_socketPath);
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::OnConnection);
     m_server->listen(m_socketPath);
-    return true;
+}
+
+int SingleInstance::HandOver() {
+    if (!m_lock.IsValid())
+        return -1;
+    // Closed now, while the socket file is still ours: the new holder makes its own.
+    delete m_server;
+    m_server = nullptr;
+    return m_lock.Get();
+}
+
+void SingleInstance::TakeBack() {
+    if (m_lock.IsValid() && !m_server)
+        Listen();
 }
 
 void SingleInstance::OnConnection() {

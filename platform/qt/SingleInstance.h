@@ -25,6 +25,17 @@ public:
     // without the guarantee.
     bool Claim();
 
+    // Hands the claim to a new copy of the program: stops answering later starts and gives the
+    // open lock file, which the new copy inherits (see ProgramStart.h) under the environment
+    // variable kHandedDownLockVariable; -1 when this instance holds no lock. The claim stays
+    // with this process as well until it ends, so the name is never free in between.
+    int HandOver();
+    // After a hand-over whose new copy did not start: answers later starts again.
+    void TakeBack();
+
+    // The environment variable under which a new copy finds the lock handed down to it.
+    static constexpr const char* kHandedDownLockVariable = "TALVORIN_INSTANCE_LOCK";
+
     // For a start that found the name taken: asks the instance that holds it to restore, raise
     // and activate its top-level window whose title is exactly `title`, and waits up to
     // `timeoutMs` for the answer. True when that instance had such a window.
@@ -34,6 +45,8 @@ public:
     static QString RuntimeFolder();
 
 private:
+    bool AdoptHandedDownLock();
+    void Listen();
     void OnConnection();
     void OnRequest(QLocalSocket* socket);
 

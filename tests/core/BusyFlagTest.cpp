@@ -32,6 +32,21 @@ TEST(BusyGuard, GivesUpAfterItsWaitsAndLeavesTheOtherPartysFlagSet) {
     EXPECT_EQ(sleeps.Recorded(), (std::vector<int>{1000, 1000, 1000}));
 }
 
+TEST(BusyGuard, AKeptFlagStaysSetAfterTheGuard) {
+    std::atomic<bool> busy{false};
+    {
+        CBusyGuard guard(busy, 0, 0);
+        ASSERT_TRUE(guard.IsTaken());
+        guard.KeepTaken();
+    }
+    EXPECT_TRUE(busy);
+    {
+        CBusyGuard notTaken(busy, 0, 0);
+        notTaken.KeepTaken(); // a flag it never took stays as the other party left it
+    }
+    EXPECT_TRUE(busy);
+}
+
 TEST(BusyGuard, WithoutWaitsTriesOnce) {
     SleepRecorder sleeps;
     std::atomic<bool> busy{true};

@@ -2,6 +2,10 @@
 
 #include "tests/core/RecordingDebugLog.h"
 
+#include <atomic>
+#include <future>
+#include <thread>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -58,6 +62,42 @@ TEST(DebugLog, SendsOnlyWhenTheBoxIsTickedAndTheCallIsNotQuiet) {
     EXPECT_EQ(log.m_reports[0].kind, DEBUGLOG_WRITE);
     EXPECT_EQ(log.m_reports[1].kind, DEBUGLOG_TEXT);
     EXPECT_EQ(log.m_reports[1].text, "historyRecords->0");
+}
+
+TEST(DebugLog, ADetachWaitsForTheReportUnderWayAndNoLaterReportArrives) {
+    auto log = std::make_unique<RecordingDebugLog>();
+    log->SwitchAll(true);
+    std::promise<void> arrived;
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    log->m_onReport = [&](const RecordingDebugLog::Report&) {
+        arrived.set_value();
+        released.wait();
+    };
+    std::thread sender([] { SendDebugLog("historyRecords->0"); });
+    arrived.get_future().wait();
+
+    int pauses = 0;
+    DetachDebugLog(log.get(), [&] {
+        if (++pauses == 3)
+            release.set_value();
+        std::this_thread::yield();
+    });
+    EXPECT_GE(pauses, 3); // it did not return while the report was under way
+    EXPECT_EQ(g_debugDlg.load(), nullptr);
+    sender.join();
+    EXPECT_EQ(log->m_reports.size(), 1u);
+
+    log->m_onReport = nullptr;
+    SendDebugLog("historyRecords->0");
+    EXPECT_EQ(log->m_reports.size(), 1u);
+}
+
+TEST(DebugLog, ADetachOfAnotherReceiverLeavesTheDialog) {
+    RecordingDebugLog other;
+    RecordingDebugLog log; // the one in place now
+    DetachDebugLog(&other, [] { FAIL() << "nothing to wait for"; });
+    EXPECT_EQ(g_debugDlg.load(), &log);
 }
 
 } // namespace

@@ -4,14 +4,49 @@
 #include "usb/UsbLibrary.h"
 
 #include <array>
+#include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <fstream>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 namespace {
 
 constexpr int kMemorySize = 0x10000;
+
+// A program started by a test, with the emulator in place of its USB library, is set up through
+// its environment, since the test cannot reach into that process:
+//   CONSOLEEMU_MEMORY  a file of the 64 KB the console's memory holds at the start;
+//   CONSOLEEMU_READ_DELAY_US  how long every ReadData call takes, for a slow console;
+//   CONSOLEEMU_MARK  a file created when the console takes its kMarkAfterCommands-th command,
+//                    a read command, so that the test knows the reading is under way.
+constexpr long kMarkAfterCommands = 100;
+
+std::array<std::uint8_t, kMemorySize> StartMemory() {
+    std::array<std::uint8_t, kMemorySize> memory{};
+    if (const char* path = std::getenv("CONSOLEEMU_MEMORY"))
+        std::ifstream(path, std::ios::binary)
+            .read(reinterpret_cast<char*>(memory.data()), kMemorySize);
+    return memory;
+}
+
+void DelayRead() {
+    static const long delayUs = [] {
+        const char* text = std::getenv("CONSOLEEMU_READ_DELAY_US");
+        return text ? std::atol(text) : 0L;
+    }();
+    if (delayUs > 0)
+        std::this_thread::sleep_for(std::chrono::microseconds(delayUs));
+}
+
+void MarkReadingUnderWay(long commands) {
+    const char* path = std::getenv("CONSOLEEMU_MARK");
+    if (path && commands == kMarkAfterCommands)
+        std::ofstream(path) << commands << '\n';
+}
 
 // A fault that lies ahead: `at` counts calls or frames from the reset, -1 when none is set.
 struct StalledFrame {
@@ -117,7 +152,7 @@ private:
 
     void TakeCommand(const Frame& frame) {
         if (IsBlockCommand(frame, kReadBlockCommand)) {
-            ++m_counters[kEmuCommands];
+            MarkReadingUnderWay(++m_counters[kEmuCommands]);
             for (int offset = 0; offset < kBlockSize; offset += kFrameSize) {
                 Frame answer;
                 GetMemory(AddressOf(frame) + offset, answer.data(), kFrameSize);
@@ -156,7 +191,7 @@ private:
         ++m_framesOut;
     }
 
-    std::array<std::uint8_t, kMemorySize> m_memory{};
+    std::array<std::uint8_t, kMemorySize> m_memory = StartMemory();
     bool m_attached = true;
     std::deque<Frame> m_outgoing;
     std::vector<Frame> m_received;
@@ -196,6 +231,7 @@ unsigned char WriteData(int handle, const unsigned char* frame) {
 }
 
 unsigned char ReadData(int handle, unsigned char* frame) {
+    DelayRead();
     Frame sent;
     {
         const std::lock_guard lock(g_mutex);

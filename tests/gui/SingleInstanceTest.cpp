@@ -3,6 +3,9 @@
 #include "tests/gui/OtherThread.h"
 #include "tests/gui/RuntimeFolder.h"
 
+#include <memory>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -109,3 +112,66 @@ TEST_F(SingleInstanceTest, AHiddenWindowIsNotRaised) {
 }
 
 } // namespace
+
+// A new copy of the program finds the lock handed down in its environment; here the copy is a
+// second object of this process, which gets a duplicate of the lock file as it would inherit it.
+class SingleInstanceHandOverTest : public SingleInstanceTest {
+protected:
+    static void HandDown(int fd) {
+        qputenv(SingleInstance::kHandedDownLockVariable, QByteArray::number(dup(fd)));
+    }
+    void TearDown() override { qunsetenv(SingleInstance::kHandedDownLockVariable); }
+};
+
+TEST_F(SingleInstanceHandOverTest, TheNewHolderHasTheNameWhileTheOldOneStillRuns) {
+    auto old = std::make_unique<SingleInstance>(kName);
+    ASSERT_TRUE(old->Claim());
+    HandDown(old->HandOver());
+    SingleInstance successor(kName);
+    EXPECT_TRUE(successor.Claim());
+    EXPECT_TRUE(qgetenv(SingleInstance::kHandedDownLockVariable).isEmpty());
+
+    QWidget window;
+    window.setWindowTitle(kTitle);
+    window.show();
+    SingleInstance later(kName);
+    EXPECT_FALSE(later.Claim());
+    EXPECT_TRUE(AskFromAnotherStart(later, kTitle)); // the successor answers
+
+    old.reset();
+    SingleInstance afterTheOldEnded(kName);
+    EXPECT_FALSE(afterTheOldEnded.Claim());
+    EXPECT_TRUE(AskFromAnotherStart(afterTheOldEnded, kTitle));
+}
+
+TEST_F(SingleInstanceHandOverTest, AnInstanceThatTookItsClaimBackAnswersAgain) {
+    SingleInstance first(kName);
+    ASSERT_TRUE(first.Claim());
+    QWidget window;
+    window.setWindowTitle(kTitle);
+    window.show();
+    ASSERT_GE(first.HandOver(), 0);
+    SingleInstance later(kName);
+    EXPECT_FALSE(later.Claim());
+    EXPECT_FALSE(AskFromAnotherStart(later, kTitle)); // nobody answers during the hand-over
+    first.TakeBack();
+    EXPECT_TRUE(AskFromAnotherStart(later, kTitle));
+}
+
+TEST_F(SingleInstanceHandOverTest, AHandedDownFileThatIsNotTheLockGivesNoClaim) {
+    SingleInstance first(kName);
+    ASSERT_TRUE(first.Claim());
+    QFile other(m_runtime.Path() + "/other");
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    HandDown(other.handle());
+    SingleInstance pretender(kName);
+    EXPECT_FALSE(pretender.Claim());
+}
+
+TEST_F(SingleInstanceHandOverTest, AnInstanceWithoutALockHasNothingToHandOver) {
+    SingleInstance second(kName);
+    SingleInstance first(kName);
+    ASSERT_TRUE(first.Claim());
+    ASSERT_FALSE(second.Claim());
+    EXPECT_EQ(second.HandOver(), -1);
+}
