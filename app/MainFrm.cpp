@@ -5,6 +5,7 @@
 #include "app/WakeEvent.h"
 #include "dialogs/GraphDlg_Tee8.h"
 #include "dialogs/DebugDlg.h"
+#include "dialogs/HistoryDlg.h"
 #include "dialogs/LanguageDlg.h"
 #include "platform/qt/CommandActions.h"
 #include "platform/qt/MenuBuilder.h"
@@ -227,7 +228,12 @@ void CMainFrame::OnDebug() {
     m_debugDlg->activateWindow();
 }
 
-void CMainFrame::OnHistory() {}
+void CMainFrame::OnHistory() {
+    CHistoryDlg dialog(this);
+    LoadSavedRange(dialog.m_rangePreset, dialog.m_rangeTimes);
+    dialog.DoModal();
+    SaveRange(dialog.m_rangePreset, dialog.m_rangeTimes);
+}
 
 void CMainFrame::OnGraph() {
     CGraphDlg dialog(this);

@@ -158,7 +158,7 @@ std::vector<std::string> HistoryRowFormatter::Cells(const CWeatherRecord& record
         if (!last.known || last.field != field) {
             last.known = true;
             last.field = field;
-            last.cell = m_forms.Cell(i, field);
+            last.cell = m_forms->Cell(i, field);
         }
         cells.push_back(last.cell);
     }

@@ -5,6 +5,7 @@
 #include "station/WeatherSet.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,7 @@ void FillHistoryRow(const CWeatherRecord& record, IListControl& list, int row,
 // How the list makes each column's cell from its record field, in the display units of one
 // settings object: the time in display form, temperatures, pressures, speeds, rain and light
 // converted from the metric units of the data file, every other field as the record holds it.
-// A small value, so that a list may keep it beside field texts and make a cell when it is
-// asked for.
+// A list may keep it beside field texts and make a cell when it is asked for.
 class HistoryCellForms {
 public:
     explicit HistoryCellForms(const CWeatherSettings& settings);
@@ -39,8 +39,6 @@ public:
     // The text column `column` shows for the field text `field`.
     std::string Cell(int column, const std::string& field) const;
 
-    bool operator==(const HistoryCellForms&) const = default;
-
 private:
     // The unit of each column's cell ("" for a column without one).
     std::array<std::string, kHistoryColumnCount> m_units;
@@ -51,12 +49,14 @@ private:
 // with the field text it came from and reused while the field text stays the same.
 class HistoryRowFormatter {
 public:
-    explicit HistoryRowFormatter(const CWeatherSettings& settings) : m_forms(settings) {}
+    explicit HistoryRowFormatter(const CWeatherSettings& settings)
+        : m_forms(std::make_shared<const HistoryCellForms>(settings)) {}
 
     // Inserts the record's row at `row` (IListControl::InsertRecordRow).
     void Fill(const CWeatherRecord& record, IListControl& list, int row);
 
-    const HistoryCellForms& Forms() const { return m_forms; }
+    // Shared, so that the rows of one fill keep one set of forms.
+    const std::shared_ptr<const HistoryCellForms>& Forms() const { return m_forms; }
     // The 36 cell texts of the record.
     std::vector<std::string> Cells(const CWeatherRecord& record);
 
@@ -67,6 +67,6 @@ private:
         std::string cell;
     };
 
-    HistoryCellForms m_forms;
+    std::shared_ptr<const HistoryCellForms> m_forms;
     std::array<LastCell, kHistoryColumnCount> m_last;
 };

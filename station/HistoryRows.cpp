@@ -55,7 +55,7 @@ void CHistoryRows::Clear() {
 
 CHistoryRows::Place CHistoryRows::Allocate(std::size_t size) {
     if (m_blocks.empty() || m_blockUsed + size > kBlockBytes) {
-        m_blocks.push_back(std::make_unique<char[]>(std::max(size, kBlockBytes)));
+        m_blocks.push_back(std::make_unique_for_overwrite<char[]>(std::max(size, kBlockBytes)));
         m_blockBytes += std::max(size, kBlockBytes);
         m_blockUsed = 0;
     }
@@ -86,8 +86,8 @@ int CHistoryRows::InsertPacked(int row, std::uint32_t forms,
 }
 
 int CHistoryRows::InsertRecord(int row, const CWeatherRecord& record,
-                               const HistoryCellForms& forms) {
-    if (m_forms.empty() || !(m_forms.back() == forms))
+                               const std::shared_ptr<const HistoryCellForms>& forms) {
+    if (m_forms.empty() || m_forms.back() != forms)
         m_forms.push_back(forms);
     std::array<std::string_view, kHistoryColumnCount> fields;
     for (int column = 0; column < kHistoryColumnCount; ++column)
@@ -127,10 +127,10 @@ std::string CHistoryRows::CellText(int row, int column) const {
     const std::string_view text = RowText(row, column, forms);
     if (forms == 0 || column >= kHistoryColumnCount || HistoryCellForms::ShowsFieldAsHeld(column))
         return std::string(text);
-    return m_forms[forms - 1].Cell(column, std::string(text));
+    return m_forms[forms - 1]->Cell(column, std::string(text));
 }
 
 std::size_t CHistoryRows::HeldBytes() const {
     return m_blockBytes + m_rows.capacity() * sizeof(Place) +
-           m_forms.capacity() * sizeof(HistoryCellForms);
+           m_forms.size() * sizeof(HistoryCellForms);
 }

@@ -23,7 +23,8 @@ public:
     int Count() const { return static_cast<int>(m_rows.size()); }
     void Clear();
     // Inserts at `row` (0..Count(), anything else appends) and returns the row's index.
-    int InsertRecord(int row, const CWeatherRecord& record, const HistoryCellForms& forms);
+    int InsertRecord(int row, const CWeatherRecord& record,
+                     const std::shared_ptr<const HistoryCellForms>& forms);
     // A row of `cells`; cells beyond `columns` are dropped.
     int InsertCells(int row, const std::vector<std::string>& cells, int columns);
     void Remove(int row);
@@ -51,5 +52,5 @@ private:
     std::size_t m_blockUsed = 0;
     std::size_t m_blockBytes = 0;
     std::vector<Place> m_rows;
-    std::vector<HistoryCellForms> m_forms;
+    std::vector<std::shared_ptr<const HistoryCellForms>> m_forms;
 };

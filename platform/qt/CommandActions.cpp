@@ -29,3 +29,12 @@ QAction* CommandActions::Find(int command) const {
 int CommandOf(const QAction* action) {
     return action ? action->property(kCommandProperty).toInt() : 0;
 }
+
+void PostCommand(QWidget& owner, int command) {
+    CommandActions* commands =
+        owner.findChild<CommandActions*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!commands)
+        return;
+    QMetaObject::invokeMethod(
+        commands, [commands, command] { emit commands->Command(command); }, Qt::QueuedConnection);
+}

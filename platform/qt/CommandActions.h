@@ -30,3 +30,8 @@ private:
 
 // The command id of an action made here, 0 for any other.
 int CommandOf(const QAction* action);
+
+// Sends `command` to the window that owns `owner`'s commands, as a menu choice there would
+// arrive: once the events already waiting have been handled, so a dialog can end first. Nothing
+// happens when the window has no command table.
+void PostCommand(QWidget& owner, int command);

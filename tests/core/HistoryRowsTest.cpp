@@ -57,8 +57,9 @@ TEST(HistoryRows, CellsAreTheCellsOfTheRowFilledAtOnce) {
                                       CWeatherRecord()};
     for (const CWeatherSettings& settings : {kMetric, kImperial}) {
         CHistoryRows rows;
+        const auto forms = std::make_shared<const HistoryCellForms>(settings);
         for (const CWeatherRecord& record : records)
-            rows.InsertRecord(-1, record, HistoryCellForms(settings));
+            rows.InsertRecord(-1, record, forms);
         ASSERT_EQ(rows.Count(), 3);
         for (int row = 0; row < 3; ++row)
             EXPECT_EQ(Cells(rows, row), ReferenceCells(records[row], settings)) << row;
@@ -69,8 +70,8 @@ TEST(HistoryRows, CellsAreTheCellsOfTheRowFilledAtOnce) {
 TEST(HistoryRows, RowsKeepTheirOwnFormsAndTexts) {
     CHistoryRows rows;
     const CWeatherRecord record = StoredRecord("5", "2024-03-05 14:25:00");
-    rows.InsertRecord(0, record, HistoryCellForms(kMetric));
-    rows.InsertRecord(1, record, HistoryCellForms(kImperial));
+    rows.InsertRecord(0, record, std::make_shared<const HistoryCellForms>(kMetric));
+    rows.InsertRecord(1, record, std::make_shared<const HistoryCellForms>(kImperial));
     rows.InsertCells(1, {"a", "21.5", "", "c", "dropped"}, 4);
 
     EXPECT_EQ(rows.CellText(0, 4), "21.5");

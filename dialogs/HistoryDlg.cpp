@@ -1,0 +1,193 @@
+#include "dialogs/HistoryDlg.h"
+
+#include "controls/HistoryListCtrl.h"
+#include "dialogs/GridExport.h"
+#include "dialogs/GridExportFile.h"
+#include "dialogs/HistoryMessages.h"
+#include "platform/FileReplace.h"
+#include "platform/qt/CommandActions.h"
+#include "platform/qt/FileDialog.h"
+#include "resources/ResourceIds.h"
+#include "station/Clock.h"
+#include "station/HistoryList.h"
+#include "station/RecordLayer.h"
+#include "texts/Env.h"
+
+#include <algorithm>
+
+namespace {
+
+// Text-table entries of the dialog.
+constexpr int kOperationNotifyText = 128;
+constexpr int kEndBeforeStartText = 142;
+constexpr int kDeleteQuestionText = 157;
+constexpr int kClearDataQuestionText = 158;
+constexpr int kClearMemoryQuestionText = 159;
+constexpr int kNameTooLongText = 162;
+constexpr int kNoDeviceText = 168;
+constexpr int kReadSetupFailedText = 170;
+
+const SaveFileRequest kCsvFile{"CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||", "csv",
+                               "Talvorin.csv", true};
+
+ControlFactories ListFactory() {
+    ControlFactories factories;
+    factories.ForId(IDC_HISTORY_LIST, [](const DialogControl&, QWidget* parent) {
+        return new CHistoryListCtrl(parent);
+    });
+    return factories;
+}
+
+} // namespace
+
+CHistoryDlg::CHistoryDlg(QWidget* parent)
+    : CDialog(kHistoryDialogRow, parent, ListFactory()),
+      m_timeSpan(*this, CTimeSpanControls::UserDefined::kSetsNow),
+      m_resize(IDC_HISTORY_LIST,
+               {IDC_HISTORY_REFRESH, IDC_HISTORY_CLEAR_DATA, IDC_HISTORY_CLEAR_MEMORY,
+                IDC_HISTORY_GRAPH, IDC_HISTORY_EXPORT, IDCANCEL}) {
+    MessageMap<CHistoryDlg>({
+        {Notification::kClicked, IDC_HISTORY_REFRESH, &CHistoryDlg::OnRefresh},
+        {Notification::kClicked, IDC_HISTORY_SEARCH, &CHistoryDlg::OnSearch},
+        {Notification::kClicked, IDC_HISTORY_GRAPH, &CHistoryDlg::OnGraph},
+        {Notification::kClicked, IDC_HISTORY_DELETE, &CHistoryDlg::OnDelete},
+        {Notification::kSelChange, IDC_HISTORY_RANGE, &CHistoryDlg::ApplyRangePreset},
+        {Notification::kClicked, IDC_HISTORY_CLEAR_DATA, &CHistoryDlg::OnClearData},
+        {Notification::kClicked, IDC_HISTORY_EXPORT, &CHistoryDlg::OnExport},
+        {Notification::kClicked, IDC_HISTORY_CLEAR_MEMORY, &CHistoryDlg::OnClearMemory},
+    });
+}
+
+CHistoryListCtrl& CHistoryDlg::List() const {
+    return *GetDlgItem<CHistoryListCtrl>(IDC_HISTORY_LIST);
+}
+
+bool CHistoryDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    bool read = false;
+    {
+        const CBusyGuard device = WaitAndTakeDevice();
+        if (!device.IsTaken()) {
+            MessageBox(Tr(kNoDeviceText));
+            OnOK();
+            return true;
+        }
+        read = g_weatherComm.ReadFixedBlock(m_settings, 0, false);
+    }
+    if (!read)
+        MessageBox(Tr(kReadSetupFailedText));
+    InsertRecordColumns(List(), m_settings);
+    SetCurSel(CTimeSpanControls::kRangeCombo, 0);
+    m_timeSpan.SetUp();
+    ApplyRangePreset();
+    OnSearch();
+    return true;
+}
+
+void CHistoryDlg::OnSize(int width, int height) {
+    CDialog::OnSize(width, height);
+    m_resize.OnSize(*this, width, height);
+}
+
+void CHistoryDlg::ApplyRangePreset() {
+    m_timeSpan.ApplyRangePreset(CurrentTime());
+}
+
+void CHistoryDlg::OnSearch() {
+    m_startText = m_timeSpan.StartText();
+    m_endText = m_timeSpan.EndText();
+    if (m_startText > m_endText) {
+        MessageBox(Tr(kEndBeforeStartText));
+        return;
+    }
+    OnRefresh();
+}
+
+void CHistoryDlg::OnRefresh() {
+    LoadRecordsInRange(List(), m_startText, m_endText, m_settings);
+    List().ScrollToBottom();
+}
+
+bool CHistoryDlg::Confirm(int textEntry) {
+    return MessageBox(Tr(textEntry), Tr(kOperationNotifyText), kMbYesNo | kMbIconQuestion) ==
+           kIdYes;
+}
+
+// The list shows what the data file holds: rows go only once their records have gone from it.
+void CHistoryDlg::OnDelete() {
+    const std::vector<int> rows = List().SelectedRows();
+    if (rows.empty() || !Confirm(kDeleteQuestionText))
+        return;
+    CWeatherRecordArray records(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        records[i].FromListRow(List(), rows[i]);
+    if (!DeleteRecords(records)) {
+        MessageBox(HistoryText(kDataFileBusyMessage));
+        return;
+    }
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+        List().DeleteRow(*row);
+}
+
+void CHistoryDlg::OnClearData() {
+    if (!Confirm(kClearDataQuestionText))
+        return;
+    if (!ClearDataFile()) {
+        MessageBox(HistoryText(kDataFileBusyMessage));
+        return;
+    }
+    List().DeleteAllRows();
+}
+
+void CHistoryDlg::OnClearMemory() {
+    if (!Confirm(kClearMemoryQuestionText))
+        return;
+    bool cleared = false;
+    {
+        const CBusyGuard device = WaitAndTakeDevice();
+        if (!device.IsTaken()) {
+            MessageBox(Tr(kNoDeviceText));
+            return;
+        }
+        cleared = g_weatherComm.ClearHistoryCount();
+    }
+    if (!cleared)
+        MessageBox(HistoryText(kClearMemoryFailedMessage));
+}
+
+void CHistoryDlg::OnGraph() {
+    EndDialog(IDCANCEL);
+    if (QWidget* owner = parentWidget())
+        PostCommand(*owner, ID_RECORD_GRAPH);
+}
+
+std::vector<std::string> CHistoryDlg::OfferedColumns() const {
+    const CHistoryListCtrl& list = List();
+    std::vector<std::string> entries;
+    for (int column = 0; column < list.ColumnCount(); ++column) {
+        const int width = list.ColumnWidth(column);
+        if (width > 0)
+            entries.push_back(OfferedColumnEntry(column + 1, list.ColumnTitle(column), width));
+    }
+    return entries;
+}
+
+void CHistoryDlg::OnExport() {
+    const CHistoryListCtrl& list = List();
+    CGridExportDlg chooser(this);
+    chooser.m_entries = OfferedColumns();
+    chooser.m_header = 1;
+    if (chooser.DoModal() != IDOK)
+        return;
+    std::string path;
+    if (!ShowSaveFileDialog(this, kCsvFile, path))
+        return;
+    if (IsExportPathTooLong(path)) {
+        MessageBox(Tr(kNameTooLongText), Tr(kOperationNotifyText), kMbIconInformation);
+        return;
+    }
+    const std::string text =
+        BuildGridCsv(list, chooser.m_entries, chooser.m_header != 0, chooser.m_separator);
+    if (!ReplaceFileWith(path, text))
+        MessageBox(HistoryText(kExportFailedMessage));
+}
