@@ -40,14 +40,6 @@ ControlFactories GraphControls() {
     return factories;
 }
 
-// Characters of a UTF-8 text: every byte but the continuation bytes.
-std::size_t CharacterCount(const std::string& text) {
-    std::size_t count = 0;
-    for (const char byte : text)
-        count += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-    return count;
-}
-
 } // namespace
 
 CGraphDlg::CGraphDlg(QWidget* parent)
@@ -185,7 +177,7 @@ void CGraphDlg::OnExport() {
     std::string path;
     if (!ShowSaveFileDialog(this, request, path))
         return;
-    if (CharacterCount(path) > kMaxExportPathLength) {
+    if (IsExportPathTooLong(path)) {
         MessageBox(Tr(kTextFileNameTooLong), Tr(kTextOperationNotify), kMbIconInformation);
         return;
     }
