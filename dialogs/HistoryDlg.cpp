@@ -40,8 +40,8 @@ ControlFactories ListFactory() {
 
 } // namespace
 
-CHistoryDlg::CHistoryDlg(QWidget* parent)
-    : CDialog(kHistoryDialogRow, parent, ListFactory()),
+CHistoryDlg::CHistoryDlg(QWidget* parent, CWeatherComm& comm)
+    : CDialog(kHistoryDialogRow, parent, ListFactory()), m_comm(comm),
       m_timeSpan(*this, CTimeSpanControls::UserDefined::kSetsNow),
       m_resize(IDC_HISTORY_LIST,
                {IDC_HISTORY_REFRESH, IDC_HISTORY_CLEAR_DATA, IDC_HISTORY_CLEAR_MEMORY,
@@ -66,13 +66,13 @@ bool CHistoryDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     bool read = false;
     {
-        const CBusyGuard device = WaitAndTakeDevice();
+        const CBusyGuard device = WaitAndTakeDevice(m_comm);
         if (!device.IsTaken()) {
             MessageBox(Tr(kNoDeviceText));
             OnOK();
             return true;
         }
-        read = g_weatherComm.ReadFixedBlock(m_settings, 0, false);
+        read = m_comm.ReadFixedBlock(m_settings, 0, false);
     }
     if (!read)
         MessageBox(Tr(kReadSetupFailedText));
@@ -144,12 +144,12 @@ void CHistoryDlg::OnClearMemory() {
         return;
     bool cleared = false;
     {
-        const CBusyGuard device = WaitAndTakeDevice();
+        const CBusyGuard device = WaitAndTakeDevice(m_comm);
         if (!device.IsTaken()) {
             MessageBox(Tr(kNoDeviceText));
             return;
         }
-        cleared = g_weatherComm.ClearHistoryCount();
+        cleared = m_comm.ClearHistoryCount();
     }
     if (!cleared)
         MessageBox(HistoryText(kClearMemoryFailedMessage));

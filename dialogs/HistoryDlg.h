@@ -13,14 +13,15 @@ class CHistoryListCtrl;
 // "History Data": the records of the data file for a time span, in the display units the
 // console is set to, and what can be done with them: search a span, refresh, delete rows, clear
 // the data file, clear the console's history memory, export chosen columns as CSV, and go on to
-// the graph. The console is read once, at opening, for its units.
+// the graph. The console (`comm`, the program's one link unless a test gives another) is read
+// once, at opening, for its units.
 class CHistoryDlg : public CDialog {
     Q_OBJECT
 
 public:
     static constexpr int kRangeTimeCount = 4;
 
-    explicit CHistoryDlg(QWidget* parent = nullptr);
+    explicit CHistoryDlg(QWidget* parent = nullptr, CWeatherComm& comm = g_weatherComm);
 
     CHistoryListCtrl& List() const;
     // What Export offers of the list: an entry for each column the user can see.
@@ -47,6 +48,7 @@ private:
     // Asks a Yes/No question under "Operation Notify"; true for Yes.
     bool Confirm(int textEntry);
 
+    CWeatherComm& m_comm;
     CWeatherSettings m_settings;
     std::string m_startText;
     std::string m_endText;

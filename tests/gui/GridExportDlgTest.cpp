@@ -148,6 +148,25 @@ TEST_F(GridExportTest, AWidenedHiddenColumnIsOfferedAndExported) {
     EXPECT_EQ(csv, "No,Rain(Hz)\r\n1,334\r\n");
 }
 
+// The Danish template's caption gives way to the one caption of every language.
+TEST_F(GridExportTest, TheChooserIsCalledExportGridDataInEveryLanguage) {
+    const int before = g_lang;
+    g_lang = 2;
+    Open("2024-03-06 10:05:30");
+    std::string caption, exportButton;
+    Export(
+        [&](CGridExportDlg& chooser) {
+            caption = chooser.windowTitle().toStdString();
+            exportButton = chooser.GetDlgItemText(IDOK);
+            Press(chooser, IDCANCEL);
+        },
+        "");
+    g_lang = before;
+
+    EXPECT_EQ(caption, "Export Grid Data");
+    EXPECT_EQ(exportButton, "Eksportér");
+}
+
 TEST_F(GridExportTest, NothingChosenKeepsTheChooserOpen) {
     Open("2024-03-06 10:05:30");
     bool stillOpen = false;

@@ -1,6 +1,7 @@
 #include "app/MainFrm.h"
 #include "platform/qt/CommandActions.h"
 #include "station/RecordLayer.h"
+#include "tests/emulator/EmulatorModule.h"
 #include "tests/gui/FakeMainView.h"
 #include "tests/gui/HistoryDlgFixture.h"
 #include "texts/Env.h"
@@ -229,6 +230,57 @@ TEST_F(HistoryDlgTest, ABusyConsoleAtOpeningClosesTheDialog) {
     EXPECT_FALSE(opened);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Can't communicate with device!");
+}
+
+// ---- Failures of the console ----------------------------------------------------------------
+
+// The dialog over a console played frame by frame, which can fail.
+class HistoryDlgConsoleTest : public DataFileTest {
+protected:
+    HistoryDlgConsoleTest() {
+        SetMessageBoxHook([this](const MessageBoxRequest& request) {
+            boxes.push_back(request);
+            return kIdYes;
+        });
+        m_emulator.SetMemory(0, std::vector<std::uint8_t>(std::begin(g_simFixedBlockTemplate),
+                                                          std::end(g_simFixedBlockTemplate)));
+        EXPECT_TRUE(m_comm.Connect());
+    }
+    ~HistoryDlgConsoleTest() override { SetMessageBoxHook({}); }
+
+    std::unique_ptr<CHistoryDlg> Open() {
+        auto dialog = std::make_unique<CHistoryDlg>(nullptr, m_comm);
+        EXPECT_TRUE(dialog->Create());
+        return dialog;
+    }
+
+    ScopedValue<std::string> m_testFlag{g_testFlag, "false"};
+    ScopedValue<int> m_vendorId{g_usbDeviceVid, kConsoleVendorId};
+    ScopedValue<int> m_productId{g_usbDevicePid, kConsoleProductId};
+    ConsoleEmulator m_emulator;
+    CWeatherComm m_comm{ConsoleEmulator::FileName()};
+    std::vector<MessageBoxRequest> boxes;
+};
+
+TEST_F(HistoryDlgConsoleTest, AFailedReadAtOpeningIsToldAndTheDialogWorksOn) {
+    m_emulator.SetAttached(false);
+    const auto dialog = Open();
+
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Read weather setup data fail!");
+    EXPECT_EQ(dialog->List().ColumnCount(), 36);
+}
+
+TEST_F(HistoryDlgConsoleTest, AFailedClearOfTheConsolesMemoryIsTold) {
+    const auto dialog = Open();
+    ASSERT_TRUE(boxes.empty());
+    m_emulator.FailWrites(0, 1000);
+
+    dialog->GetDlgItem<QAbstractButton>(IDC_HISTORY_CLEAR_MEMORY)->click();
+
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].text, "The memory of the device could not be cleared!");
+    EXPECT_FALSE(m_comm.m_busy);
 }
 
 // ---- Graph -----------------------------------------------------------------------------------
