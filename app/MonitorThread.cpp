@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 namespace {
@@ -28,6 +29,14 @@ constexpr int kLastReadTimeText = 153;  // "Last Read Time"
 constexpr int kReadRecordsText = 154;   // "Read Records"
 constexpr int kTotalRecordsText = 155;  // "Total Records"
 
+// The sentence the summary ends with when the records read could not be stored: the text table
+// has no such entry. In language order, as the text table.
+constexpr const char* kNotStoredText[kLanguageCount] = {
+    "The records read could not be stored!",
+    "Die gelesenen Datensätze konnten nicht gespeichert werden!",
+    "De læste poster kunne ikke gemmes!",
+};
+
 // Everything one cycle passes from its reading to its display and storing; nothing of it
 // survives the cycle.
 struct Reading {
@@ -38,6 +47,7 @@ struct Reading {
     bool liveRead = false;
     CWeatherRecordArray history; // newest first
     int count = 0;
+    bool stored = true; // false when downloaded records could not be stored
 };
 
 // The fixed block, read once more after a short pause when the read failed or its
@@ -67,6 +77,9 @@ void ReadLiveRecord(Reading& reading) {
 }
 
 void DownloadHistory(Reading& reading, IStatusTextTarget* frame) {
+    // A line a crash cut short is no stored record: the download stops at the last whole one
+    // and fetches the torn one again, and the rain sums do not count it.
+    SetAsideTornLastLine();
     const CBusyGuard device = WaitAndTakeDevice();
     if (device.IsTaken())
         reading.count = g_weatherComm.DownloadHistory(reading.history, reading.settings, frame);
@@ -102,13 +115,13 @@ void StoreHistory(IMonitorView& view, Reading& reading, IStatusTextTarget* frame
     AccumulateRainForList(reading.history, frame);
     std::snprintf(g_statusText, kStatusTextSize, "%s ...", Tr(kSaveAllDataText));
     SetStatusText(frame, g_statusText);
-    AppendRecords(reading.history);
+    reading.stored = AppendRecords(reading.history);
     // The live record again, its rain sums now counting the records just stored.
     view.ShowLiveData(DisplayCopy(reading), reading.settings);
     view.Invalidate();
 }
 
-void ShowSummary(int count, IStatusTextTarget* frame) {
+void ShowSummary(int count, bool stored, IStatusTextTarget* frame) {
     CWeatherRecord last;
     LoadLastRecord(last);
     const int total = std::atoi(last.recordNo.c_str());
@@ -119,12 +132,18 @@ void ShowSummary(int count, IStatusTextTarget* frame) {
         g_statusText, kStatusTextSize, "%s: %02d-%02d-%04d %02d:%02d:%02d, %s: %d (%s: %d).",
         Tr(kLastReadTimeText), local.tm_mday, local.tm_mon + 1, local.tm_year + 1900, local.tm_hour,
         local.tm_min, local.tm_sec, Tr(kReadRecordsText), count, Tr(kTotalRecordsText), total);
+    if (!stored) {
+        const std::size_t length = std::strlen(g_statusText);
+        std::snprintf(g_statusText + length, kStatusTextSize - length, " %s",
+                      kNotStoredText[g_lang]);
+    }
     SetStatusText(frame, g_statusText);
 }
 
 // Reads the console and shows and stores what it read. Returns the number of history records
-// downloaded, or -1 when the console became busy before the first read and nothing was done.
-int ReadConsole(IMonitorView& view, IStatusTextTarget* frame) {
+// downloaded, or -1 when the console became busy before the first read and nothing was done;
+// `stored` turns false when downloaded records could not be stored.
+int ReadConsole(IMonitorView& view, IStatusTextTarget* frame, bool& stored) {
     std::snprintf(g_statusText, kStatusTextSize, "%s %s ...", Tr(kReadDataFromText),
                   Tr(kStationNameText));
     SetStatusText(frame, g_statusText);
@@ -146,6 +165,7 @@ int ReadConsole(IMonitorView& view, IStatusTextTarget* frame) {
     DownloadHistory(reading, frame);
     if (reading.blockRead && reading.count > 0)
         StoreHistory(view, reading, frame);
+    stored = reading.stored;
     return reading.count;
 }
 
@@ -156,6 +176,7 @@ void RunCycle(IMonitorView& view, IStatusTextTarget* frame) {
         return;
     }
     int count = 0;
+    bool stored = true;
     if (g_weatherComm.IsConnected()) {
         // A connection made in this very tick of the link timer: the timer turns polling on
         // again at its next tick.
@@ -167,14 +188,14 @@ void RunCycle(IMonitorView& view, IStatusTextTarget* frame) {
             SleepMs(kMonitorBusyPauseMs);
             return;
         }
-        count = ReadConsole(view, frame);
+        count = ReadConsole(view, frame, stored);
         if (count < 0) {
             SleepMs(kMonitorBusyPauseMs);
             return;
         }
     }
     if (g_weatherComm.IsConnected())
-        ShowSummary(count, frame);
+        ShowSummary(count, stored, frame);
     g_wakeEvent.Wait(std::chrono::milliseconds(kMonitorCycleWaitMs));
 }
 

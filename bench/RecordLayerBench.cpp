@@ -1,10 +1,13 @@
-// Times the record operations on a data file of a station's years (by default a million
-// records, five minutes apart, nearly ten years), beside two other ways of selecting one week
-// of it: awk over the text file, and sqlite3 over the records in a table indexed on their time.
+// Times the record operations on a data file of a station's years, each beside the same work
+// done by a memchr scan of the whole file (the limit of any reading of it), by awk over the
+// text file and by sqlite3 over the records in a table indexed on their time:
 //
-//   record_layer_bench [lines]
+//   record_layer_bench --data FILE
 //
-// Works in a folder of its own under the temporary folder and removes it afterwards.
+// scripts/bench.sh writes FILE (a million records, the last at 2024-12-31 23:50:00) and runs
+// this. FILE is only read: the operations that change a data file work on copies in a folder
+// of their own under the temporary folder, removed afterwards.
+#include "bench/BenchFigures.h"
 #include "bench/WeatherGenerator.h"
 #include "station/HistoryList.h"
 #include "station/RainSum.h"
@@ -14,64 +17,24 @@
 #include "tests/core/MemoryListControl.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-double Milliseconds(std::chrono::steady_clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-// Average milliseconds of `runs` calls.
-double Time(int runs, const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < runs; ++i)
-        work();
-    return Milliseconds(std::chrono::steady_clock::now() - start) / runs;
-}
-
-// Times the work, then prints its line with what it gave.
-void Row(const char* what, int runs, const std::function<void()>& work,
-         const std::function<std::string()>& result) {
-    const double ms = Time(runs, work);
-    std::printf("  %-52s %10.3f ms   %s\n", what, ms, result().c_str());
-}
-
-// Runs a shell command and returns its output.
-std::string Run(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[1 << 16];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
-
-std::string Lines(long count, const char* what = "lines") {
-    return std::to_string(count) + " " + what;
-}
-
-long CountLines(const std::string& text) {
-    return static_cast<long>(std::count(text.begin(), text.end(), '\n'));
-}
-
-std::string AllSums(const CWeatherRecord& r) {
-    return r.rainMm + " " + r.increment + " " + r.hourRain + " " + r.dayRain + " " + r.weekRain +
-           " " + r.monthRain + " " + r.totalRain;
-}
-
 std::string Quoted(const std::string& path) {
     return "'" + path + "'";
+}
+
+std::string Count(std::size_t count, const char* what) {
+    return std::to_string(count) + " " + what;
 }
 
 std::string SqlImportScript(const std::string& dataPath) {
@@ -81,17 +44,68 @@ std::string SqlImportScript(const std::string& dataPath) {
     return raw + ".mode ascii\n.separator \",\" \"\\n\"\n.import " + dataPath + " raw\n" +
            "CREATE TABLE records AS SELECT trim(c1) AS recordNo, trim(c2) AS saveTime, "
            "trim(c3) AS recordTime, trim(c8) AS outTemp, trim(c11) AS absPres, "
-           "trim(c20) AS rainMm, trim(c26) AS totalRain, raw.* FROM raw;\n"
+           "trim(c20) AS rainMm, trim(c21) AS increment, trim(c26) AS totalRain, raw.* "
+           "FROM raw;\n"
            "DROP TABLE raw;\n"
            "CREATE INDEX recordTimes ON records(recordTime);\n";
+}
+
+// One work of the table: ours, and the same work by awk and by sqlite3 where they can do it.
+struct Work {
+    const char* what;
+    int runs;
+    std::function<std::string()> ours;
+    std::string awk;    // a shell command, or empty
+    std::string sqlite; // an SQL statement, or empty
+};
+
+class Table {
+public:
+    Table(std::string database, double scanMs)
+        : m_database(std::move(database)), m_scanMs(scanMs) {}
+
+    void Measure(const Work& work) const {
+        std::optional<double> sqliteMs;
+        Figure sqlite;
+        if (!work.sqlite.empty()) {
+            sqlite = MeasureCommand(work.runs,
+                                    "sqlite3 " + Quoted(m_database) + " \"" + work.sqlite + "\"");
+            sqliteMs = sqlite.ms;
+        }
+        PrintFigure(work.what, MeasureFigure(work.runs, work.ours), m_scanMs, sqliteMs);
+        if (!work.awk.empty())
+            PrintFigure("    awk", MeasureCommand(std::min(work.runs, 3), work.awk), m_scanMs);
+        if (!work.sqlite.empty())
+            PrintFigure("    sqlite3, index on the time", sqlite, m_scanMs);
+    }
+
+private:
+    std::string m_database;
+    double m_scanMs;
+};
+
+// Copies the lines of `from` that come before the first one whose record time is `start` or
+// later into `to`: a data file as it stood before a download of the records from `start` on.
+void CopyLinesBefore(const std::string& from, const std::string& to, const std::string& start) {
+    std::ifstream in(from, std::ios::binary);
+    std::ofstream out(to, std::ios::binary);
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::size_t time = line.find(", ", line.find(", ") + 2) + 2;
+        if (line.compare(time, start.size(), start) >= 0)
+            break;
+        out << line << '\n';
+    }
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const long count = argc > 1 ? std::atol(argv[1]) : 1'000'000;
-    if (count < 1) {
-        std::fprintf(stderr, "usage: %s [lines]\n", argv[0]);
+    const std::optional<std::string> data = DataFileArgument(argc, argv);
+    if (!data) {
+        std::fprintf(stderr,
+                     "usage: %s --data FILE   (FILE written by sample_data FILE COUNT LAST)\n",
+                     argv[0]);
         return 2;
     }
     setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
@@ -99,22 +113,23 @@ int main(int argc, char** argv) {
     std::string folder = (std::filesystem::temp_directory_path() / "talvorin-bench-XXXXXX");
     if (!mkdtemp(folder.data()))
         return 1;
-    const std::string dataPath = folder + "/Talvorin.dat";
+    // The store keeps only the path: every figure's child opens the file for itself.
+    g_fdb.Open(*data);
+    g_fdb.Close();
+    CWeatherRecord newest;
+    if (!LoadLastRecord(newest)) {
+        std::fprintf(stderr, "%s: %s holds no records\n", argv[0], data->c_str());
+        return 1;
+    }
+    const time_t last = TextToTime(newest.recordTime);
+    const long lines = std::atol(newest.recordNo.c_str());
+    const double megabytes = double(std::filesystem::file_size(*data)) / 1e6;
 
-    // The records end on the last evening of a month, so that the live record's rain sums walk
-    // back over a whole month.
-    const time_t last = TextToTime("2024-12-31 23:50:00");
-    const time_t first = last - (count - 1) * kSampleIntervalSeconds;
-    std::printf("Generating %ld records from %s to %s ...\n", count,
-                FormatRecordTime(first).c_str(), FormatRecordTime(last).c_str());
-    const double generated = Time(1, [&] { WriteSampleDataFile(dataPath, count, last); });
-    const double megabytes = std::filesystem::file_size(dataPath) / 1e6;
-    std::printf("  %.1f MB written in %.0f ms\n\n", megabytes, generated);
-
-    // A week in the middle of the file, from midnight to midnight.
-    const std::string weekDate = FormatRecordTime(first + (last - first) / 2).substr(0, 10);
-    const std::string start = weekDate + " 00:00:00";
-    const std::string end = FormatRecordTime(TextToTime(start) + 7 * 86400 - 1);
+    // A week in the middle of the file, from midnight to midnight; the last year.
+    const time_t first = last - (lines - 1) * kSampleIntervalSeconds;
+    const std::string weekStart =
+        FormatRecordTime(first + (last - first) / 2).substr(0, 10) + " 00:00:00";
+    const std::string weekEnd = FormatRecordTime(TextToTime(weekStart) + 7 * 86400 - 1);
     const std::string yearStart = FormatRecordTime(last - 365 * 86400);
     const std::string lastText = FormatRecordTime(last);
     CWeatherSettings units;
@@ -124,103 +139,125 @@ int main(int argc, char** argv) {
     units.windUnit = "m/s";
     units.rainUnit = "mm";
     units.lightmeterUnit = "lux";
+
+    const double scanMs = MemchrScanMs(*data);
+    std::printf("Data file: %ld records, %.1f MB, %s .. %s\n", lines, megabytes,
+                FormatRecordTime(first).c_str(), lastText.c_str());
+    std::printf("memchr scan of the whole file for its line ends: %.3f ms (%.0f MB/s)\n", scanMs,
+                megabytes * 1000 / scanMs);
+    const std::string database = folder + "/records.db";
+    const std::string script = folder + "/import.sql";
+    std::ofstream(script) << SqlImportScript(*data);
+    const Figure import = MeasureCommand(0, "sqlite3 " + Quoted(database) + " < " + Quoted(script));
+    std::printf("sqlite3: import into a table with an index on the time, once: %.0f ms\n",
+                import.firstMs);
+
+    const auto awkSpan = [&](const std::string& from, const std::string& to) {
+        return "awk -F', ' '$3>=\"" + from + "\" && $3<=\"" + to + "\"' " + Quoted(*data);
+    };
+    const auto sqlSpan = [](const std::string& from, const std::string& to) {
+        return "SELECT * FROM records WHERE recordTime BETWEEN '" + from + "' AND '" + to + "';";
+    };
     const auto fillList = [&](const std::string& from, const std::string& to) {
         MemoryListControl list;
         InsertRecordColumns(list, units);
         LoadRecordsInRange(list, from, to, units);
-        return static_cast<long>(list.RowCount());
+        return Count(std::size_t(list.RowCount()), "rows");
+    };
+    const auto forGraph = [](const std::string& from, const std::string& to) {
+        CWeatherRecordArray records;
+        LoadRecordsForGraph(records, from, to);
+        return Count(records.size(), "records");
+    };
+    const auto visit = [](const std::string& from, const std::string& to) {
+        std::size_t count = 0;
+        VisitRecordsInRange(
+            from, to, [&] { count = 0; }, [&](const CWeatherRecord&) { ++count; });
+        return Count(count, "records");
     };
 
-    std::printf("Record layer (%ld lines; week %s .. %s):\n", count, start.c_str(), end.c_str());
-    int number = 0;
-    Row(
-        "LastRecordNumber", 1000, [&] { number = LastRecordNumber(); },
-        [&] { return "record " + std::to_string(number); });
-    CWeatherRecord newest;
-    Row(
-        "LoadLastRecord", 1000, [&] { LoadLastRecord(newest); }, [&] { return newest.recordTime; });
-    CWeatherRecordArray week;
-    Row(
-        "LoadRecordsForGraph, one week", 5, [&] { LoadRecordsForGraph(week, start, end); },
-        [&] { return Lines(static_cast<long>(week.size()), "records"); });
-    long rows = 0;
-    Row(
-        "LoadRecordsInRange, one week into the list", 5, [&] { rows = fillList(start, end); },
-        [&] { return Lines(rows, "rows"); });
-    Row(
-        "LoadRecordsInRange, the last year into the list", 1,
-        [&] { rows = fillList(yearStart, lastText); }, [&] { return Lines(rows, "rows"); });
-    CWeatherRecordArray all;
-    double loadAll = 0;
-    Row(
-        "LoadAllRecords", 1, [&] { loadAll = Time(1, [&] { LoadAllRecords(all); }); },
-        [&] {
-            char rate[64];
-            std::snprintf(rate, sizeof rate, "%zu records, %.0f MB/s", all.size(),
-                          megabytes * 1000 / loadAll);
-            return std::string(rate);
-        });
-    CWeatherRecordArray().swap(all);
+    const Table table(database, scanMs);
+    PrintFigureHeading(("Record layer; week " + weekStart + " .. " + weekEnd + ", year " +
+                        yearStart + " .. " + lastText + "; /other is to sqlite3")
+                           .c_str());
+    table.Measure({"LoadLastRecord (the last record)", 1000,
+                   [] {
+                       CWeatherRecord record;
+                       LoadLastRecord(record);
+                       return record.recordTime;
+                   },
+                   "awk 'END { print }' " + Quoted(*data),
+                   "SELECT * FROM records ORDER BY rowid DESC LIMIT 1;"});
+    table.Measure(
+        {"LastRecordNumber", 1000, [] { return std::to_string(LastRecordNumber()); }, "", ""});
+    table.Measure({"LoadRecordsForGraph, a week", 20, [&] { return forGraph(weekStart, weekEnd); },
+                   awkSpan(weekStart, weekEnd), sqlSpan(weekStart, weekEnd)});
+    table.Measure(
+        {"VisitRecordsInRange, a week", 20, [&] { return visit(weekStart, weekEnd); }, "", ""});
+    table.Measure({"LoadRecordsInRange, a week into the list", 20,
+                   [&] { return fillList(weekStart, weekEnd); }, "", ""});
+    table.Measure({"LoadRecordsForGraph, the last year", 3,
+                   [&] { return forGraph(yearStart, lastText); }, awkSpan(yearStart, lastText),
+                   sqlSpan(yearStart, lastText)});
+    table.Measure({"VisitRecordsInRange, the last year", 3,
+                   [&] { return visit(yearStart, lastText); }, "", ""});
+    table.Measure({"LoadRecordsInRange, the last year into the list", 3,
+                   [&] { return fillList(yearStart, lastText); }, "", ""});
+    table.Measure({"LoadAllRecords", 1,
+                   [] {
+                       CWeatherRecordArray all;
+                       LoadAllRecords(all);
+                       return Count(all.size(), "records");
+                   },
+                   "", ""});
 
-    // The live record five minutes after the newest stored one, a shower later.
-    CWeatherRecord live = newest;
-    live.recordTime = FormatRecordTime(last + kSampleIntervalSeconds);
-    live.rainMm = Tenths(std::atof(newest.rainMm.c_str()) + 0.6);
-    CWeatherRecord summed = live;
-    Row(
-        "AccumulateRainForRecord (a month back from the end)", 20,
-        [&] {
-            summed = live;
-            AccumulateRainForRecord(summed);
-        },
-        [&] { return "month " + summed.monthRain + " mm, total " + summed.totalRain + " mm"; });
-    CWeatherRecord plain = live;
-    Row(
-        "  the same over LoadAllRecords", 1,
-        [&] {
-            CWeatherRecordArray stored;
-            LoadAllRecords(stored);
-            AccumulateRain(plain, stored);
-        },
-        [&] { return AllSums(plain) == AllSums(summed) ? "same sums" : "DIFFERENT SUMS"; });
-    CWeatherRecordArray newestFirst;
-    {
-        WeatherGenerator weather;
-        for (int i = 100; i >= 1; --i)
-            newestFirst.push_back(weather.Next(last + i * kSampleIntervalSeconds, 0));
-    }
-    Row(
-        "AppendRecords, 100 records", 1, [&] { AppendRecords(newestFirst); },
-        [&] { return "last record " + std::to_string(LastRecordNumber()); });
+    // The live record five minutes after the newest stored one, a shower later: its sums walk
+    // back over the whole last month.
+    const std::string monthStart = lastText.substr(0, 8) + "01 00:00:00";
+    table.Measure(
+        {"AccumulateRainForRecord, end of a month", 100,
+         [&] {
+             CWeatherRecord live = newest;
+             live.recordTime = FormatRecordTime(last + kSampleIntervalSeconds);
+             live.rainMm = Tenths(std::atof(newest.rainMm.c_str()) + 0.6);
+             AccumulateRainForRecord(live);
+             return "month " + live.monthRain + " mm, total " + live.totalRain + " mm";
+         },
+         "awk -F', ' '$3>=\"" + monthStart + "\" { m += $21 } END { print m }' " + Quoted(*data),
+         "SELECT sum(increment) FROM records WHERE recordTime >= '" + monthStart + "';"});
 
-    std::printf("\nOther ways to select the same week:\n");
-    const std::string awk = "awk -F', ' '$3>=\"" + start + "\" && $3<=\"" + end + "\"' " +
-                            Quoted(dataPath) + " | wc -l";
-    std::string awkOutput;
-    Row(
-        "awk over the data file", 1, [&] { awkOutput = Run(awk); },
-        [&] { return Lines(std::atol(awkOutput.c_str())); });
-    const std::string database = folder + "/records.db";
-    const std::string script = folder + "/import.sql";
-    if (FILE* file = std::fopen(script.c_str(), "w")) {
-        std::fputs(SqlImportScript(dataPath).c_str(), file);
-        std::fclose(file);
-    }
-    Row(
-        "sqlite3: import into a table, index on the time", 1,
-        [&] { Run("sqlite3 " + Quoted(database) + " < " + Quoted(script)); },
-        [] { return std::string("(once)"); });
-    const std::string query = "sqlite3 " + Quoted(database) +
-                              " \"SELECT * FROM records WHERE recordTime BETWEEN '" + start +
-                              "' AND '" + end + "';\"";
-    std::string rowsOut;
-    Row(
-        "sqlite3: query of the week, rows printed", 5, [&] { rowsOut = Run(query); },
-        [&] { return Lines(CountLines(rowsOut), "rows"); });
-    Row(
-        "sqlite3: process start and an empty query", 5,
-        [&] { Run("sqlite3 " + Quoted(database) + " \"SELECT 1 WHERE 0;\""); },
-        [] { return std::string("(included in the query above)"); });
+    // A full console ring downloaded in the middle of a month, summed against a copy of the
+    // file as it stood before the ring's first record.
+    constexpr int kRingRecords = 3263;
+    const time_t ringEnd = TextToTime(lastText.substr(0, 8) + "21 12:00:00");
+    const std::string ringFrom = FormatRecordTime(ringEnd - (kRingRecords - 1) * 300);
+    const std::string ringTo = FormatRecordTime(ringEnd);
+    CWeatherRecordArray ring;
+    LoadRecordsForGraph(ring, ringFrom, ringTo);
+    std::reverse(ring.begin(), ring.end());
+    const std::string before = folder + "/Talvorin.dat";
+    CopyLinesBefore(*data, before, ringFrom);
+    g_fdb.Open(before);
+    g_fdb.Close();
+    const std::string ringMonth = ringTo.substr(0, 8) + "01 00:00:00";
+    table.Measure({"AccumulateRainForList, a full ring in mid-month", 5,
+                   [&] {
+                       CWeatherRecordArray download = ring;
+                       AccumulateRainForList(download, nullptr);
+                       return Count(download.size(), "records") + ", newest: month " +
+                              download.front().monthRain + " mm";
+                   },
+                   "awk -F', ' '$3>=\"" + ringMonth + "\" && $3<=\"" + ringTo +
+                       "\" { m += $21; print m }' " + Quoted(*data),
+                   "SELECT recordTime, sum(increment) OVER (ORDER BY recordTime) FROM records "
+                   "WHERE recordTime BETWEEN '" +
+                       ringMonth + "' AND '" + ringTo + "';"});
+    table.Measure({"AppendRecords, a full ring", 1,
+                   [&] {
+                       AppendRecords(ring);
+                       return "last record " + std::to_string(LastRecordNumber());
+                   },
+                   "", ""});
 
     std::filesystem::remove_all(folder);
     return 0;

@@ -3,6 +3,7 @@
 namespace {
 
 std::mutex g_sessionMutex;
+RecordBlockIndex g_recordBlockIndex; // guarded by g_sessionMutex
 
 } // namespace
 
@@ -12,4 +13,8 @@ DataFileSession::DataFileSession() : m_lock(g_sessionMutex) {
 
 DataFileSession::~DataFileSession() {
     g_fdb.Close();
+}
+
+RecordBlockIndex& DataFileSession::Index() {
+    return g_recordBlockIndex;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "station/RecordBlockIndex.h"
 #include "store/FDB.h"
 
 #include <mutex>
@@ -24,6 +25,8 @@ public:
     DataFileSession& operator=(const DataFileSession&) = delete;
 
     CFdb& Store() { return g_fdb; }
+    // Where the records of a span lie in the data file; kept from session to session.
+    RecordBlockIndex& Index();
 
 private:
     std::lock_guard<std::mutex> m_lock;

@@ -1,73 +1,107 @@
 #include "station/RainRecords.h"
 
-#include "station/CalendarPeriod.h"
 #include "station/DataFileBusy.h"
 #include "station/DataFileSession.h"
 #include "station/RecordLineReader.h"
-#include "station/ValueText.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace {
 
-// One time of each month among `times`: the walks of all records of a month end at the same
-// stored record. Times that name no month end their walk at the first record with rain; they
-// are kept, as they match no stored record.
-std::vector<std::string_view> OneTimePerMonth(const std::vector<std::string>& times) {
-    std::vector<std::string_view> months;
+constexpr std::size_t kRecordIncrementPiece = kRecordRainMmPiece + 1;
+constexpr std::size_t kRecordTotalRainPiece = 25;
+constexpr int kMonth = static_cast<int>(CalendarPeriod::kMonth);
+
+// What one line gives the rain sums: the fields it has; a shorter line keeps the others from
+// the lines before it.
+struct LineRain {
+    std::size_t pieces = 0;
+    RainRow row;
+    bool hasRain = false;
+};
+
+// The months among `times`: the walks of all records of a month end at the same stored record.
+// A time of no month matches no stored record, so its walk ends at the first one with rain.
+std::vector<PeriodKey> MonthsOf(const std::vector<std::string>& times) {
+    std::vector<PeriodKey> months;
     for (const std::string& time : times) {
-        const bool known = std::any_of(months.begin(), months.end(), [&](std::string_view month) {
-            return SamePeriod(time, month, "month");
-        });
-        if (!known)
-            months.push_back(time);
+        const std::optional<PeriodKey> month = PeriodOf(time, CalendarPeriod::kMonth);
+        if (month && std::find(months.begin(), months.end(), *month) == months.end())
+            months.push_back(*month);
     }
     return months;
 }
 
-// Whether the walk of a record of each of `months` ends at the record of `line` at the latest.
-// Only a line with all its fields counts: the record of a shorter one also holds fields of the
-// lines before it, which are not read yet.
-bool EndsEveryWalk(std::string_view line, const std::vector<std::string_view>& months) {
-    std::array<std::string_view, kRecordLineReadPieces> pieces;
-    if (SplitRecordLine(line, pieces) < pieces.size())
-        return false;
-    const std::string_view rainMm = pieces[kRecordRainMmPiece];
-    if (rainMm.empty() || rainMm == kNoValueText)
-        return false;
-    const std::string_view time = pieces[kRecordTimePiece];
-    return std::none_of(months.begin(), months.end(),
-                        [&](std::string_view month) { return SamePeriod(time, month, "month"); });
+// The fields a line has; those it lacks are left as they come.
+LineRain ReadLineRain(const std::array<std::string_view, kRecordTotalRainPiece + 1>& pieces,
+                      std::size_t count) {
+    const auto piece = [&](std::size_t index) {
+        return count > index ? pieces[index] : std::string_view();
+    };
+    return {count,
+            MakeRainRow(piece(kRecordTimePiece), piece(kRecordRainMmPiece),
+                        piece(kRecordIncrementPiece), piece(kRecordTotalRainPiece)),
+            HasRainValue(piece(kRecordRainMmPiece))};
+}
+
+// What a record that read the lines before holds after it reads `line`.
+void TakeFields(const LineRain& line, LineRain& record) {
+    if (line.pieces > kRecordTimePiece)
+        record.row.periods = line.row.periods;
+    if (line.pieces > kRecordRainMmPiece) {
+        record.row.rainMm = line.row.rainMm;
+        record.hasRain = line.hasRain;
+    }
+    if (line.pieces > kRecordIncrementPiece)
+        record.row.incrementTenths = line.row.incrementTenths;
+    if (line.pieces > kRecordTotalRainPiece)
+        record.row.totalRain = line.row.totalRain;
 }
 
 } // namespace
 
-bool LoadRecordsForRain(const std::vector<std::string>& times, CWeatherRecordArray& records) {
-    const std::vector<std::string_view> months = OneTimePerMonth(times);
-    std::vector<std::string> newestFirst;
+bool LoadRainRows(const std::vector<std::string>& times, std::vector<RainRow>& rows) {
+    const std::vector<PeriodKey> months = MonthsOf(times);
+    std::vector<LineRain> newestFirst;
     {
         const CBusyGuard busy = WaitAndTakeDataFile(kRainSumBusyWaits);
         if (!busy.IsTaken())
             return false;
         DataFileSession session;
         const int read = session.Store().ForEachLineFromEnd([&](std::string_view line) {
-            newestFirst.emplace_back(line);
-            return !EndsEveryWalk(line, months);
+            std::array<std::string_view, kRecordTotalRainPiece + 1> pieces;
+            const std::size_t count = SplitRecordLine(line, pieces);
+            const LineRain rain = ReadLineRain(pieces, count);
+            newestFirst.push_back(rain);
+            // The walk of every record ends here when this line has all its fields (the record
+            // of a shorter one holds fields of the lines before, not read yet), a rain value
+            // and another month than each of the records.
+            const std::optional<PeriodKey>& month = rain.row.periods[kMonth];
+            const bool otherMonth =
+                !month || std::find(months.begin(), months.end(), *month) == months.end();
+            if (count < pieces.size() || !rain.hasRain || !otherMonth)
+                return true;
+            std::array<std::string_view, kRecordLineReadPieces> all;
+            return SplitRecordLine(line, all) < all.size();
         });
         // Sums over part of the records would be wrong, not just missing.
         if (read == CFdb::kReadFailed)
             return false;
     }
-    // The oldest line read has all its fields (or is the first of the file), so a record that
-    // starts there reads the lines as one that started at the top of the file would.
-    records.clear();
-    records.reserve(newestFirst.size());
-    CWeatherRecord record;
+    // The oldest line read has all its fields (or is the first of the file), so reading on
+    // from it gives each line the values a reading from the top of the file would.
+    const CWeatherRecord fresh;
+    LineRain record{kRecordLineReadPieces,
+                    MakeRainRow(fresh.recordTime, fresh.rainMm, fresh.increment, fresh.totalRain),
+                    HasRainValue(fresh.rainMm)};
+    rows.clear();
     for (auto line = newestFirst.rbegin(); line != newestFirst.rend(); ++line) {
-        record.ParseRecordLine(*line);
-        records.push_back(record);
+        TakeFields(*line, record);
+        if (record.hasRain)
+            rows.push_back(record.row);
     }
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "station/WeatherRecord.h"
+#include "station/RainWalk.h"
 
 #include <string>
 #include <vector>
@@ -13,10 +13,10 @@
 // sums taken over no stored records would start the running rain total again from 0.
 inline constexpr int kRainSumBusyWaits = 30;
 
-// Puts into `records`, oldest first and as LoadAllRecords would give them, the stored records
-// from the newest one back to the first one at which the rain walk of a record of each of
-// `times` ends (or all stored records, when the walk of one of them would pass the oldest).
-// Reads the data file from its end only as far as that. Takes the busy flag with
-// kRainSumBusyWaits waits; returns false, leaving `records` as it was, when the file stayed busy
-// or could not be read.
-bool LoadRecordsForRain(const std::vector<std::string>& times, CWeatherRecordArray& records);
+// Puts into `rows`, oldest first, the stored records that have a rain value, as LoadAllRecords
+// would give them, from the newest one back to the first one at which the rain walk of a
+// record of each of `times` ends (or all of them, when the walk of one would pass the oldest).
+// Reads the data file from its end only as far as that, and only the fields the sums read.
+// Takes the busy flag with kRainSumBusyWaits waits; returns false, leaving `rows` as it was,
+// when the file stayed busy or could not be read.
+bool LoadRainRows(const std::vector<std::string>& times, std::vector<RainRow>& rows);

@@ -2,7 +2,7 @@
 
 #include "station/CalendarPeriod.h"
 #include "station/RainRecords.h"
-#include "station/UnitConversions.h"
+#include "station/RainWalk.h"
 #include "station/ValueText.h"
 #include "texts/Env.h"
 
@@ -10,84 +10,34 @@
 
 namespace {
 
-using RecordText = std::string CWeatherRecord::*;
-
-// The counter wraps at 65536 counts; a rise above 512 counts between two records is a glitch.
-const float kCounterWrapMm = RainCountToMm(65536.0f);
-const float kGlitchLimitMm = RainCountToMm(512.0f);
-
-constexpr RecordText kSums[] = {
-    &CWeatherRecord::increment, &CWeatherRecord::hourRain,  &CWeatherRecord::dayRain,
-    &CWeatherRecord::weekRain,  &CWeatherRecord::monthRain, &CWeatherRecord::totalRain,
-};
-
-void SetSums(CWeatherRecord& record, const char* text) {
-    for (const RecordText sum : kSums)
-        record.*sum = text;
+void SetSumsMissing(CWeatherRecord& record) {
+    for (std::string* sum : {&record.increment, &record.hourRain, &record.dayRain, &record.weekRain,
+                             &record.monthRain, &record.totalRain})
+        *sum = kNoValueText;
 }
 
-std::string Tenths(float mm) {
-    return PrintDecimals(mm, 1);
+RainRow RowOf(const CWeatherRecord& record) {
+    return MakeRainRow(record.recordTime, record.rainMm, record.increment, record.totalRain);
 }
-
-// The rise of the counter from `stored` to `record`; raises the record's counter across a wrap.
-float CounterRise(CWeatherRecord& record, const CWeatherRecord& stored) {
-    const float now = ReadFloat(record.rainMm);
-    float rise = now - ReadFloat(stored.rainMm);
-    if (rise < 0) {
-        rise += kCounterWrapMm;
-        if (rise >= 0 && rise <= kGlitchLimitMm)
-            record.rainMm = Tenths(now + kCounterWrapMm);
-    }
-    return rise < 0 || rise > kGlitchLimitMm ? 0.0f : rise;
-}
-
-// A sum over the stored records of one calendar period, newest first. It takes the running sum
-// while the records lie in the period and once more at the first record outside it.
-struct PeriodSum {
-    const char* period;
-    RecordText sum;
-    bool open = true;
-};
 
 } // namespace
 
 bool AccumulateRain(CWeatherRecord& record, const CWeatherRecordArray& stored) {
-    if (IsNoValueText(record.rainMm)) {
-        record.rainMm = kNoValueText;
-        SetSums(record, kNoValueText);
-        return false;
-    }
-    SetSums(record, "0.0");
-    PeriodSum periods[] = {
-        {"hour", &CWeatherRecord::hourRain},
-        {"day", &CWeatherRecord::dayRain},
-        {"week", &CWeatherRecord::weekRain},
-    };
-    float sum = 0;
-    bool first = true;
-    for (auto s = stored.rbegin(); s != stored.rend(); ++s) {
-        if (IsMissingText(s->rainMm))
-            continue;
-        if (first) {
-            const float rise = CounterRise(record, *s);
-            record.totalRain = Tenths(ReadFloat(s->totalRain) + rise);
-            record.increment = Tenths(rise);
-            sum += rise;
-            first = false;
-        }
-        for (PeriodSum& p : periods) {
-            const bool inside = SamePeriod(s->recordTime, record.recordTime, p.period);
-            if (inside || p.open)
-                record.*p.sum = Tenths(sum);
-            p.open = p.open && inside;
-        }
-        record.monthRain = Tenths(sum);
-        if (!SamePeriod(s->recordTime, record.recordTime, "month"))
+    // The walk ends at the newest stored record of another month that has a rain value.
+    const std::optional<PeriodKey> month = PeriodOf(record.recordTime, CalendarPeriod::kMonth);
+    auto first = stored.end();
+    while (first != stored.begin()) {
+        --first;
+        if (HasRainValue(first->rainMm) &&
+            (!month || PeriodOf(first->recordTime, CalendarPeriod::kMonth) != month))
             break;
-        sum += ReadFloat(s->increment);
     }
-    return true;
+    RainWalk walk;
+    for (auto s = first; s != stored.end(); ++s) {
+        if (HasRainValue(s->rainMm))
+            walk.Add(RowOf(*s));
+    }
+    return walk.Sum(record);
 }
 
 bool AccumulateRainForList(CWeatherRecordArray& records, IStatusTextTarget* window) {
@@ -95,29 +45,36 @@ bool AccumulateRainForList(CWeatherRecordArray& records, IStatusTextTarget* wind
     times.reserve(records.size());
     for (const CWeatherRecord& record : records)
         times.push_back(record.recordTime);
-    CWeatherRecordArray walked;
-    if (!LoadRecordsForRain(times, walked)) {
+    std::vector<RainRow> stored;
+    if (!LoadRainRows(times, stored)) {
         for (CWeatherRecord& record : records)
-            SetSums(record, kNoValueText);
+            SetSumsMissing(record);
         return true;
     }
+    RainWalk walk;
+    for (const RainRow& row : stored)
+        walk.Add(row);
     const int n = static_cast<int>(records.size());
     for (int i = n - 1; i >= 0; --i) {
         std::snprintf(g_statusText, kStatusTextSize, "%s %d : %d%% ...", Tr(150), n,
                       (n - i) * 100 / n);
         SetStatusText(window, g_statusText);
-        AccumulateRain(records[i], walked);
-        walked.push_back(records[i]);
+        walk.Sum(records[i]);
+        if (HasRainValue(records[i].rainMm))
+            walk.Add(RowOf(records[i]));
     }
     return true;
 }
 
 bool AccumulateRainForRecord(CWeatherRecord& record) {
-    CWeatherRecordArray stored;
-    if (!LoadRecordsForRain({record.recordTime}, stored)) {
-        SetSums(record, kNoValueText);
+    std::vector<RainRow> stored;
+    if (!LoadRainRows({record.recordTime}, stored)) {
+        SetSumsMissing(record);
         return true;
     }
-    AccumulateRain(record, stored);
+    RainWalk walk;
+    for (const RainRow& row : stored)
+        walk.Add(row);
+    walk.Sum(record);
     return true;
 }

@@ -15,16 +15,10 @@
 
 namespace {
 
-// The last stored line; false when a read error hid it, "" when the file holds no line.
-bool ReadLastStoredLine(std::string& line) {
-    DataFileSession session;
-    return session.Store().ReadLineFromEnd(1, line);
-}
-
+// The last stored line, "" when the file holds none or it could not be read.
 std::string LastStoredLine() {
-    std::string line;
-    ReadLastStoredLine(line);
-    return line;
+    DataFileSession session;
+    return session.Store().GetLastLine();
 }
 
 // atoi's reading of the record number before the first comma, with numbers beyond the int
@@ -43,12 +37,27 @@ void LoadRecords(CWeatherRecordArray& records, const std::optional<RecordTimeSpa
     // parsing them, and spares moving a list of a million records again and again as it grows.
     const int lines = span ? 0 : std::max(session.Store().ForEachLine([](std::string_view) {}), 0);
     ScanStoredRecords(
-        session.Store(), span,
+        session, span,
         [&] {
             records.clear();
             records.reserve(lines);
         },
         [&](const CWeatherRecord& record) { records.push_back(record); });
+}
+
+// A line holds a whole record when its last field has begun: every field a record reads back
+// is then complete.
+bool IsWholeRecordLine(std::string_view line) {
+    return std::count(line.begin(), line.end(), ',') >= kRecordLineFields - 1;
+}
+
+bool SetAsideTornLine(DataFileSession& session) {
+    CFdb& store = session.Store();
+    const bool indexed = session.Index().IsCurrent(store);
+    if (!store.SetAsideTornLastLine(IsWholeRecordLine, TornLinesPath(store.Path())))
+        return false;
+    session.Index().AcceptAppend(store, indexed);
+    return true;
 }
 
 std::string RecordNumberText(long long number) {
@@ -69,7 +78,7 @@ void LoadRecordsInRange(IListControl& list, const std::string& start, const std:
     int row = 0;
     list.BeginUpdate();
     ScanStoredRecords(
-        session.Store(), RecordTimeSpan{start, end},
+        session, RecordTimeSpan{start, end},
         [&] {
             list.DeleteAllRows();
             row = 0;
@@ -92,15 +101,26 @@ bool LoadLastRecord(CWeatherRecord& record) {
     return true;
 }
 
-void AppendRecords(const CWeatherRecordArray& records) {
+bool SetAsideTornLastLine() {
     const CBusyGuard busy = WaitAndTakeDataFile();
     if (!busy.IsTaken())
-        return;
-    // Numbering on from a last line that could not be read would start again at 1 and give
+        return false;
+    DataFileSession session;
+    return SetAsideTornLine(session);
+}
+
+bool AppendRecords(const CWeatherRecordArray& records) {
+    const CBusyGuard busy = WaitAndTakeDataFile();
+    if (!busy.IsTaken())
+        return false;
+    DataFileSession session;
+    CFdb& store = session.Store();
+    const bool indexed = session.Index().IsCurrent(store);
+    // Numbering on from a torn line, or from a last line that could not be read, would give
     // old numbers a second time; the records come again with the next download instead.
     std::string last;
-    if (!ReadLastStoredLine(last))
-        return;
+    if (!store.IsOpen() || !SetAsideTornLine(session) || !store.ReadLineFromEnd(1, last))
+        return false;
     long long number = RecordNumberOfLine(last) + 1LL;
     std::vector<std::string> lines;
     lines.reserve(records.size());
@@ -109,8 +129,9 @@ void AppendRecords(const CWeatherRecordArray& records) {
         numbered.recordNo = RecordNumberText(number++);
         lines.push_back(numbered.FormatRecordLine());
     }
-    DataFileSession session;
-    session.Store().WriteLines(lines);
+    const bool written = store.WriteLines(lines);
+    session.Index().AcceptAppend(store, indexed);
+    return written;
 }
 
 void LoadRecordsForGraph(CWeatherRecordArray& records, const std::string& start,
@@ -125,7 +146,7 @@ bool VisitRecordsInRange(const std::string& start, const std::string& end,
     if (!busy.IsTaken())
         return false;
     DataFileSession session;
-    ScanStoredRecords(session.Store(), RecordTimeSpan{start, end}, begin, take);
+    ScanStoredRecords(session, RecordTimeSpan{start, end}, begin, take);
     return true;
 }
 
@@ -158,6 +179,7 @@ bool DeleteRecords(const CWeatherRecordArray& records) {
     // lines past the read error.
     if (lines < 0)
         return false;
+    session.Index().Invalidate();
     return lines == 0 || session.Store().Rewrite(kept);
 }
 
@@ -166,5 +188,6 @@ bool ClearDataFile() {
     if (!busy.IsTaken())
         return false;
     DataFileSession session;
+    session.Index().Invalidate();
     return session.Store().Clear();
 }

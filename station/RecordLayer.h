@@ -20,6 +20,8 @@
 //
 // Start and end of a time span are record times ("%Y-%m-%d %H:%M:%S"); a record lies in the
 // span when its time text compares, byte by byte, not below the start and not above the end.
+// The reads of a span read only the parts of the file that can hold it (RecordBlockIndex.h),
+// with the records a reading of every line would give.
 
 // Shows the records of the span in `list`, oldest first, one row each (FillHistoryRow), in
 // place of the rows it had. A file without lines leaves the rows as they are. Busy flag.
@@ -34,10 +36,27 @@ int LastRecordNumber();
 // line, resets `record` and returns false. No busy flag; reads only the end of the file.
 bool LoadLastRecord(CWeatherRecord& record);
 
+// Where the data file's torn last lines are kept: beside it, its name followed by ".torn".
+inline std::string TornLinesPath(const std::string& dataPath) {
+    return dataPath + ".torn";
+}
+
+// A last line without its line end that does not hold a whole record (a writer died while
+// appending it) is taken out of the file and kept, byte for byte, at the end of the file at
+// TornLinesPath: it is no stored record, so the next history download stops at the last whole
+// one and fetches the torn one again from the console. A whole last line stays (the next
+// append gives it its line end). False when the file stayed busy, could not be opened, or the
+// line could not be moved. Busy flag.
+bool SetAsideTornLastLine();
+
 // Stores `records` (newest first, as the history download delivers them) at the end of the
 // file, oldest first, numbered on from the last line's number and stamped with the current
-// time. The caller's records are not changed. Busy flag.
-void AppendRecords(const CWeatherRecordArray& records);
+// time; a torn last line is set aside first, as SetAsideTornLastLine does. The caller's
+// records are not changed. True when every line was written; false when the file stayed busy,
+// could not be opened or written, or its last line could not be read or set aside: then the
+// records are not stored (a write that failed half way may leave a torn line, set aside next
+// time). Busy flag.
+bool AppendRecords(const CWeatherRecordArray& records);
 
 // Puts the records of the span into `records`, in place of what it held. A file without lines
 // leaves it as it is. Busy flag.

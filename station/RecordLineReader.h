@@ -50,6 +50,8 @@ inline constexpr std::size_t kRecordTimePiece = 2;
 inline constexpr std::size_t kRecordRainMmPiece = 19;
 // A record reads the first 39 pieces; the 40th, the newest-record address, is never read back.
 inline constexpr std::size_t kRecordLineReadPieces = 39;
+// A line as the record layer writes it has this many fields.
+inline constexpr std::ptrdiff_t kRecordLineFields = 40;
 
 // Reads at most pieces.size() pieces of `line` into `pieces` and returns how many it read; the
 // views point into `line`. It stops as soon as the span is full.

@@ -2,10 +2,12 @@
 
 #include "platform/FileLock.h"
 #include "platform/FileReplace.h"
-#include "store/LineScan.h"
 #include "store/TextModeWriter.h"
 
+#include <algorithm>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 CFdb g_fdb;
@@ -106,6 +108,70 @@ int CFdb::ForEachLineFromEnd(const std::function<bool(std::string_view line)>& v
                                              return visit(line);
                                          });
     return whole ? count : kReadFailed;
+}
+
+int CFdb::ForEachLineBetween(
+    off_t from, off_t to,
+    const std::function<bool(std::string_view line, LineEnd end)>& visit) const {
+    int count = 0;
+    if (!IsOpen())
+        return count;
+    const bool whole = ScanLinesBetween(m_file.Get(), from, to, kForwardBlock,
+                                        [&](std::string_view line, LineEnd end) {
+                                            line = TrimBlanks(line);
+                                            if (line.empty())
+                                                return true;
+                                            ++count;
+                                            return visit(line, end);
+                                        });
+    return whole ? count : kReadFailed;
+}
+
+bool CFdb::ReadState(FileState& state) const {
+    struct stat status {};
+    if (!IsOpen() || fstat(m_file.Get(), &status) != 0)
+        return false;
+    const auto ns = [](const timespec& t) { return t.tv_sec * 1'000'000'000LL + t.tv_nsec; };
+    state = {status.st_dev, status.st_ino, status.st_size, ns(status.st_mtim), ns(status.st_ctim)};
+    return true;
+}
+
+bool CFdb::SetAsideTornLastLine(const std::function<bool(std::string_view line)>& isWhole,
+                                const std::string& asidePath) {
+    if (!IsOpen())
+        return false;
+    const off_t size = FileSize(m_file.Get());
+    if (size < 0)
+        return false;
+    // The torn line is what follows the last LF; a file that ends in one has none.
+    off_t start = size;
+    std::string piece;
+    char block[4096];
+    while (start > 0) {
+        const off_t from = std::max<off_t>(start - off_t(sizeof block), 0);
+        const ssize_t got = ReadAt(m_file.Get(), block, std::size_t(start - from), from);
+        if (got != start - from)
+            return false;
+        const auto* lf = static_cast<const char*>(memrchr(block, '\n', std::size_t(got)));
+        const char* const begin = lf ? lf + 1 : block;
+        piece.insert(0, begin, std::size_t(block + got - begin));
+        if (lf) {
+            start = from + (lf + 1 - block);
+            break;
+        }
+        start = from;
+    }
+    if (TrimBlanks(piece).empty() || isWhole(TrimBlanks(piece)))
+        return true;
+    UniqueFd aside(open(asidePath.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666));
+    piece += "\r\n";
+    if (!aside.IsValid() || !WriteAll(aside.Get(), piece.data(), piece.size()) ||
+        fsync(aside.Get()) != 0)
+        return false;
+    if (ftruncate(m_file.Get(), start) != 0 || fsync(m_file.Get()) != 0)
+        return false;
+    m_lastLineChecked = true;
+    return true;
 }
 
 bool CFdb::AppendLine(const std::string& line) {

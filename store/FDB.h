@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileDescriptor.h"
+#include "store/LineScan.h"
 
 #include <atomic>
 #include <functional>
@@ -8,6 +9,19 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+// What tells one state of a file from another without reading it: which file it is, its
+// length and the times of its last change. A program that changes a file leaves another state,
+// unless it keeps the length and changes it within one tick of the file system's clock.
+struct FileState {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    long long modifiedNs = 0;
+    long long changedNs = 0;
+
+    friend bool operator==(const FileState&, const FileState&) = default;
+};
 
 // A list of text lines kept in one text file; it knows nothing of what the lines mean.
 //
@@ -71,6 +85,25 @@ public:
     // only as far back as the lines handed over, so a caller that needs the newest lines
     // alone pays for them alone. kReadFailed when a read error stopped it first.
     int ForEachLineFromEnd(const std::function<bool(std::string_view line)>& visit) const;
+
+    // Hands every non-blank line, trimmed, that begins at or after `from` (a line start) and
+    // before `to` (-1: the end of the file) to `visit`, in file order, with where it ends, until
+    // `visit` returns false; returns the number of lines handed over, kReadFailed when a read
+    // error stopped it first.
+    int
+    ForEachLineBetween(off_t from, off_t to,
+                       const std::function<bool(std::string_view line, LineEnd end)>& visit) const;
+    // The state of the open file; false on a closed store or when it cannot be asked.
+    bool ReadState(FileState& state) const;
+
+    // A last line without its line end (left by a writer that died while appending) that
+    // `isWhole` does not accept is moved out of the file: added, byte for byte and followed by
+    // CR LF, at the end of the file at `asidePath`, and only then cut from this one, so that a
+    // crash in between leaves it in both places rather than in none. Lines `isWhole` accepts
+    // stay (the next append ends them). False when the line could not be moved (the file then
+    // keeps it) or the end of the file could not be read.
+    bool SetAsideTornLastLine(const std::function<bool(std::string_view line)>& isWhole,
+                              const std::string& asidePath);
 
     // Writes the text at the end of the file as it is: no line end is added, so a text
     // without "\n" is continued by the next one. A last line that an earlier instance left

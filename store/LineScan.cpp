@@ -17,11 +17,22 @@ std::string_view WithoutCr(std::string_view line) {
 
 bool ScanLinesForward(int fd, std::size_t blockSize,
                       const std::function<void(std::string_view line)>& visit) {
-    // The buffer starts with the unfinished line of the previous block (`held` bytes).
+    return ScanLinesBetween(fd, 0, -1, blockSize, [&](std::string_view line, LineEnd) {
+        visit(line);
+        return true;
+    });
+}
+
+bool ScanLinesBetween(int fd, off_t from, off_t to, std::size_t blockSize,
+                      const std::function<bool(std::string_view line, LineEnd end)>& visit) {
+    // The buffer starts with the unfinished line of the previous block (`held` bytes), which
+    // begins at file offset `lineStart`.
     std::vector<char> buffer(std::max<std::size_t>(blockSize, 1));
     std::size_t held = 0;
-    off_t offset = 0;
-    for (;;) {
+    off_t offset = from;
+    off_t lineStart = from;
+    const auto before = [to](off_t at) { return to < 0 || at < to; };
+    while (before(lineStart)) {
         if (held == buffer.size())
             buffer.resize(buffer.size() * 2);
         const ssize_t got = ReadAt(fd, buffer.data() + held, buffer.size() - held, offset);
@@ -34,14 +45,18 @@ bool ScanLinesForward(int fd, std::size_t blockSize,
         const char* start = buffer.data();
         const char* search = start + held; // the held part has no LF
         while (const auto* lf = static_cast<const char*>(std::memchr(search, '\n', end - search))) {
-            visit(WithoutCr(std::string_view(start, lf - start)));
+            lineStart += lf + 1 - start;
+            if (!visit(WithoutCr(std::string_view(start, lf - start)), {lineStart, true}))
+                return true;
             start = search = lf + 1;
+            if (!before(lineStart))
+                return true;
         }
         held = std::size_t(end - start);
         std::memmove(buffer.data(), start, held);
     }
-    if (held > 0)
-        visit(std::string_view(buffer.data(), held));
+    if (held > 0 && before(lineStart))
+        visit(std::string_view(buffer.data(), held), {lineStart + off_t(held), false});
     return true;
 }
 

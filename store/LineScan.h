@@ -18,6 +18,20 @@
 bool ScanLinesForward(int fd, std::size_t blockSize,
                       const std::function<void(std::string_view line)>& visit);
 
+// Where a line ends: the file offset just past it (past its line end, when it has one), and
+// whether it has a line end at all (only the last line of a file may have none).
+struct LineEnd {
+    off_t next;
+    bool ended;
+};
+
+// Every line that begins at or after `from` (a line start) and before `to` (-1: the end of the
+// file), in file order, with where it ends; a line that begins before `to` is read whole, past
+// `to` if need be. Stops as soon as `visit` returns false. True when the scan ended that way or
+// ran through; false when a read error stopped it first.
+bool ScanLinesBetween(int fd, off_t from, off_t to, std::size_t blockSize,
+                      const std::function<bool(std::string_view line, LineEnd end)>& visit);
+
 // Every line from the end of the file (`size` bytes long) towards its start, the last line
 // first, reading only as far back as the lines visited; stops as soon as `visit` returns
 // false. True when the scan ended that way or at the start of the file; false when a read

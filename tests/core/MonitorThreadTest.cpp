@@ -12,13 +12,17 @@
 #include "tests/core/ScopedValue.h"
 #include "tests/core/SimulatedHistory.h"
 #include "tests/core/SleepRecorder.h"
+#include "texts/Env.h"
 
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <filesystem>
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <gtest/gtest.h>
 
@@ -242,6 +246,73 @@ TEST_F(MonitorThreadTest, ABusyConsoleIsLeftAloneAndTriedAgainEverySecond) {
                             [](int ms) { return ms == kMonitorRetryPauseMs; }));
     g_weatherComm.m_busy = false;
     ASSERT_TRUE(m_view.WaitFor(kSummary));
+}
+
+// The summary of a cycle whose records could not be stored, in English, German and Danish:
+// how it begins (up to the number of records read) and how it ends.
+const std::pair<std::string, std::string> kNotStoredSummaries[] = {
+    {"Last Read Time: 07-03-2010 10:05:09, Read Records: ",
+     " (Total Records: 0). The records read could not be stored!"},
+    {"Letzter Zeitstempel: 07-03-2010 10:05:09, Auslesen der Aufzeichnung: ",
+     " (Gesamte Aufzeichnungen: 0). Die gelesenen Datensätze konnten nicht gespeichert werden!"},
+    {"Last Read Time: 07-03-2010 10:05:09, Read Records: ",
+     " (Total Records: 0). De læste poster kunne ikke gemmes!"},
+};
+
+TEST_F(MonitorThreadTest, RecordsThatCannotBeStoredAreSaidSoAndStoredOnceTheFileIsBack) {
+    Connect();
+    SetSimulatedHistory(4, 3);
+    std::filesystem::remove(DataPath());
+    std::filesystem::create_directory(DataPath()); // a folder in the data file's place
+    const ScopedValue<int> language{g_lang, 0};
+    Start();
+    for (int lang = 0; lang < kLanguageCount; ++lang) {
+        if (lang > 0) {
+            g_lang = lang; // before the wake, which the thread waits for
+            g_wakeEvent.Set();
+        }
+        const auto& [begins, ends] = kNotStoredSummaries[lang];
+        ASSERT_TRUE(m_view.WaitFor("status " + begins, lang == 2 ? 2 : 1));
+        const std::string summary = StatusTexts().back();
+        EXPECT_TRUE(summary.starts_with(begins) && summary.ends_with(ends)) << summary;
+    }
+
+    std::filesystem::remove(DataPath());
+    g_wakeEvent.Set();
+    ASSERT_TRUE(m_view.WaitFor("status Last Read Time", 3));
+    Stop();
+    const std::string summary = StatusTexts().back();
+    CWeatherRecordArray stored;
+    LoadAllRecords(stored);
+    ASSERT_GE(stored.size(), 3u);
+    EXPECT_EQ(summary, "Last Read Time: 07-03-2010 10:05:09, Read Records: " +
+                           std::to_string(stored.size()) +
+                           " (Total Records: " + std::to_string(stored.size()) + ").");
+}
+
+TEST_F(MonitorThreadTest, RecordsForAReadOnlyFileAreSaidNotToBeStored) {
+    Connect();
+    SetSimulatedHistory(4, 3);
+    ASSERT_EQ(chmod(m_folder.Path().c_str(), 0755), 0);
+    ASSERT_EQ(chmod(DataPath().c_str(), 0444), 0);
+    // Run as an ordinary user: the superuser may write any file.
+    const int status = RunInChild([&] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            return 10;
+        Start();
+        const bool said = m_view.WaitFor("status " + kNotStoredSummaries[0].first + "3" +
+                                         kNotStoredSummaries[0].second);
+        Stop();
+        return said ? 0 : 1;
+    });
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadBytes(DataPath()), "");
+
+    ASSERT_EQ(chmod(DataPath().c_str(), 0644), 0);
+    Start();
+    ASSERT_TRUE(m_view.WaitFor("status Last Read Time: 07-03-2010 10:05:09, Read Records: 3 "
+                               "(Total Records: 3)."));
 }
 
 TEST_F(MonitorThreadTest, OutsideTestModeTheTitleIsTheStationNameAlone) {

@@ -2,6 +2,7 @@
 
 #include "station/RecordLayer.h"
 #include "tests/core/DataFileFixture.h"
+#include "tests/core/PlainRecordReading.h"
 #include "tests/core/SleepRecorder.h"
 #include "texts/Env.h"
 
@@ -252,7 +253,7 @@ TEST_F(RainSumFileTest, ARecordsSumsFromTheEndOfTheFileEqualThoseOverAllStoredRe
               std::string("2024-04-01 00:00:00"), std::string("garbage")}) {
             CWeatherRecord expected = Next(history, k, time);
             CWeatherRecord actual = expected;
-            AccumulateRain(expected, all);
+            PlainRain(expected, all);
             AccumulateRainForRecord(actual);
             EXPECT_EQ(AllFields(actual), AllFields(expected)) << "lines " << k << " at " << time;
             ++compared;
@@ -273,7 +274,7 @@ TEST_F(RainSumFileTest, ADownloadsSumsFromTheEndOfTheFileEqualThoseOverAllStored
         CWeatherRecordArray walked;
         LoadAllRecords(walked);
         for (std::size_t i = expected.size(); i-- > 0;) {
-            AccumulateRain(expected[i], walked);
+            PlainRain(expected[i], walked);
             walked.push_back(expected[i]);
         }
         AccumulateRainForList(download, nullptr);

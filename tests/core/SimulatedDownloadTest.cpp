@@ -62,6 +62,7 @@ protected:
 
     // Returns the number of records the download delivered.
     int Cycle() {
+        SetAsideTornLastLine(); // as the monitor thread does before each download
         CWeatherSettings settings;
         EXPECT_TRUE(m_comm.ReadFixedBlock(settings, kWholeBlock, false));
         CWeatherRecordArray records;
@@ -145,6 +146,31 @@ TEST_F(SimulatedDownloadTest, DownloadsStoreEachRecordOnceOldestFirstWithTimesTh
     ASSERT_EQ(stored.size(), static_cast<std::size_t>(newest));
     EXPECT_EQ(stored.back().recordNo, std::to_string(newest));
     EXPECT_EQ(TextToTime(stored[19].recordTime), second + Interval(19) * kMinute);
+}
+
+TEST_F(SimulatedDownloadTest, ARecordWhoseLineACrashCutShortIsFetchedAgain) {
+    SetSimWord(0x1B, 10);
+    SetSimWord(0x1E, SlotAddress(9));
+    ASSERT_EQ(Cycle(), 9);
+    // The program died while appending slot 8: its line stops inside its console address.
+    const std::string bytes = Bytes();
+    const std::size_t lastLine = bytes.rfind('\n', bytes.size() - 2) + 1;
+    const std::string piece = bytes.substr(lastLine, bytes.find("0001A0", lastLine) + 3 - lastLine);
+    WriteBytes(DataPath(), bytes.substr(0, lastLine) + piece);
+
+    SetNow(m_start + MinutesOfSlots(9, 18) * kMinute + 3 * kMinute);
+    EXPECT_EQ(Cycle(), 11) << "meets slot 7, the last whole record, and fetches slot 8 again";
+
+    EXPECT_EQ(ReadBytes(TornLinesPath(DataPath())), piece + "\r\n") << "kept beside the file";
+    const CWeatherRecordArray stored = Stored();
+    ASSERT_EQ(stored.size(), 19u);
+    for (int slot = 0; slot < 19; ++slot) {
+        char address[8];
+        std::snprintf(address, sizeof address, "%06X", SlotAddress(slot));
+        EXPECT_EQ(stored[slot].hexAddr, address) << "each slot once, in order";
+        EXPECT_EQ(stored[slot].recordNo, std::to_string(slot + 1));
+    }
+    EXPECT_EQ(TextToTime(stored[8].recordTime), m_start) << "dated as the first time";
 }
 
 } // namespace

@@ -1,0 +1,112 @@
+#include "station/RecordBlockIndex.h"
+
+#include "station/RecordLineReader.h"
+
+#include <array>
+
+namespace {
+
+// Small enough that a week's read parses few lines beyond the week, large enough that the
+// index of a million lines stays small and quick to search.
+constexpr off_t kBlockBytes = 32 << 10;
+
+} // namespace
+
+bool RecordBlockIndex::IsCurrent(const CFdb& store) const {
+    FileState state;
+    return store.ReadState(state) && m_path == store.Path() && m_state == state;
+}
+
+bool RecordBlockIndex::Update(const CFdb& store) {
+    FileState state;
+    if (!store.ReadState(state)) {
+        Invalidate();
+        return true;
+    }
+    if (m_path != store.Path() || m_state != state || state.size < m_covered) {
+        Invalidate();
+        m_path = store.Path();
+    }
+    if (state.size > m_covered) {
+        // Lines without their line end stay out: a torn last line may still grow or go.
+        const int read =
+            store.ForEachLineBetween(m_covered, -1, [&](std::string_view line, LineEnd end) {
+                if (end.ended)
+                    Add(line, end.next);
+                return end.ended;
+            });
+        if (read == CFdb::kReadFailed) {
+            Invalidate();
+            return false;
+        }
+    }
+    m_state = state;
+    return true;
+}
+
+void RecordBlockIndex::AcceptAppend(const CFdb& store, bool wasCurrent) {
+    if (!wasCurrent || !store.ReadState(m_state))
+        Invalidate();
+}
+
+void RecordBlockIndex::Invalidate() {
+    m_path.clear();
+    m_state = {};
+    m_blocks.clear();
+    m_covered = 0;
+    m_lines = 0;
+    m_carriedTime.clear();
+}
+
+void RecordBlockIndex::Add(std::string_view line, off_t next) {
+    std::array<std::string_view, kRecordLineReadPieces> pieces;
+    const bool newBlock =
+        m_blocks.empty() || m_blocks.back().end - m_blocks.back().begin >= kBlockBytes;
+    // Only the first line of a block needs all its fields read; the others need their time.
+    const std::size_t wanted = newBlock ? pieces.size() : kRecordTimePiece + 1;
+    const std::size_t count = SplitRecordLine(line, std::span(pieces.data(), wanted));
+    if (count > kRecordTimePiece)
+        m_carriedTime.assign(pieces[kRecordTimePiece]);
+    if (newBlock) {
+        const std::size_t index = m_blocks.size();
+        const bool whole = count == pieces.size();
+        m_blocks.push_back(
+            {m_covered, next, {}, {}, false, whole || index == 0 ? index : m_blocks.back().resync});
+    }
+    Block& block = m_blocks.back();
+    if (!block.hasLines) {
+        block.minTime = block.maxTime = m_carriedTime;
+        block.hasLines = true;
+    } else if (m_carriedTime < block.minTime) {
+        block.minTime = m_carriedTime;
+    } else if (m_carriedTime > block.maxTime) {
+        block.maxTime = m_carriedTime;
+    }
+    block.end = next;
+    m_covered = next;
+    ++m_lines;
+}
+
+std::vector<RecordBlockIndex::Region>
+RecordBlockIndex::RegionsFor(const RecordTimeSpan& span) const {
+    std::vector<Region> regions;
+    const auto read = [&](off_t from, off_t to) {
+        if (!regions.empty() && from <= regions.back().to)
+            regions.back().to = to;
+        else
+            regions.push_back({from, to});
+    };
+    for (const Block& block : m_blocks) {
+        if (block.hasLines && span.Overlaps(block.minTime, block.maxTime))
+            read(m_blocks[block.resync].begin, block.end);
+    }
+    // Whatever follows the covered lines (a torn last line) is read, from where its record is
+    // known.
+    if (m_blocks.empty())
+        read(0, -1);
+    else if (!regions.empty() && regions.back().to == m_covered)
+        regions.back().to = -1;
+    else
+        read(m_blocks[m_blocks.back().resync].begin, -1);
+    return regions;
+}
