@@ -3,11 +3,8 @@
 #include "app/Config.h"
 #include "app/MyStatusBar.h"
 #include "app/WakeEvent.h"
-<<<<<<< HEAD
 #include "dialogs/AlarmDlg.h"
-=======
 #include "dialogs/GraphDlg_Tee8.h"
->>>>>>> main
 #include "dialogs/DebugDlg.h"
 #include "dialogs/HistoryDlg.h"
 #include "dialogs/LanguageDlg.h"
