@@ -129,8 +129,9 @@ HistoryCellForms::HistoryCellForms(const CWeatherSettings& settings) {
         m_units[i] = ColumnUnit(kColumns[i], settings);
 }
 
-const std::string& HistoryCellForms::Field(const CWeatherRecord& record, int column) {
-    return record.*kColumns[column].field;
+void HistoryCellForms::ReadFields(const CWeatherRecord& record, Fields& fields) {
+    for (int i = 0; i < kHistoryColumnCount; ++i)
+        fields[i] = record.*kColumns[i].field;
 }
 
 bool HistoryCellForms::ShowsFieldAsHeld(int column) {
@@ -149,7 +150,7 @@ std::vector<std::string> HistoryRowFormatter::Cells(const CWeatherRecord& record
     std::vector<std::string> cells;
     cells.reserve(kColumns.size());
     for (int i = 0; i < kHistoryColumnCount; ++i) {
-        const std::string& field = HistoryCellForms::Field(record, i);
+        const std::string& field = record.*kColumns[i].field;
         if (HistoryCellForms::ShowsFieldAsHeld(i)) {
             cells.push_back(field);
             continue;

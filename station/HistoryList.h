@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The history list: one stored record per row, one record field per column, every value in
@@ -32,8 +33,9 @@ class HistoryCellForms {
 public:
     explicit HistoryCellForms(const CWeatherSettings& settings);
 
-    // The record's text behind column `column` (0..35).
-    static const std::string& Field(const CWeatherRecord& record, int column);
+    // The record's texts behind the columns, in column order.
+    using Fields = std::array<std::string_view, kHistoryColumnCount>;
+    static void ReadFields(const CWeatherRecord& record, Fields& fields);
     // Whether column `column` shows its field text unchanged.
     static bool ShowsFieldAsHeld(int column);
     // The text column `column` shows for the field text `field`.

@@ -1,7 +1,6 @@
 #include "station/HistoryRows.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 
 namespace {
@@ -34,6 +33,29 @@ std::size_t GetNumber(const char*& in) {
         if (byte < 0x80)
             return number;
     }
+}
+
+// Copies a text of a few bytes without a library call: field texts are mostly shorter than 8
+// bytes, and a call for each of a row's 36 of them would cost more than the copying. Two copies
+// of fixed size that overlap cover every length up to twice their size.
+char* PutText(char* out, std::string_view text) {
+    const char* in = text.data();
+    const std::size_t size = text.size();
+    if (size > 16) {
+        std::memcpy(out, in, size);
+    } else if (size >= 8) {
+        std::memcpy(out, in, 8);
+        std::memcpy(out + size - 8, in + size - 8, 8);
+    } else if (size >= 4) {
+        std::memcpy(out, in, 4);
+        std::memcpy(out + size - 4, in + size - 4, 4);
+    } else if (size >= 2) {
+        std::memcpy(out, in, 2);
+        std::memcpy(out + size - 2, in + size - 2, 2);
+    } else if (size == 1) {
+        *out = *in;
+    }
+    return out + size;
 }
 
 int InsertIndex(int row, int count) {
@@ -77,8 +99,7 @@ int CHistoryRows::InsertPacked(int row, std::uint32_t forms,
     out = PutNumber(out, texts.size());
     for (std::string_view text : texts) {
         out = PutNumber(out, text.size());
-        std::memcpy(out, text.data(), text.size());
-        out += text.size();
+        out = PutText(out, text);
     }
     row = InsertIndex(row, Count());
     m_rows.insert(m_rows.begin() + row, place);
@@ -89,9 +110,8 @@ int CHistoryRows::InsertRecord(int row, const CWeatherRecord& record,
                                const std::shared_ptr<const HistoryCellForms>& forms) {
     if (m_forms.empty() || m_forms.back() != forms)
         m_forms.push_back(forms);
-    std::array<std::string_view, kHistoryColumnCount> fields;
-    for (int column = 0; column < kHistoryColumnCount; ++column)
-        fields[column] = HistoryCellForms::Field(record, column);
+    HistoryCellForms::Fields fields;
+    HistoryCellForms::ReadFields(record, fields);
     return InsertPacked(row, static_cast<std::uint32_t>(m_forms.size()), fields);
 }
 
