@@ -3,6 +3,7 @@
 #include "app/Config.h"
 #include "app/MyStatusBar.h"
 #include "app/WakeEvent.h"
+#include "dialogs/GraphDlg_Tee8.h"
 #include "dialogs/DebugDlg.h"
 #include "dialogs/HistoryDlg.h"
 #include "dialogs/LanguageDlg.h"
@@ -234,7 +235,11 @@ void CMainFrame::OnHistory() {
     SaveRange(dialog.m_rangePreset, dialog.m_rangeTimes);
 }
 
-void CMainFrame::OnGraph() {}
+void CMainFrame::OnGraph() {
+    CGraphDlg dialog(this);
+    LoadSavedRange(dialog.m_rangePreset, dialog.m_rangeTimes);
+    dialog.DoModal();
+}
 
 void CMainFrame::OnLanguage() {
     CLanguageDlg dialog(this);

@@ -1,5 +1,6 @@
 # The dialogs of the record tools, on top of the Qt library.
 target_sources(talvorin_gui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/GraphDlg_Tee8.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DebugDlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GridExport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HistoryDlg.cpp

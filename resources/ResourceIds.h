@@ -205,6 +205,26 @@ inline constexpr int IDC_HISTORY_START_TIME = 1090;
 inline constexpr int IDC_HISTORY_END_DATE = 1091;
 inline constexpr int IDC_HISTORY_END_TIME = 1092;
 
+// ---- Graph dialog ----
+inline constexpr int IDD_GRAPH = 292;
+inline constexpr int IDD_GRAPH_GERMAN = 310;
+inline constexpr int IDD_GRAPH_DANISH = 311;
+inline constexpr int IDC_GRAPH_SEARCH = 3;
+inline constexpr int IDC_GRAPH_3D = 1001;
+inline constexpr int IDC_GRAPH_EXPORT = 1002;
+inline constexpr int IDC_GRAPH_PRINT = 1003;
+inline constexpr int IDC_GRAPH_SERIES_LABEL = 1004;
+inline constexpr int IDC_GRAPH_TYPE_LABEL = 1005;
+inline constexpr int IDC_GRAPH_REFRESH = 1029;
+inline constexpr int IDC_GRAPH_START_DATE = 1088;
+inline constexpr int IDC_GRAPH_RANGE = 1089;
+inline constexpr int IDC_GRAPH_START_TIME = 1090;
+inline constexpr int IDC_GRAPH_END_DATE = 1091;
+inline constexpr int IDC_GRAPH_END_TIME = 1092;
+inline constexpr int IDC_GRAPH_CHART = 1093;
+inline constexpr int IDC_GRAPH_SERIES = 1095;
+inline constexpr int IDC_GRAPH_TYPE = 1096;
+
 // ---- Column chooser of the history export ----
 inline constexpr int IDC_GRID_EXPORT_UP = 3;
 inline constexpr int IDC_GRID_EXPORT_DOWN = 4;

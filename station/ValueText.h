@@ -21,7 +21,9 @@ bool IsNoValueText(const std::string& text);
 // The leading integer of a text, as atoi reads it; 0 when there is none. Beyond the int
 // range it gives the range's ends.
 int ReadInt(const std::string& text);
-// The leading number of a text, as atof reads it, rounded to a 32-bit float.
+// The leading number of a text, as atof reads it.
+double ReadDouble(const std::string& text);
+// The same rounded to a 32-bit float.
 float ReadFloat(const std::string& text);
 // The text's number scaled by a 32-bit factor, the product rounded to a 32-bit float.
 float ReadScaled(const std::string& text, float factor);
@@ -33,3 +35,9 @@ std::string PrintFloat(double value);
 // A value cut toward zero to a whole number; values beyond the int range give its ends and a
 // value that is not a number gives 0.
 std::string PrintWhole(double value);
+
+// The numbers those texts read back as by atof, without making the texts, for readers that
+// keep numbers. Exact for a 32-bit float value and 0 to 2 decimals: the value times 100 is
+// exact in a double, and both roundings go to the nearest, ties to even.
+double ReadBackDecimals(float value, int decimals);
+double ReadBackWhole(double value);

@@ -57,6 +57,14 @@ std::string Format(const QuantityFormat& quantity, const std::string& text, floa
     return decimals == kWhole ? PrintWhole(value) : PrintDecimals(value, decimals);
 }
 
+// What Format's text reads back as, for a value ReadFloat gave.
+double ReadBack(const QuantityFormat& quantity, float number, float factor,
+                std::string_view fromUnit, std::string_view toUnit) {
+    const float value = quantity.convert(number, factor, fromUnit, toUnit);
+    const int decimals = DecimalsShown(quantity, fromUnit, toUnit);
+    return decimals == kWhole ? ReadBackWhole(value) : ReadBackDecimals(value, decimals);
+}
+
 bool HasNoPressure(const std::string& text) {
     return IsNoValueText(text) || ReadInt(text) == 0;
 }
@@ -94,6 +102,51 @@ bool HasNoIndex(const std::string& text) {
     return index < 0 || index > kIndexMax;
 }
 
+std::optional<int> ReadPercent(const std::string& text) {
+    if (IsMissingText(text)) {
+        return std::nullopt;
+    }
+    const int percent = ReadInt(text);
+    if (percent < 0 || percent == kNoHumidityNumber) {
+        return std::nullopt;
+    }
+    return percent;
+}
+
+// The metric light text's own no-value cases, before those of FormatLight.
+bool HasNoMetricLight(const std::string& text, float factor) {
+    if (IsMissingText(text)) {
+        return true;
+    }
+    const int raw = ReadInt(text);
+    return raw < 0 || static_cast<double>(raw) * factor > kLightLimitLux;
+}
+
+struct MetricFormat {
+    const QuantityFormat* format;
+    std::string_view metricUnit;
+};
+
+// The quantities that Format prints; humidity and UV have formatters of their own.
+std::optional<MetricFormat> FindMetricFormat(MetricQuantity quantity) {
+    switch (quantity) {
+    case MetricQuantity::kTemperature:
+        return MetricFormat{&kTemperature, kUnitCelsius};
+    case MetricQuantity::kPressure:
+        return MetricFormat{&kPressure, kUnitHpa};
+    case MetricQuantity::kWindSpeed:
+        return MetricFormat{&kWindSpeed, kUnitMs};
+    case MetricQuantity::kRain:
+        return MetricFormat{&kRain, kUnitMm};
+    case MetricQuantity::kLight:
+        return MetricFormat{&kLight, kUnitLux};
+    case MetricQuantity::kHumidity:
+    case MetricQuantity::kUv:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string FormatTemperature(const std::string& text, float factor, std::string_view fromUnit,
@@ -108,14 +161,8 @@ std::string FormatTemperatureFromMetric(const std::string& text, float factor,
 
 std::string FormatHumidity(const std::string& text, float factor, std::string_view,
                            std::string_view) {
-    if (IsMissingText(text)) {
-        return kNoValueText;
-    }
-    const int percent = ReadInt(text);
-    if (percent < 0 || percent == kNoHumidityNumber) {
-        return kNoValueText;
-    }
-    return PrintWhole(static_cast<double>(percent) * factor);
+    const std::optional<int> percent = ReadPercent(text);
+    return percent ? PrintWhole(static_cast<double>(*percent) * factor) : kNoValueText;
 }
 
 std::string FormatHumidityFromMetric(const std::string& text, float factor,
@@ -158,14 +205,8 @@ std::string FormatLight(const std::string& text, float factor, std::string_view 
 }
 
 std::string FormatLightFromMetric(const std::string& text, float factor, std::string_view toUnit) {
-    if (IsMissingText(text)) {
-        return kNoValueText;
-    }
-    const int raw = ReadInt(text);
-    if (raw < 0 || static_cast<double>(raw) * factor > kLightLimitLux) {
-        return kNoValueText;
-    }
-    return FormatLight(text, factor, kUnitLux, toUnit);
+    return HasNoMetricLight(text, factor) ? kNoValueText
+                                          : FormatLight(text, factor, kUnitLux, toUnit);
 }
 
 std::string FormatDirectionIndex(const std::string& text) {
@@ -178,4 +219,29 @@ std::string FormatDirectionName(const std::string& text) {
 
 std::string FormatUv(const std::string& text) {
     return HasNoIndex(text) ? kNoValueText : text;
+}
+
+std::optional<double> ReadMetricNumber(MetricQuantity quantity, const std::string& text) {
+    if (quantity == MetricQuantity::kHumidity) {
+        return ReadPercent(text);
+    }
+    if (quantity == MetricQuantity::kUv) {
+        return HasNoIndex(text) ? std::nullopt : std::optional<double>(ReadDouble(text));
+    }
+    if (quantity == MetricQuantity::kLight && HasNoMetricLight(text, 1.0f)) {
+        return std::nullopt;
+    }
+    const MetricFormat metric = *FindMetricFormat(quantity);
+    return metric.format->hasNoValue(text) ? std::nullopt : std::optional<double>(ReadFloat(text));
+}
+
+double DisplayNumberFromMetric(MetricQuantity quantity, double number, std::string_view toUnit) {
+    if (quantity == MetricQuantity::kHumidity) {
+        return ReadBackWhole(number * 1.0f);
+    }
+    if (quantity == MetricQuantity::kUv) {
+        return number;
+    }
+    const MetricFormat metric = *FindMetricFormat(quantity);
+    return ReadBack(*metric.format, static_cast<float>(number), 1.0f, metric.metricUnit, toUnit);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -57,3 +58,16 @@ std::string FormatDirectionName(const std::string& text);
 
 // A UV index 0..15, the text as it is; no value outside 0..15.
 std::string FormatUv(const std::string& text);
+
+// The ...FromMetric formatters (factor 1.0) and FormatUv split in two, for readers that keep
+// numbers rather than texts: what a stored metric text gives the formatter, and the number the
+// formatter's text reads back as by atof.
+enum class MetricQuantity { kTemperature, kHumidity, kPressure, kWindSpeed, kRain, kLight, kUv };
+
+// The number the formatter takes from `text`; nothing where it shows "---". It is a 32-bit
+// float for the quantities with units, the leading integer for humidity, and atof of the text
+// for UV (whose formatter gives the text as it is).
+std::optional<double> ReadMetricNumber(MetricQuantity quantity, const std::string& text);
+
+// atof of the formatter's text in `toUnit` for a number that ReadMetricNumber gave.
+double DisplayNumberFromMetric(MetricQuantity quantity, double number, std::string_view toUnit);

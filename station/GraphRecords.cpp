@@ -1,0 +1,101 @@
+#include "station/GraphRecords.h"
+
+#include "station/RecordLayer.h"
+#include "station/TimeText.h"
+#include "station/UnitNames.h"
+#include "station/WeatherFmt.h"
+#include "station/WeatherRecord.h"
+
+#include <cmath>
+
+namespace {
+
+struct GraphSlot {
+    std::string CWeatherRecord::*field;
+    MetricQuantity quantity;
+    std::string CWeatherSettings::*unit; // nullptr: the quantity has one unit only
+};
+
+// By GraphValue, with the display unit each field takes in ConvertRecordToUserUnits.
+constexpr GraphSlot kSlots[kGraphValueCount] = {
+    {&CWeatherRecord::indHumi, MetricQuantity::kHumidity, nullptr},
+    {&CWeatherRecord::outHumi, MetricQuantity::kHumidity, nullptr},
+    {&CWeatherRecord::indTemp, MetricQuantity::kTemperature, &CWeatherSettings::indTempUnit},
+    {&CWeatherRecord::outTemp, MetricQuantity::kTemperature, &CWeatherSettings::outTempUnit},
+    {&CWeatherRecord::dewPoint, MetricQuantity::kTemperature, &CWeatherSettings::outTempUnit},
+    {&CWeatherRecord::windChill, MetricQuantity::kTemperature, &CWeatherSettings::outTempUnit},
+    {&CWeatherRecord::absPres, MetricQuantity::kPressure, &CWeatherSettings::presUnit},
+    {&CWeatherRecord::relPres, MetricQuantity::kPressure, &CWeatherSettings::presUnit},
+    {&CWeatherRecord::winds, MetricQuantity::kWindSpeed, &CWeatherSettings::windUnit},
+    {&CWeatherRecord::gust, MetricQuantity::kWindSpeed, &CWeatherSettings::windUnit},
+    {&CWeatherRecord::hourRain, MetricQuantity::kRain, &CWeatherSettings::rainUnit},
+    {&CWeatherRecord::dayRain, MetricQuantity::kRain, &CWeatherSettings::rainUnit},
+    {&CWeatherRecord::weekRain, MetricQuantity::kRain, &CWeatherSettings::rainUnit},
+    {&CWeatherRecord::monthRain, MetricQuantity::kRain, &CWeatherSettings::rainUnit},
+    {&CWeatherRecord::totalRain, MetricQuantity::kRain, &CWeatherSettings::rainUnit},
+    {&CWeatherRecord::lightmeter, MetricQuantity::kLight, &CWeatherSettings::lightmeterUnit},
+    {&CWeatherRecord::uv, MetricQuantity::kUv, nullptr},
+};
+
+// The length of "YYYY-MM-DD hh:mm:ss".
+constexpr std::size_t kWholeTimeLength = 19;
+
+// A display text whose leading integer is this holds no value.
+constexpr double kNoValueNumber = -32767;
+
+} // namespace
+
+void CGraphRecord::SetWholeTime(double oleDate) {
+    time = oleDate;
+    m_present |= kWholeTime;
+}
+
+double CGraphRecord::Number(GraphValue value) const {
+    if (value == kGraphUv)
+        return m_uv;
+    if (value < kFirstMeasure)
+        return m_humidity[value];
+    return m_measures[value - kFirstMeasure];
+}
+
+void CGraphRecord::SetNumber(GraphValue value, double number) {
+    m_present |= 1u << value;
+    if (value == kGraphUv)
+        m_uv = number;
+    else if (value < kFirstMeasure)
+        m_humidity[value] = static_cast<std::int32_t>(number);
+    else
+        m_measures[value - kFirstMeasure] = static_cast<float>(number);
+}
+
+CGraphRecord MakeGraphRecord(const CWeatherRecord& record) {
+    CGraphRecord lean;
+    if (record.recordTime.size() >= kWholeTimeLength)
+        lean.SetWholeTime(TextToOleDateTime(record.recordTime));
+    for (int value = 0; value < kGraphValueCount; ++value) {
+        const GraphSlot& slot = kSlots[value];
+        if (const std::optional<double> number =
+                ReadMetricNumber(slot.quantity, record.*slot.field))
+            lean.SetNumber(static_cast<GraphValue>(value), *number);
+    }
+    return lean;
+}
+
+void LoadGraphRecords(CGraphRecordArray& records, const std::string& start,
+                      const std::string& end) {
+    VisitRecordsInRange(
+        start, end, [&] { records.clear(); },
+        [&](const CWeatherRecord& record) { records.push_back(MakeGraphRecord(record)); });
+}
+
+std::optional<double> GraphDisplayValue(const CGraphRecord& record, GraphValue value,
+                                        const CWeatherSettings& settings) {
+    if (!record.Has(value))
+        return std::nullopt;
+    const GraphSlot& slot = kSlots[value];
+    const std::string_view unit = slot.unit ? std::string_view(settings.*slot.unit) : kUnitPercent;
+    const double shown = DisplayNumberFromMetric(slot.quantity, record.Number(value), unit);
+    if (std::trunc(shown) == kNoValueNumber)
+        return std::nullopt;
+    return shown;
+}
