@@ -3,10 +3,13 @@
 #include "app/Config.h"
 #include "app/MyStatusBar.h"
 #include "app/WakeEvent.h"
+#include "dialogs/AlarmDlg.h"
 #include "dialogs/GraphDlg_Tee8.h"
 #include "dialogs/DebugDlg.h"
 #include "dialogs/HistoryDlg.h"
 #include "dialogs/LanguageDlg.h"
+#include "dialogs/ScopeDlg.h"
+#include "dialogs/SetupDlg.h"
 #include "platform/qt/CommandActions.h"
 #include "platform/qt/MenuBuilder.h"
 #include "platform/qt/ResourceLibrary.h"
@@ -208,11 +211,23 @@ void CMainFrame::OnCommand(int command) {
         (this->*it->second)();
 }
 
-void CMainFrame::OnSetup() {}
+void CMainFrame::OnSetup() {
+    CSetupDlg dialog(this, m_comm);
+    // The monitor thread shows the console's new settings at once.
+    if (dialog.DoModal() == IDOK)
+        g_wakeEvent.Set();
+}
 
-void CMainFrame::OnAlarm() {}
+void CMainFrame::OnAlarm() {
+    CAlarmDlg dialog(this, m_comm);
+    if (dialog.DoModal() == IDOK)
+        g_wakeEvent.Set();
+}
 
-void CMainFrame::OnScope() {}
+void CMainFrame::OnScope() {
+    CScopeDlg dialog(this, m_comm);
+    dialog.DoModal();
+}
 
 // The one debug dialog, made on the first command and kept, with its log, for the whole run.
 void CMainFrame::OnDebug() {

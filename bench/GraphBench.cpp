@@ -1,12 +1,11 @@
 // Times the graph of a station's years: loading the records of a span as the graph keeps them,
-// setting the chart up and drawing it, and the peak memory of each, on a data file of a
+// setting the chart up and drawing it, with the peak memory of each, on a data file of a
 // million records:
 //
 //   graph_bench --data FILE
 //
-// scripts/bench.sh writes FILE and runs this. Each figure runs in a child process of its own,
-// so that its peak resident memory is its own; the file is read once before, so the page cache
-// holds it as it does for a program that has run for a while.
+// scripts/bench.sh writes FILE (the last record at 2024-12-31 23:50:00) and runs this.
+#include "bench/BenchFigures.h"
 #include "controls/TChart1.h"
 #include "controls/chart/ChartRenderer.h"
 #include "dialogs/ChartSetup.h"
@@ -17,12 +16,7 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
-#include <functional>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QImage>
@@ -36,46 +30,8 @@ double MsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-struct Figure {
-    double ms = 0;
-    double peakMb = 0;
-    char result[96] = {};
-};
-
-// Runs `work` in a child process: its time (the best of `runs`) and its peak resident memory
-// beyond what the child had before it began.
-Figure Measure(int runs, const std::function<std::string()>& work) {
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        return {};
-    const pid_t child = fork();
-    if (child == 0) {
-        close(pipeEnds[0]);
-        rusage before{};
-        getrusage(RUSAGE_SELF, &before);
-        Figure figure;
-        figure.ms = 1e300;
-        for (int run = 0; run < runs; ++run) {
-            const Clock::time_point start = Clock::now();
-            const std::string result = work();
-            figure.ms = std::min(figure.ms, MsSince(start));
-            std::snprintf(figure.result, sizeof figure.result, "%s", result.c_str());
-        }
-        rusage after{};
-        getrusage(RUSAGE_SELF, &after);
-        figure.peakMb = (after.ru_maxrss - before.ru_maxrss) / 1024.0;
-        const ssize_t written = write(pipeEnds[1], &figure, sizeof figure);
-        _exit(written == sizeof figure ? 0 : 1);
-    }
-    close(pipeEnds[1]);
-    Figure figure;
-    const bool read = ::read(pipeEnds[0], &figure, sizeof figure) == sizeof figure;
-    close(pipeEnds[0]);
-    waitpid(child, nullptr, 0);
-    if (!read)
-        std::snprintf(figure.result, sizeof figure.result, "failed");
-    return figure;
-}
+// The size of a maximised graph dialog's chart.
+constexpr int kWidth = 1600, kHeight = 900;
 
 // The chart of `quantity` over the records of the span, in metric units.
 void SetUp(CTChart1& chart, int quantity, const char* name, const CGraphRecordArray& records,
@@ -88,9 +44,8 @@ void SetUp(CTChart1& chart, int quantity, const char* name, const CGraphRecordAr
     SetUpChart(chart.Dispatch(), request, records, CWeatherSettings());
 }
 
-// Loads the span, sets the chart up for the outdoor temperature and dew point and draws it
-// once at the size of a maximised graph dialog: what a search in the graph dialog does. The
-// result tells the time of each step.
+// What a search of the graph dialog does: load the span, set the chart up for the outdoor
+// temperature and dew point, and draw it. The result tells the time of each step.
 std::string LoadAndDraw(const std::string& start, const std::string& end) {
     const Clock::time_point begin = Clock::now();
     CGraphRecordArray records;
@@ -99,28 +54,31 @@ std::string LoadAndDraw(const std::string& start, const std::string& end) {
     CTChart1 chart;
     SetUp(chart, kQuantityOutdoorTemperature, "Outdoor Temperature", records, start, end);
     const double setUpMs = MsSince(begin) - loadMs;
-    const QImage picture = chart.Picture(1600, 900);
+    const QImage picture = chart.Picture(kWidth, kHeight);
     const double drawMs = MsSince(begin) - loadMs - setUpMs;
-    char text[96];
+    char text[128];
     std::snprintf(text, sizeof text, "%zu records: load %.0f, set up %.0f, draw %.0f ms",
                   records.size(), loadMs, setUpMs, drawMs);
     return text;
 }
 
-// The chart of the span drawn again `draws` times, as resizing or scrolling does.
-std::string Redraw(const std::string& start, const std::string& end, int draws, double& ms) {
+// The chart of the span drawn again and again, as resizing or scrolling does.
+std::string Redraw(const std::string& start, const std::string& end) {
+    constexpr int kDraws = 20;
     CGraphRecordArray records;
     LoadGraphRecords(records, start, end);
     CTChart1 chart;
     SetUp(chart, kQuantityPressure, "Pressure", records, start, end);
-    QImage picture(1600, 900, QImage::Format_RGB32);
+    QImage picture(kWidth, kHeight, QImage::Format_RGB32);
     const Clock::time_point begin = Clock::now();
-    for (int i = 0; i < draws; ++i) {
+    for (int i = 0; i < kDraws; ++i) {
         QPainter painter(&picture);
-        PaintChart(painter, QRect(0, 0, 1600 - i % 7, 900), chart.Model());
+        PaintChart(painter, QRect(0, 0, kWidth - i % 7, kHeight), chart.Model());
     }
-    ms = MsSince(begin) / draws;
-    return std::to_string(records.size()) + " records";
+    char text[96];
+    std::snprintf(text, sizeof text, "%zu records, %.1f ms a drawing", records.size(),
+                  MsSince(begin) / kDraws);
+    return text;
 }
 
 std::string WholeRecords(const std::string& start, const std::string& end) {
@@ -129,50 +87,39 @@ std::string WholeRecords(const std::string& start, const std::string& end) {
     return std::to_string(records.size()) + " whole records";
 }
 
-void Print(const char* what, const Figure& figure) {
-    std::printf("%-44s %9.1f ms %9.1f MB   %s\n", what, figure.ms, figure.peakMb, figure.result);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3 || std::strcmp(argv[1], "--data") != 0) {
+    const std::optional<std::string> data = DataFileArgument(argc, argv);
+    if (!data) {
         std::fprintf(stderr, "usage: %s --data FILE\n", argv[0]);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    if (!g_fdb.Open(argv[2])) {
-        std::fprintf(stderr, "%s: cannot open %s\n", argv[0], argv[2]);
+    if (!g_fdb.Open(*data)) {
+        std::fprintf(stderr, "%s: cannot open %s\n", argv[0], data->c_str());
         return 1;
     }
     g_fdb.Close();
     CWeatherRecord last;
     if (!LoadLastRecord(last) || last.recordTime.size() < 19) {
-        std::fprintf(stderr, "%s: %s holds no record\n", argv[0], argv[2]);
+        std::fprintf(stderr, "%s: %s holds no record\n", argv[0], data->c_str());
         return 1;
     }
     const std::string end = last.recordTime;
-    constexpr time_t kYear = 365 * 86400;
-    const std::string yearStart = FormatRecordTime(TextToTime(end) - kYear);
+    const std::string yearStart = FormatRecordTime(TextToTime(end) - 365 * 86400);
     const std::string allStart = "2000-01-01 00:00:00";
-    WholeRecords(end, end); // the file into the page cache
+    const double scanMs = MemchrScanMs(*data);
 
-    std::printf("Graph of %s, last record %s\n", argv[2], end.c_str());
-    std::printf("%-44s %12s %12s\n", "", "time", "peak memory");
-    Print("a year: load, set up, draw (limit 300 ms)",
-          Measure(3, [&] { return LoadAndDraw(yearStart, end); }));
-    Print("all years: load, set up, draw (limit 2 s)",
-          Measure(1, [&] { return LoadAndDraw(allStart, end); }));
-    double redrawMs = 0;
-    const Figure redraw = Measure(1, [&] {
-        const std::string result = Redraw(allStart, end, 20, redrawMs);
-        char text[96];
-        std::snprintf(text, sizeof text, "%s, %.1f ms a drawing", result.c_str(), redrawMs);
-        return std::string(text);
-    });
-    Print("all years: drawn again 20 times", redraw);
-    Print("a year of whole records (the old road)",
-          Measure(1, [&] { return WholeRecords(yearStart, end); }));
+    PrintFigureHeading("Graph (limits: a year 300 ms, all years 2 s and 200 MB)");
+    PrintFigure("a year: load, set up, draw",
+                MeasureFigure(3, [&] { return LoadAndDraw(yearStart, end); }), scanMs);
+    PrintFigure("all years: load, set up, draw",
+                MeasureFigure(1, [&] { return LoadAndDraw(allStart, end); }), scanMs);
+    PrintFigure("all years: drawn again", MeasureFigure(1, [&] { return Redraw(allStart, end); }),
+                scanMs);
+    PrintFigure("a year of whole records (the old way)",
+                MeasureFigure(1, [&] { return WholeRecords(yearStart, end); }), scanMs);
     return 0;
 }

@@ -13,14 +13,14 @@
 enum SizerAnchor {
     kAnchorProportional = 0, // each of x, width, y, height moves by dx or dy times its factor
     kAnchorFixed = 1,
-    kAnchorBottomRight = 2, // x + dx, y + dy
-    kAnchorGrow = 3,        // width + dx, height + dy
-    kAnchorGrowDown = 4,    // height + dy
-    kAnchorGrowRight = 5,   // width + dx
-    kAnchorRightGrowDown = 6,  // x + dx, height + dy
+    kAnchorBottomRight = 2,     // x + dx, y + dy
+    kAnchorGrow = 3,            // width + dx, height + dy
+    kAnchorGrowDown = 4,        // height + dy
+    kAnchorGrowRight = 5,       // width + dx
+    kAnchorRightGrowDown = 6,   // x + dx, height + dy
     kAnchorBottomGrowRight = 7, // y + dy, width + dx
-    kAnchorBottom = 8,      // y + dy
-    kAnchorRight = 9,       // x + dx
+    kAnchorBottom = 8,          // y + dy
+    kAnchorRight = 9,           // x + dx
 };
 
 struct SizerRect {

@@ -1,5 +1,6 @@
 #include "station/ValueText.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -12,7 +13,11 @@ bool IsMissingText(const std::string& text) {
 }
 
 bool IsNoValueText(const std::string& text) {
-    return IsMissingText(text) || ReadInt(text) == kNoValueNumber;
+    return IsNoValue(ReadTextNumber(text));
+}
+
+bool IsNoValue(const TextNumber& number) {
+    return number.missing || number.leading == kNoValueNumber;
 }
 
 namespace {
@@ -65,31 +70,39 @@ constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
 
 } // namespace
 
-int ReadInt(const std::string& text) {
+TextNumber ReadTextNumber(const std::string& text) {
+    TextNumber number;
+    number.missing = IsMissingText(text);
+    PlainDecimal plain;
+    const bool isPlain = ReadPlainDecimal(text, plain);
     // atoi's reading, saturated at the int range where atoi's result would be undefined.
-    long long value = 0;
-    PlainDecimal number;
-    if (ReadPlainDecimal(text, number) && number.integerEnd - number.negative <= 10) {
-        for (std::size_t i = number.negative; i < number.integerEnd; ++i)
-            value = value * 10 + (text[i] - '0');
-        value = number.negative ? -value : value;
+    long long leading = 0;
+    if (isPlain && plain.integerEnd - plain.negative <= 10) {
+        for (std::size_t i = plain.negative; i < plain.integerEnd; ++i)
+            leading = leading * 10 + (text[i] - '0');
+        leading = plain.negative ? -leading : leading;
     } else {
-        value = std::strtoll(text.c_str(), nullptr, 10);
+        leading = std::strtoll(text.c_str(), nullptr, 10);
     }
-    return static_cast<int>(value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : value);
+    number.leading = static_cast<int>(std::clamp<long long>(leading, INT_MIN, INT_MAX));
+    // A whole number of at most 53 bits divided by an exact power of ten is one correctly
+    // rounded operation, as the C library's reading is.
+    if (isPlain && plain.exact && plain.digits < (1ULL << 53) &&
+        plain.fractionDigits < static_cast<int>(std::size(kExactPowers))) {
+        const double value = static_cast<double>(plain.digits) / kExactPowers[plain.fractionDigits];
+        number.value = plain.negative ? -value : value;
+    } else {
+        number.value = std::atof(text.c_str());
+    }
+    return number;
+}
+
+int ReadInt(const std::string& text) {
+    return ReadTextNumber(text).leading;
 }
 
 double ReadDouble(const std::string& text) {
-    // A whole number of at most 53 bits divided by an exact power of ten is one correctly
-    // rounded operation, as the C library's reading is.
-    PlainDecimal number;
-    if (ReadPlainDecimal(text, number) && number.exact && number.digits < (1ULL << 53) &&
-        number.fractionDigits < static_cast<int>(std::size(kExactPowers))) {
-        const double value =
-            static_cast<double>(number.digits) / kExactPowers[number.fractionDigits];
-        return number.negative ? -value : value;
-    }
-    return std::atof(text.c_str());
+    return ReadTextNumber(text).value;
 }
 
 float ReadFloat(const std::string& text) {

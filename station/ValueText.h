@@ -21,6 +21,16 @@ bool IsNoValueText(const std::string& text);
 // The leading integer of a text, as atoi reads it; 0 when there is none. Beyond the int
 // range it gives the range's ends.
 int ReadInt(const std::string& text);
+
+// Everything a formatter reads of a text, in one reading.
+struct TextNumber {
+    bool missing = true; // IsMissingText
+    int leading = 0;     // ReadInt
+    double value = 0;    // ReadDouble
+};
+TextNumber ReadTextNumber(const std::string& text);
+// IsNoValueText of the text that was read.
+bool IsNoValue(const TextNumber& number);
 // The leading number of a text, as atof reads it.
 double ReadDouble(const std::string& text);
 // The same rounded to a 32-bit float.

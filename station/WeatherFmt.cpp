@@ -21,7 +21,7 @@ struct UnitDecimals {
 
 struct QuantityFormat {
     float (*convert)(float value, float factor, std::string_view fromUnit, std::string_view toUnit);
-    bool (*hasNoValue)(const std::string& text);
+    bool (*hasNoValue)(const TextNumber& number);
     std::span<const UnitDecimals> knownUnits;
     int otherUnitDecimals;
 };
@@ -49,10 +49,12 @@ int DecimalsShown(const QuantityFormat& quantity, std::string_view fromUnit,
 
 std::string Format(const QuantityFormat& quantity, const std::string& text, float factor,
                    std::string_view fromUnit, std::string_view toUnit) {
-    if (quantity.hasNoValue(text)) {
+    const TextNumber number = ReadTextNumber(text);
+    if (quantity.hasNoValue(number)) {
         return kNoValueText;
     }
-    const float value = quantity.convert(ReadFloat(text), factor, fromUnit, toUnit);
+    const float value =
+        quantity.convert(static_cast<float>(number.value), factor, fromUnit, toUnit);
     const int decimals = DecimalsShown(quantity, fromUnit, toUnit);
     return decimals == kWhole ? PrintWhole(value) : PrintDecimals(value, decimals);
 }
@@ -65,15 +67,15 @@ double ReadBack(const QuantityFormat& quantity, float number, float factor,
     return decimals == kWhole ? ReadBackWhole(value) : ReadBackDecimals(value, decimals);
 }
 
-bool HasNoPressure(const std::string& text) {
-    return IsNoValueText(text) || ReadInt(text) == 0;
+bool HasNoPressure(const TextNumber& number) {
+    return IsNoValue(number) || number.leading == 0;
 }
 
 // The light sensor's 24-bit "no reading".
 constexpr int kNoLight = 0xFFFFFF;
 
-bool HasNoLight(const std::string& text) {
-    return IsMissingText(text) || ReadInt(text) == kNoLight;
+bool HasNoLight(const TextNumber& number) {
+    return number.missing || number.leading == kNoLight;
 }
 
 constexpr UnitDecimals kTemperatureUnits[] = {{kUnitCelsius, 1}, {kUnitFahrenheit, 1}};
@@ -83,10 +85,10 @@ constexpr UnitDecimals kWindSpeedUnits[] = {
 constexpr UnitDecimals kRainUnits[] = {{kUnitMm, 1}, {kUnitInch, 2}};
 constexpr UnitDecimals kLightUnits[] = {{kUnitLux, 1}, {kUnitFc, 2}};
 
-constexpr QuantityFormat kTemperature{ConvertTemperature, IsNoValueText, kTemperatureUnits, 1};
+constexpr QuantityFormat kTemperature{ConvertTemperature, IsNoValue, kTemperatureUnits, 1};
 constexpr QuantityFormat kPressure{ConvertPressure, HasNoPressure, kPressureUnits, kAsSourceUnit};
-constexpr QuantityFormat kWindSpeed{ConvertWindSpeed, IsNoValueText, kWindSpeedUnits, 1};
-constexpr QuantityFormat kRain{ConvertRain, IsNoValueText, kRainUnits, kAsSourceUnit};
+constexpr QuantityFormat kWindSpeed{ConvertWindSpeed, IsNoValue, kWindSpeedUnits, 1};
+constexpr QuantityFormat kRain{ConvertRain, IsNoValue, kRainUnits, kAsSourceUnit};
 constexpr QuantityFormat kLight{ConvertLight, HasNoLight, kLightUnits, 2};
 
 constexpr int kLightLimitLux = 400000;
@@ -94,32 +96,18 @@ constexpr int kLightLimitLux = 400000;
 // Direction and UV indexes share their range.
 constexpr int kIndexMax = 15;
 
-bool HasNoIndex(const std::string& text) {
-    if (IsMissingText(text)) {
-        return true;
-    }
-    const int index = ReadInt(text);
-    return index < 0 || index > kIndexMax;
+bool HasNoIndex(const TextNumber& number) {
+    return number.missing || number.leading < 0 || number.leading > kIndexMax;
 }
 
-std::optional<int> ReadPercent(const std::string& text) {
-    if (IsMissingText(text)) {
-        return std::nullopt;
-    }
-    const int percent = ReadInt(text);
-    if (percent < 0 || percent == kNoHumidityNumber) {
-        return std::nullopt;
-    }
-    return percent;
+bool HasNoPercent(const TextNumber& number) {
+    return number.missing || number.leading < 0 || number.leading == kNoHumidityNumber;
 }
 
 // The metric light text's own no-value cases, before those of FormatLight.
-bool HasNoMetricLight(const std::string& text, float factor) {
-    if (IsMissingText(text)) {
-        return true;
-    }
-    const int raw = ReadInt(text);
-    return raw < 0 || static_cast<double>(raw) * factor > kLightLimitLux;
+bool HasNoMetricLight(const TextNumber& number, float factor) {
+    return number.missing || number.leading < 0 ||
+           static_cast<double>(number.leading) * factor > kLightLimitLux;
 }
 
 struct MetricFormat {
@@ -161,8 +149,9 @@ std::string FormatTemperatureFromMetric(const std::string& text, float factor,
 
 std::string FormatHumidity(const std::string& text, float factor, std::string_view,
                            std::string_view) {
-    const std::optional<int> percent = ReadPercent(text);
-    return percent ? PrintWhole(static_cast<double>(*percent) * factor) : kNoValueText;
+    const TextNumber number = ReadTextNumber(text);
+    return HasNoPercent(number) ? kNoValueText
+                                : PrintWhole(static_cast<double>(number.leading) * factor);
 }
 
 std::string FormatHumidityFromMetric(const std::string& text, float factor,
@@ -205,34 +194,43 @@ std::string FormatLight(const std::string& text, float factor, std::string_view 
 }
 
 std::string FormatLightFromMetric(const std::string& text, float factor, std::string_view toUnit) {
-    return HasNoMetricLight(text, factor) ? kNoValueText
-                                          : FormatLight(text, factor, kUnitLux, toUnit);
+    return HasNoMetricLight(ReadTextNumber(text), factor)
+               ? kNoValueText
+               : FormatLight(text, factor, kUnitLux, toUnit);
 }
 
 std::string FormatDirectionIndex(const std::string& text) {
-    return HasNoIndex(text) ? kNoValueText : std::to_string(ReadInt(text));
+    const TextNumber number = ReadTextNumber(text);
+    return HasNoIndex(number) ? kNoValueText : std::to_string(number.leading);
 }
 
 std::string FormatDirectionName(const std::string& text) {
-    return HasNoIndex(text) ? kNoValueText : WindDirectionName(ReadInt(text));
+    const TextNumber number = ReadTextNumber(text);
+    return HasNoIndex(number) ? kNoValueText : WindDirectionName(number.leading);
 }
 
 std::string FormatUv(const std::string& text) {
-    return HasNoIndex(text) ? kNoValueText : text;
+    return HasNoIndex(ReadTextNumber(text)) ? kNoValueText : text;
 }
 
 std::optional<double> ReadMetricNumber(MetricQuantity quantity, const std::string& text) {
-    if (quantity == MetricQuantity::kHumidity) {
-        return ReadPercent(text);
+    const TextNumber number = ReadTextNumber(text);
+    bool none = false;
+    switch (quantity) {
+    case MetricQuantity::kHumidity:
+        return HasNoPercent(number) ? std::nullopt : std::optional<double>(number.leading);
+    case MetricQuantity::kUv:
+        return HasNoIndex(number) ? std::nullopt : std::optional<double>(number.value);
+    case MetricQuantity::kLight:
+        none = HasNoMetricLight(number, 1.0f);
+        break;
+    default:
+        break;
     }
-    if (quantity == MetricQuantity::kUv) {
-        return HasNoIndex(text) ? std::nullopt : std::optional<double>(ReadDouble(text));
-    }
-    if (quantity == MetricQuantity::kLight && HasNoMetricLight(text, 1.0f)) {
+    if (none || FindMetricFormat(quantity)->format->hasNoValue(number)) {
         return std::nullopt;
     }
-    const MetricFormat metric = *FindMetricFormat(quantity);
-    return metric.format->hasNoValue(text) ? std::nullopt : std::optional<double>(ReadFloat(text));
+    return static_cast<float>(number.value);
 }
 
 double DisplayNumberFromMetric(MetricQuantity quantity, double number, std::string_view toUnit) {

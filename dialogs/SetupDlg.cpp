@@ -1,0 +1,277 @@
+#include "dialogs/SetupDlg.h"
+
+#include "dialogs/ConsoleBlockAccess.h"
+#include "dialogs/SettingsChangedText.h"
+#include "platform/qt/ComboSearch.h"
+#include "platform/qt/DataExchange.h"
+#include "resources/ResourceIds.h"
+#include "station/AlarmInputLimits.h"
+#include "station/AlarmThresholds.h"
+#include "station/UnitNames.h"
+#include "station/ValueText.h"
+#include "station/WeatherFmt.h"
+
+#include <QComboBox>
+
+namespace {
+
+using S = CWeatherSettings;
+
+// How a control shows its field and gives it back.
+enum class Shown {
+    kZoneItem,        // the item equal to the field, ignoring case / the item's text
+    kTemperatureUnit, // "°C" or "°F", the dialog's own two items
+    kUnitItem,        // the first item the field's text begins with / the shown text
+    kIndex,           // the item at the field's number / "%d" of the selection
+    kEditText,        // the edit's text, both ways
+};
+
+struct SetupControl {
+    int id;
+    std::string S::*field;
+    Shown shown;
+};
+
+const SetupControl kControls[] = {
+    {IDC_SETUP_TIME_ZONE, &S::timeZone, Shown::kZoneItem},
+    {IDC_SETUP_INTERVAL, &S::historyCircle, Shown::kEditText},
+    {IDC_SETUP_INDOOR_TEMPERATURE_UNIT, &S::indTempUnit, Shown::kTemperatureUnit},
+    {IDC_SETUP_OUTDOOR_TEMPERATURE_UNIT, &S::outTempUnit, Shown::kTemperatureUnit},
+    {IDC_SETUP_LIGHT_UNIT, &S::lightmeterUnit, Shown::kUnitItem},
+    {IDC_SETUP_RAIN_UNIT, &S::rainUnit, Shown::kUnitItem},
+    {IDC_SETUP_PRESSURE_UNIT, &S::presUnit, Shown::kUnitItem},
+    {IDC_SETUP_WIND_UNIT, &S::windUnit, Shown::kUnitItem},
+    {IDC_SETUP_TIME_FORMAT, &S::timeFmt, Shown::kIndex},
+    {IDC_SETUP_DATE_FORMAT, &S::dateFmt, Shown::kIndex},
+    {IDC_SETUP_HOUR_FORMAT, &S::hourFmt, Shown::kIndex},
+    {IDC_SETUP_AXIS_FORMAT, &S::axisFmt, Shown::kIndex},
+    {IDC_SETUP_OUTDOOR_FORMAT, &S::outTempFmt, Shown::kIndex},
+    {IDC_SETUP_PRESSURE_FORMAT, &S::presFmt, Shown::kIndex},
+    {IDC_SETUP_WIND_FORMAT, &S::windFmt, Shown::kIndex},
+    {IDC_SETUP_RAIN_FORMAT, &S::rainFmt, Shown::kIndex},
+};
+
+struct AlarmEnable {
+    int id;
+    std::string S::*flag;
+};
+
+const AlarmEnable kAlarmEnables[] = {
+    {IDC_ENABLE_TIME, &S::timeAlarmFlag},
+    {IDC_ENABLE_WIND_DIRECTION, &S::windDirAlarmFlag},
+    {IDC_ENABLE_LIGHT, &S::lightmeterHighAlarmFlag},
+    {IDC_ENABLE_UV, &S::uvHighAlarmFlag},
+    {IDC_ENABLE_INDOOR_HUMIDITY_LOW, &S::indHumiLowAlarmFlag},
+    {IDC_ENABLE_INDOOR_HUMIDITY_HIGH, &S::indHumiHighAlarmFlag},
+    {IDC_ENABLE_OUTDOOR_HUMIDITY_LOW, &S::outHumiLowAlarmFlag},
+    {IDC_ENABLE_OUTDOOR_HUMIDITY_HIGH, &S::outHumiHighAlarmFlag},
+    {IDC_ENABLE_WIND_SPEED, &S::windAlarmFlag},
+    {IDC_ENABLE_GUST_SPEED, &S::gustAlarmFlag},
+    {IDC_ENABLE_RAIN_HOUR, &S::hourRainAlarmFlag},
+    {IDC_ENABLE_RAIN_DAY, &S::dayRainAlarmFlag},
+    {IDC_ENABLE_ABSOLUTE_PRESSURE_LOW, &S::absPresLowAlarmFlag},
+    {IDC_ENABLE_ABSOLUTE_PRESSURE_HIGH, &S::absPresHighAlarmFlag},
+    {IDC_ENABLE_RELATIVE_PRESSURE_LOW, &S::relPresLowAlarmFlag},
+    {IDC_ENABLE_RELATIVE_PRESSURE_HIGH, &S::relPresHighAlarmFlag},
+    {IDC_ENABLE_INDOOR_TEMPERATURE_LOW, &S::indTempLowAlarmFlag},
+    {IDC_ENABLE_INDOOR_TEMPERATURE_HIGH, &S::indTempHighAlarmFlag},
+    {IDC_ENABLE_OUTDOOR_TEMPERATURE_LOW, &S::outTempLowAlarmFlag},
+    {IDC_ENABLE_OUTDOOR_TEMPERATURE_HIGH, &S::outTempHighAlarmFlag},
+    {IDC_ENABLE_WINDCHILL_LOW, &S::windchillLowAlarmFlag},
+    {IDC_ENABLE_WINDCHILL_HIGH, &S::windchillHighAlarmFlag},
+    {IDC_ENABLE_DEWPOINT_LOW, &S::dewpointLowAlarmFlag},
+    {IDC_ENABLE_DEWPOINT_HIGH, &S::dewpointHighAlarmFlag},
+};
+
+constexpr int kPressureUnitLabels[] = {IDC_SETUP_RELATIVE_PRESSURE_UNIT,
+                                       IDC_SETUP_ABSOLUTE_PRESSURE_UNIT};
+
+} // namespace
+
+CSetupDlg::CSetupDlg(QWidget* parent, CWeatherComm& comm)
+    : CDialog(kSetupDialogRow, parent), m_comm(comm) {
+    MessageMap<CSetupDlg>({
+        {Notification::kClicked, IDC_SAVE, &CSetupDlg::OnSave},
+        {Notification::kClicked, IDC_SETUP_INIT, &CSetupDlg::OnInit},
+        {Notification::kSelChange, IDC_SETUP_PRESSURE_UNIT, &CSetupDlg::OnSelchangePressureUnit},
+        {Notification::kKillFocus, IDC_SETUP_RELATIVE_PRESSURE, &CSetupDlg::OnKillfocusRelPressure},
+        {Notification::kClicked, IDC_ALL_ON, &CSetupDlg::OnEnableAll},
+        {Notification::kClicked, IDC_ALL_OFF, &CSetupDlg::OnDisableAll},
+    });
+}
+
+void CSetupDlg::DoDataExchange(CDataExchange& dx) {
+    DDX_Text(dx, IDC_SETUP_INTERVAL, m_interval);
+    DDV_MinMaxInt(dx, m_interval, 5, 240);
+    DDX_Text(dx, IDC_SETUP_RELATIVE_PRESSURE, m_relPressure);
+    DDV_MinMaxFloat(dx, m_relPressure, m_presMin, m_presMax);
+    DDX_Text(dx, IDC_SETUP_ABSOLUTE_PRESSURE, m_absPressure);
+    DDV_MinMaxFloat(dx, m_absPressure, m_presMin, m_presMax);
+}
+
+bool CSetupDlg::OnInitDialog() {
+    const OpeningRead read = ReadBlockAtOpening(*this, m_comm, m_settings);
+    m_saveEnabled = read == OpeningRead::kRead;
+    if (read == OpeningRead::kBusy)
+        return true;
+    for (int id : {IDC_SETUP_INDOOR_TEMPERATURE_UNIT, IDC_SETUP_OUTDOOR_TEMPERATURE_UNIT}) {
+        Combo(id)->addItem(QString::fromUtf8(kUnitCelsius.data(), kUnitCelsius.size()));
+        Combo(id)->addItem(QString::fromUtf8(kUnitFahrenheit.data(), kUnitFahrenheit.size()));
+    }
+    CDialog::OnInitDialog();
+    ScaleAlarmThresholds(m_settings);
+    ShowSettings();
+    EnableDlgItem(IDC_SAVE, m_saveEnabled);
+    return true;
+}
+
+void CSetupDlg::ShowSettings() {
+    for (const SetupControl& control : kControls) {
+        const std::string& field = m_settings.*control.field;
+        switch (control.shown) {
+        case Shown::kZoneItem:
+            SetCurSel(control.id, FindStringExact(*Combo(control.id), -1, field));
+            break;
+        case Shown::kTemperatureUnit:
+            SetCurSel(control.id, field == kUnitCelsius ? 0 : 1);
+            break;
+        case Shown::kUnitItem:
+            SelectString(*Combo(control.id), 0, field);
+            break;
+        case Shown::kIndex:
+            SetCurSel(control.id, ReadInt(field));
+            break;
+        case Shown::kEditText:
+            SetDlgItemText(control.id, field);
+            break;
+        }
+    }
+    for (const AlarmEnable& enable : kAlarmEnables)
+        CheckDlgButton(enable.id, ReadInt(m_settings.*enable.flag));
+
+    SetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE_HPA, m_settings.relPres);
+    SetDlgItemText(IDC_SETUP_ABSOLUTE_PRESSURE_HPA, m_settings.absPres);
+    const std::string& unit = m_settings.presUnit;
+    for (int label : kPressureUnitLabels)
+        SetDlgItemText(label, unit);
+    SetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE,
+                   FormatPressureFromMetric(m_settings.relPres, 1.0f, unit));
+    SetDlgItemText(IDC_SETUP_ABSOLUTE_PRESSURE,
+                   FormatPressureFromMetric(m_settings.absPres, 1.0f, unit));
+    SetPressureUnit(unit);
+}
+
+void CSetupDlg::SetPressureUnit(const std::string& unit) {
+    m_lastPresUnit = unit;
+    const InputLimits<float> limits = PressureInputLimits(unit);
+    m_presMin = limits.min;
+    m_presMax = limits.max;
+}
+
+void CSetupDlg::TakeControls(CWeatherSettings& fresh) const {
+    for (const SetupControl& control : kControls) {
+        std::string& field = fresh.*control.field;
+        const int selection = control.shown == Shown::kEditText ? 0 : GetCurSel(control.id);
+        // A drop-down that shows nothing leaves the console's value as it is: the console
+        // may hold a value the list does not offer.
+        if (selection < 0)
+            continue;
+        switch (control.shown) {
+        case Shown::kTemperatureUnit:
+            field = selection == 0 ? kUnitCelsius : kUnitFahrenheit;
+            break;
+        case Shown::kIndex:
+            field = std::to_string(selection);
+            break;
+        case Shown::kZoneItem:
+        case Shown::kUnitItem:
+        case Shown::kEditText:
+            field = GetDlgItemText(control.id);
+            break;
+        }
+    }
+    for (const AlarmEnable& enable : kAlarmEnables)
+        fresh.*enable.flag = std::to_string(IsDlgButtonChecked(enable.id));
+}
+
+void CSetupDlg::OnSelchangePressureUnit() {
+    const std::string unit = GetDlgItemText(IDC_SETUP_PRESSURE_UNIT);
+    if (unit == m_lastPresUnit)
+        return;
+    for (int label : kPressureUnitLabels)
+        SetDlgItemText(label, unit);
+    for (int edit : {IDC_SETUP_RELATIVE_PRESSURE, IDC_SETUP_ABSOLUTE_PRESSURE})
+        SetDlgItemText(edit, FormatPressure(GetDlgItemText(edit), 1.0f, m_lastPresUnit, unit));
+    SetPressureUnit(unit);
+}
+
+void CSetupDlg::OnKillfocusRelPressure() {
+    const std::string unit = GetDlgItemText(IDC_SETUP_PRESSURE_UNIT);
+    SetDlgItemText(
+        IDC_SETUP_RELATIVE_PRESSURE_HPA,
+        FormatPressure(GetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE), 1.0f, unit, kUnitHpa));
+    SetDlgItemText(
+        IDC_SETUP_ABSOLUTE_PRESSURE_HPA,
+        FormatPressure(GetDlgItemText(IDC_SETUP_ABSOLUTE_PRESSURE), 1.0f, unit, kUnitHpa));
+}
+
+void CSetupDlg::OnSave() {
+    if (ConfirmAndSave(*this, m_comm, [this] { return SaveSettings(); }))
+        EndDialog(IDOK);
+}
+
+bool CSetupDlg::SaveSettings() {
+    CWeatherSettings fresh;
+    if (!m_comm.ReadFixedBlock(fresh, kWholeBlock, false)) {
+        MessageBox(Tr(170));
+        return false;
+    }
+    // The thresholds of the fresh block are stored in its own units; re-expressing them from
+    // the units read at opening would write them ten or a hundred times off.
+    if (!SameThresholdUnits(fresh, m_settings)) {
+        m_settings = fresh;
+        ScaleAlarmThresholds(m_settings);
+        ShowSettings();
+        MessageBox(SettingsChangedMeanwhileText());
+        return false;
+    }
+    TakeControls(fresh);
+    fresh.updateFlag = "1";
+    fresh.relPres = StoredThreshold(GetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE_HPA), 10.0f);
+    fresh.absPres = StoredThreshold(GetDlgItemText(IDC_SETUP_ABSOLUTE_PRESSURE_HPA), 10.0f);
+    ReexpressAlarmThresholds(fresh, m_settings);
+    if (!m_comm.WriteFixedBlock(fresh, kWholeBlock, false)) {
+        MessageBox(Tr(172));
+        return false;
+    }
+    return true;
+}
+
+void CSetupDlg::OnInit() {
+    if (MessageBox(Tr(161), Tr(128), kMbYesNo | kMbIconQuestion) != kIdYes)
+        return;
+    bool done = false;
+    {
+        // Re-initialising writes to the console like any other access, so it waits for the
+        // monitor thread as they do.
+        const CBusyGuard device = WaitAndTakeDevice(m_comm);
+        if (!device.IsTaken()) {
+            MessageBox(Tr(168));
+            return;
+        }
+        done = m_comm.ReinitStation();
+    }
+    if (!done) {
+        MessageBox(Tr(174));
+        return;
+    }
+    EndDialog(IDOK);
+}
+
+void CSetupDlg::OnEnableAll() {
+    CheckAllBoxes(1);
+}
+
+void CSetupDlg::OnDisableAll() {
+    CheckAllBoxes(0);
+}

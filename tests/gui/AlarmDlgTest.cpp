@@ -1,0 +1,188 @@
+#include "dialogs/AlarmDlg.h"
+
+#include "dialogs/SettingsChangedText.h"
+#include "resources/ResourceIds.h"
+#include "station/UnitNames.h"
+#include "tests/gui/ConsoleDialogFixture.h"
+
+namespace {
+
+using S = CWeatherSettings;
+
+class AlarmDlgTest : public ConsoleDialogTest {
+protected:
+    AlarmDlgTest() {
+        ChangeConsole([](S& s) {
+            s.windUnit = kUnitMs;
+            s.indTempHighAlarm = "300";
+            s.indTempLowAlarm = "-55";
+            s.relPresHighAlarm = "10400";
+            s.hourRainAlarm = "100";
+            s.windAlarm = "100";
+            s.windsLevelAlarm = "5";
+            s.indHumiHighAlarm = "65";
+            s.windDirAlarm = "3";
+            s.timeAlarmHour = "07";
+            s.timeAlarmMinute = "30";
+            s.uvHighAlarm = "05";
+        });
+    }
+    void Open() { ConsoleDialogTest::Open(dialog); }
+    bool Save() { return ClickEndsWithOk(dialog, IDC_SAVE); }
+    std::string Text(int id) const { return dialog.GetDlgItemText(id); }
+
+    CAlarmDlg dialog;
+};
+
+TEST_F(AlarmDlgTest, OpensWithTheThresholdsInDisplayUnits) {
+    Open();
+    EXPECT_EQ(Text(IDC_ALARM_INDOOR_TEMPERATURE_HIGH), "30.0");
+    EXPECT_EQ(Text(IDC_ALARM_INDOOR_TEMPERATURE_LOW), "-5.5");
+    EXPECT_EQ(Text(IDC_ALARM_RELATIVE_PRESSURE_HIGH), "1040.0");
+    EXPECT_EQ(Text(IDC_ALARM_RAIN_HOUR), "10.0");
+    EXPECT_EQ(Text(IDC_ALARM_INDOOR_HUMIDITY_HIGH), "65");
+    EXPECT_EQ(Text(IDC_ALARM_WIND_LEVEL), "5");
+    EXPECT_EQ(Text(IDC_ALARM_HOUR), "07");
+    EXPECT_EQ(dialog.GetCurSel(IDC_ALARM_WIND_DIRECTION), 3);
+    EXPECT_EQ(Text(IDC_ALARM_WIND_DIRECTION), "NEE");
+    EXPECT_EQ(Text(IDC_ALARM_INDOOR_TEMPERATURE_HIGH_UNIT), std::string(kUnitCelsius));
+    EXPECT_EQ(Text(IDC_ALARM_DEWPOINT_LOW_UNIT), std::string(kUnitCelsius));
+    EXPECT_EQ(Text(IDC_ALARM_RELATIVE_PRESSURE_LOW_UNIT), "hPa");
+    EXPECT_EQ(Text(IDC_ALARM_WIND_SPEED_UNIT), "m/s");
+    EXPECT_EQ(Text(IDC_ALARM_GUST_LEVEL_UNIT), "bft");
+    EXPECT_EQ(Text(IDC_ALARM_OUTDOOR_HUMIDITY_LOW_UNIT), "%");
+    EXPECT_EQ(Text(IDC_ALARM_RAIN_DAY_UNIT), "mm");
+    EXPECT_EQ(Text(IDC_ALARM_LIGHT_UNIT), "lux");
+    EXPECT_EQ(Text(IDC_ALARM_UV_UNIT), "");
+    EXPECT_TRUE(dialog.GetDlgItem(IDC_SAVE)->isEnabled());
+}
+
+TEST_F(AlarmDlgTest, SaveStoresTheTypedThresholdsScaled) {
+    Open();
+    Type(dialog, IDC_ALARM_RELATIVE_PRESSURE_HIGH, "1013.2");
+    Type(dialog, IDC_ALARM_INDOOR_TEMPERATURE_LOW, "-5.5");
+    Type(dialog, IDC_ALARM_RAIN_HOUR, "10.0");
+    Type(dialog, IDC_ALARM_OUTDOOR_HUMIDITY_HIGH, "65");
+    Type(dialog, IDC_ALARM_HOUR, "7");
+    Type(dialog, IDC_ALARM_UV, "5");
+    Pick(dialog, IDC_ALARM_WIND_DIRECTION, "SW");
+    ASSERT_TRUE(Save());
+    const S saved = ConsoleSettings();
+    EXPECT_EQ(saved.relPresHighAlarm, "10132");
+    EXPECT_EQ(saved.indTempLowAlarm, "-55");
+    EXPECT_EQ(saved.hourRainAlarm, "100");
+    EXPECT_EQ(saved.outHumiHighAlarm, "65");
+    EXPECT_EQ(saved.timeAlarmHour, "07");
+    EXPECT_EQ(g_simMemory[0x5C], 5);
+    EXPECT_EQ(saved.windDirAlarm, "10");
+    // What the dialog does not hold is written back as read.
+    EXPECT_EQ(saved.windUnit, kUnitMs);
+    EXPECT_EQ(saved.relPres, "10132");
+    EXPECT_EQ(g_simMemory[0x1A], 0xAA);
+    EXPECT_EQ(Texts(), std::vector<std::string>{"Do you want save?"});
+}
+
+TEST_F(AlarmDlgTest, HundredthsForInchesOfMercuryAndInches) {
+    ChangeConsole([](S& s) {
+        s.presUnit = kUnitInHg;
+        s.rainUnit = kUnitInch;
+        s.relPresHighAlarm = "3071";
+        s.relPresLowAlarm = "2900";
+        s.absPresHighAlarm = "3071";
+        s.absPresLowAlarm = "2900";
+        s.hourRainAlarm = "39";
+        s.dayRainAlarm = "100";
+    });
+    Open();
+    EXPECT_EQ(Text(IDC_ALARM_RELATIVE_PRESSURE_HIGH), "30.71");
+    Type(dialog, IDC_ALARM_RELATIVE_PRESSURE_HIGH, "29.92");
+    Type(dialog, IDC_ALARM_RAIN_HOUR, "0.39");
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(ConsoleSettings().relPresHighAlarm, "2992");
+    EXPECT_EQ(ConsoleSettings().hourRainAlarm, "39");
+}
+
+TEST_F(AlarmDlgTest, NoDirectionIsStoredAsMinusOne) {
+    // A direction the list does not hold.
+    ChangeConsole([](S& s) { s.windDirAlarm = "16"; });
+    Open();
+    EXPECT_EQ(dialog.GetCurSel(IDC_ALARM_WIND_DIRECTION), -1);
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(g_simMemory[0x52], 0xFF);
+}
+
+TEST_F(AlarmDlgTest, TemperatureLimitsFollowTheUnitRead) {
+    ChangeConsole([](S& s) {
+        s.indTempUnit = kUnitFahrenheit;
+        s.indTempHighAlarm = "860";
+        s.indTempLowAlarm = "320";
+    });
+    Open();
+    for (const char* refused : {"141", "-41", "warm"}) {
+        boxes.clear();
+        Type(dialog, IDC_ALARM_INDOOR_TEMPERATURE_HIGH, refused);
+        EXPECT_FALSE(Save()) << refused;
+        ASSERT_EQ(boxes.size(), 1u) << refused;
+        EXPECT_FALSE(boxes[0].style & kMbYesNo) << "refused before the question";
+    }
+    Type(dialog, IDC_ALARM_INDOOR_TEMPERATURE_HIGH, "140");
+    Type(dialog, IDC_ALARM_INDOOR_TEMPERATURE_LOW, "-40");
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(ConsoleSettings().indTempHighAlarm, "1400");
+    EXPECT_EQ(ConsoleSettings().indTempLowAlarm, "-400");
+}
+
+TEST_F(AlarmDlgTest, WholeNumberThresholdsHaveTheirRanges) {
+    Open();
+    const struct {
+        int id;
+        const char* refused;
+    } cases[] = {{IDC_ALARM_HOUR, "24"},
+                 {IDC_ALARM_MINUTE, "60"},
+                 {IDC_ALARM_INDOOR_HUMIDITY_LOW, "0"},
+                 {IDC_ALARM_WIND_LEVEL, "13"},
+                 {IDC_ALARM_UV, "16"},
+                 {IDC_ALARM_UV, "0"}};
+    for (const auto& c : cases) {
+        const std::string kept = Text(c.id);
+        Type(dialog, c.id, c.refused);
+        EXPECT_FALSE(Save()) << c.id << " " << c.refused;
+        Type(dialog, c.id, kept);
+    }
+    EXPECT_TRUE(Save());
+}
+
+TEST_F(AlarmDlgTest, SpeedAndBeaufortLevelFollowEachOther) {
+    Open();
+    Leave(dialog, IDC_ALARM_WIND_SPEED);
+    EXPECT_EQ(Text(IDC_ALARM_WIND_LEVEL), "5") << "an edit the user never typed in acts not";
+    Type(dialog, IDC_ALARM_WIND_SPEED, "20.0");
+    Leave(dialog, IDC_ALARM_WIND_SPEED);
+    EXPECT_EQ(Text(IDC_ALARM_WIND_LEVEL), "8");
+    Type(dialog, IDC_ALARM_GUST_LEVEL, "3");
+    Leave(dialog, IDC_ALARM_GUST_LEVEL);
+    EXPECT_EQ(Text(IDC_ALARM_GUST_SPEED), "5.4");
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(ConsoleSettings().windsLevelAlarm, "8");
+    EXPECT_EQ(ConsoleSettings().gustAlarm, "54");
+}
+
+TEST_F(AlarmDlgTest, UnitsChangedOnTheConsoleMeanwhileStopTheSave) {
+    Open();
+    Type(dialog, IDC_ALARM_RAIN_HOUR, "20.0");
+    ChangeConsole([](S& s) {
+        s.rainUnit = kUnitInch;
+        s.hourRainAlarm = "39";
+    });
+    EXPECT_FALSE(Save());
+    EXPECT_EQ(ConsoleSettings().hourRainAlarm, "39");
+    EXPECT_EQ(boxes.back().text, SettingsChangedMeanwhileText());
+    EXPECT_EQ(Text(IDC_ALARM_RAIN_HOUR), "0.39");
+    EXPECT_EQ(Text(IDC_ALARM_RAIN_HOUR_UNIT), "inch");
+    // Typed again in the console's new unit, the threshold saves with its scale.
+    Type(dialog, IDC_ALARM_RAIN_HOUR, "0.80");
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(ConsoleSettings().hourRainAlarm, "80");
+}
+
+} // namespace

@@ -1,0 +1,191 @@
+#include "dialogs/SetupDlg.h"
+
+#include "dialogs/SettingsChangedText.h"
+#include "resources/ResourceIds.h"
+#include "station/UnitNames.h"
+#include "tests/gui/ConsoleDialogFixture.h"
+
+namespace {
+
+using S = CWeatherSettings;
+
+class SetupDlgTest : public ConsoleDialogTest {
+protected:
+    SetupDlgTest() {
+        // Known thresholds in the console's metric units.
+        ChangeConsole([](S& s) {
+            s.hourRainAlarm = "100";
+            s.relPresHighAlarm = "10400";
+            s.windAlarm = "100";
+            s.timeZone = "+1";
+            s.windUnit = kUnitMs;
+        });
+    }
+    void Open() { ConsoleDialogTest::Open(dialog); }
+    bool Save() { return ClickEndsWithOk(dialog, IDC_SAVE); }
+
+    CSetupDlg dialog;
+};
+
+TEST_F(SetupDlgTest, OpensWithTheConsolesSettings) {
+    ChangeConsole([](S& s) {
+        s.historyCircle = "30";
+        s.windUnit = kUnitMph;
+        s.outTempUnit = kUnitFahrenheit;
+        s.hourFmt = "1";
+        s.dewpointHighAlarmFlag = "1";
+        s.dewpointLowAlarmFlag = "0";
+    });
+    Open();
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_SETUP_TIME_ZONE), "+1");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_SETUP_INTERVAL), "30");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_SETUP_WIND_UNIT), "mph");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_SETUP_PRESSURE_UNIT), "hPa");
+    EXPECT_EQ(dialog.GetCurSel(IDC_SETUP_INDOOR_TEMPERATURE_UNIT), 0);
+    EXPECT_EQ(dialog.GetCurSel(IDC_SETUP_OUTDOOR_TEMPERATURE_UNIT), 1);
+    EXPECT_EQ(dialog.GetCurSel(IDC_SETUP_HOUR_FORMAT), 1);
+    EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_ENABLE_DEWPOINT_HIGH), 1);
+    EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_ENABLE_DEWPOINT_LOW), 0);
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE), "1013.2");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_SETUP_ABSOLUTE_PRESSURE), "1009.5");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE_UNIT), "hPa");
+    EXPECT_TRUE(dialog.GetDlgItem(IDC_SAVE)->isEnabled());
+    EXPECT_FALSE(dialog.GetDlgItem(IDC_SETUP_INIT)->isVisibleTo(&dialog));
+    EXPECT_FALSE(dialog.GetDlgItem(IDC_SETUP_RELATIVE_PRESSURE_HPA)->isVisibleTo(&dialog));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(SetupDlgTest, SaveWritesTheChoicesAndReexpressesTheThresholds) {
+    Open();
+    Type(dialog, IDC_SETUP_INTERVAL, "10");
+    Pick(dialog, IDC_SETUP_TIME_ZONE, "-3");
+    Pick(dialog, IDC_SETUP_RAIN_UNIT, "inch");
+    Pick(dialog, IDC_SETUP_WIND_UNIT, "bft");
+    Pick(dialog, IDC_SETUP_OUTDOOR_FORMAT, "Dewpoint ");
+    dialog.CheckDlgButton(IDC_ENABLE_UV, 1);
+    dialog.CheckDlgButton(IDC_ENABLE_TIME, 0);
+    g_simMemory[0x1A] = 0;
+    ASSERT_TRUE(Save());
+
+    const S saved = ConsoleSettings();
+    EXPECT_EQ(saved.historyCircle, "10");
+    EXPECT_EQ(saved.timeZone, "-3");
+    EXPECT_EQ(saved.rainUnit, kUnitInch);
+    EXPECT_EQ(saved.windUnit, kUnitBft);
+    EXPECT_EQ(saved.outTempFmt, "2");
+    EXPECT_EQ(saved.uvHighAlarmFlag, "1");
+    EXPECT_EQ(saved.timeAlarmFlag, "0");
+    EXPECT_EQ(saved.hourRainAlarm, "39"); // 10.0 mm in hundredths of an inch
+    EXPECT_EQ(saved.windAlarm, "50");     // 10.0 km/h... in whole levels times ten
+    EXPECT_EQ(saved.relPresHighAlarm, "10400");
+    EXPECT_EQ(saved.relPres, "10132");
+    EXPECT_EQ(g_simMemory[0x1A], 0xAA);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Do you want save?");
+    EXPECT_EQ(boxes[0].caption, "Operation Notify");
+    EXPECT_EQ(boxes[0].style, kMbYesNo | kMbIconQuestion);
+}
+
+TEST_F(SetupDlgTest, TheIntervalAccepts5To240) {
+    Open();
+    for (const char* refused : {"4", "241", "x"}) {
+        boxes.clear();
+        Type(dialog, IDC_SETUP_INTERVAL, refused);
+        EXPECT_FALSE(Save()) << refused;
+        ASSERT_EQ(boxes.size(), 1u) << refused;
+        EXPECT_FALSE(boxes[0].style & kMbYesNo) << "refused before the question";
+    }
+    Type(dialog, IDC_SETUP_INTERVAL, "240");
+    EXPECT_TRUE(Save());
+    EXPECT_EQ(ConsoleSettings().historyCircle, "240");
+}
+
+TEST_F(SetupDlgTest, TheSmallestIntervalIsAccepted) {
+    Open();
+    Type(dialog, IDC_SETUP_INTERVAL, "5");
+    EXPECT_TRUE(Save());
+    EXPECT_EQ(ConsoleSettings().historyCircle, "5");
+}
+
+TEST_F(SetupDlgTest, PickingAnotherPressureUnitConvertsTheEditsAndTheLimits) {
+    Open();
+    Pick(dialog, IDC_SETUP_PRESSURE_UNIT, "hPa");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE), "1013.2");
+    Pick(dialog, IDC_SETUP_PRESSURE_UNIT, "inHg");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE), "29.92");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_SETUP_ABSOLUTE_PRESSURE), "29.81");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_SETUP_ABSOLUTE_PRESSURE_UNIT), "inHg");
+    // The hidden hPa copies stay until the relative pressure is left.
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE_HPA), "1013.2");
+    // 35 inHg is above 1100 hPa; 1013 would have been fine in hPa.
+    Type(dialog, IDC_SETUP_RELATIVE_PRESSURE, "1013");
+    EXPECT_FALSE(Save());
+    Type(dialog, IDC_SETUP_RELATIVE_PRESSURE, "30.00");
+    Leave(dialog, IDC_SETUP_RELATIVE_PRESSURE);
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE_HPA), "1015.9");
+    ASSERT_TRUE(Save());
+    const S saved = ConsoleSettings();
+    EXPECT_EQ(saved.presUnit, kUnitInHg);
+    EXPECT_EQ(saved.relPres, "10159");
+    EXPECT_EQ(saved.relPresHighAlarm, "3071"); // 1040.0 hPa in hundredths of an inch
+}
+
+TEST_F(SetupDlgTest, APressureThatIsNoNumberIsRefused) {
+    Open();
+    Type(dialog, IDC_SETUP_RELATIVE_PRESSURE, "---");
+    const FixedBlock before = ConsoleBlock();
+    EXPECT_FALSE(Save());
+    EXPECT_EQ(ConsoleBlock(), before);
+}
+
+TEST_F(SetupDlgTest, AZoneInNoItemIsKeptAsRead) {
+    ChangeConsole([](S& s) { s.timeZone = "+13"; });
+    Open();
+    EXPECT_EQ(dialog.GetCurSel(IDC_SETUP_TIME_ZONE), -1);
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(ConsoleSettings().timeZone, "+13");
+}
+
+TEST_F(SetupDlgTest, TheZoneZeroIsTheThirteenthItem) {
+    ChangeConsole([](S& s) { s.timeZone = "0"; });
+    Open();
+    EXPECT_EQ(dialog.GetCurSel(IDC_SETUP_TIME_ZONE), 12);
+}
+
+TEST_F(SetupDlgTest, AllEnableAndAllDisableSetEveryAlarmBox) {
+    Open();
+    Click(dialog, IDC_ALL_ON);
+    for (int id : {IDC_ENABLE_TIME, IDC_ENABLE_UV, IDC_ENABLE_DEWPOINT_HIGH, IDC_ENABLE_RAIN_DAY})
+        EXPECT_EQ(dialog.IsDlgButtonChecked(id), 1) << id;
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(ConsoleSettings().windchillLowAlarmFlag, "1");
+}
+
+TEST_F(SetupDlgTest, AllDisableClearsEveryAlarmBox) {
+    Open();
+    Click(dialog, IDC_ALL_OFF);
+    ASSERT_TRUE(Save());
+    const S saved = ConsoleSettings();
+    EXPECT_EQ(saved.timeAlarmFlag, "0");
+    EXPECT_EQ(saved.relPresHighAlarmFlag, "0");
+}
+
+TEST_F(SetupDlgTest, UnitsChangedOnTheConsoleMeanwhileStopTheSave) {
+    Open();
+    Pick(dialog, IDC_SETUP_RAIN_UNIT, "inch");
+    ChangeConsole([](S& s) {
+        s.presUnit = kUnitInHg;
+        s.relPresHighAlarm = "3071";
+    });
+    EXPECT_FALSE(Save());
+    EXPECT_EQ(ConsoleSettings().relPresHighAlarm, "3071");
+    EXPECT_EQ(ConsoleSettings().rainUnit, kUnitMm);
+    EXPECT_EQ(boxes.back().text, SettingsChangedMeanwhileText());
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_SETUP_PRESSURE_UNIT), "inHg");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_SETUP_RAIN_UNIT), "mm");
+    // Shown again, the settings save as they are.
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(ConsoleSettings().relPresHighAlarm, "3071");
+}
+
+} // namespace
