@@ -2,8 +2,8 @@
 target_sources(talvorin_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AlarmDlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ConsoleBlockAccess.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/GraphDlg_Tee8.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DebugDlg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GraphDlg_Tee8.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GridExport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HistoryDlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LanguageDlg.cpp

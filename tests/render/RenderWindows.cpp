@@ -6,6 +6,8 @@
 #include "app/Config.h"
 #include "app/MainFrm.h"
 #include "bench/WeatherGenerator.h"
+#include "platform/qt/MessageBox.h"
+#include "station/WeatherComm.h"
 #include "store/FDB.h"
 #include "store/SystemUtils.h"
 #include "tests/render/WindowPictures.h"
@@ -40,6 +42,19 @@ void Settle(int ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
+// The windows that read the console give up when the monitor thread holds it for seconds, as
+// it does while it downloads history: wait until the console has been free for a while.
+void WaitForQuietConsole() {
+    constexpr int kQuietMs = 500;
+    const QDeadlineTimer limit(60000);
+    QDeadlineTimer quiet(kQuietMs);
+    while (!quiet.hasExpired() && !limit.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (g_weatherComm.m_busy)
+            quiet.setRemainingTime(kQuietMs);
+    }
+}
+
 bool Save(QWidget& window, const QDir& folder, const std::string& name, int lang) {
     const QString path = folder.filePath(
         QString("%1-%2.png").arg(QString::fromStdString(name), kLanguageCodes[lang]));
@@ -67,6 +82,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // Nobody is there to answer a message box: it is told on the console and answered No.
+    SetMessageBoxHook([](const MessageBoxRequest& request) {
+        qWarning("Message box: %s", request.text.c_str());
+        return request.style & kMbYesNo ? kIdNo : kIdOk;
+    });
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     if (!folder.mkpath(".")) {
         qWarning("Cannot make %s", qPrintable(folder.path()));
@@ -99,6 +119,7 @@ int main(int argc, char** argv) {
         for (const WindowPicture& picture : Pictures()) {
             if (!picture.translated && lang != 0)
                 continue;
+            WaitForQuietConsole();
             const std::unique_ptr<QWidget> window = picture.open(frame);
             if (!window) {
                 qWarning("Cannot open %s", picture.name.c_str());
