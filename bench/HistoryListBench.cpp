@@ -1,29 +1,26 @@
-// Times the history dialog's list on a data file of a station's years: filling it with the last
-// year and with every record, the memory its rows take beyond the empty list, and scrolling.
+// Times the history dialog's list on a data file of a station's years: the rows the list keeps
+// for the last year and for every record (time and peak memory, each figure in a child process
+// of its own, beside a memchr scan of the file), then the list itself on the (offscreen) screen
+// filled with each span and scrolled through.
 //
-//   history_list_bench [--data FILE]
-//
-// Without --data it writes a million records, five minutes apart and ending on the last evening
-// of 2024, into a folder of its own under the temporary folder and removes it afterwards.
-#include "bench/WeatherGenerator.h"
+//   history_list_bench --data FILE     (FILE written by sample_data FILE COUNT LAST)
+#include "bench/BenchData.h"
+#include "bench/BenchFigures.h"
 #include "controls/HistoryListCtrl.h"
 #include "station/HistoryList.h"
+#include "station/HistoryRows.h"
 #include "station/RecordLayer.h"
 #include "station/TimeText.h"
-#include "store/FDB.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
-#include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
-#include <unistd.h>
 
 #include <QApplication>
-#include <QPixmap>
 #include <QScrollBar>
 
 namespace {
@@ -32,79 +29,71 @@ double Milliseconds(std::chrono::steady_clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
-// The processor time of this process so far, in ms: on a busy machine it says more about the
-// work than the time on the clock.
-double ProcessorMilliseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
+// The rows as the dialog's list keeps them, without the window: what a fill costs the list
+// beyond reading the records.
+class RowsOnlyList final : public IListControl {
+public:
+    int InsertColumn(int column, const std::string&, int, ListColumnFormat) override {
+        return column;
+    }
+    int ColumnCount() const override { return kHistoryColumnCount; }
+    void DeleteAllRows() override { m_rows.Clear(); }
+    int InsertRow(int row, std::vector<std::string> cells) override {
+        return m_rows.InsertCells(row, cells, kHistoryColumnCount);
+    }
+    int InsertRecordRow(int row, const CWeatherRecord& record,
+                        HistoryRowFormatter& formatter) override {
+        return m_rows.InsertRecord(row, record, formatter.Forms());
+    }
+    int RowCount() const override { return m_rows.Count(); }
+    std::string CellText(int row, int column) const override {
+        return m_rows.CellText(row, column);
+    }
+    void BeginUpdate() override {}
+    void EndUpdate() override {}
 
-// Resident and peak resident memory of this process, in MB.
-double StatusMegabytes(const char* key) {
+    std::size_t HeldBytes() const { return m_rows.HeldBytes(); }
+
+private:
+    CHistoryRows m_rows;
+};
+
+// Resident memory of this process, in MB.
+double ResidentMegabytes() {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
-        if (line.rfind(key, 0) == 0)
-            return std::atof(line.c_str() + std::strlen(key)) / 1024;
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::atof(line.c_str() + 6) / 1024;
     }
     return 0;
 }
 
-void ResetPeakMemory() {
-    std::ofstream("/proc/self/clear_refs") << "5";
+std::string Rows(int rows, std::size_t bytes) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%d rows, %.1f MB packed", rows, bytes / 1e6);
+    return text;
 }
 
-CWeatherSettings MetricUnits() {
-    CWeatherSettings units;
-    units.indTempUnit = units.outTempUnit = "\xC2\xB0"
-                                            "C";
-    units.presUnit = "hPa";
-    units.windUnit = "m/s";
-    units.rainUnit = "mm";
-    units.lightmeterUnit = "lux";
-    return units;
-}
-
-// The record layer's share of a fill: the span read and parsed, nothing kept.
-void ReadOnly(const char* what, const std::string& start, const std::string& end) {
-    long records = 0;
-    const double processor = ProcessorMilliseconds();
-    const auto started = std::chrono::steady_clock::now();
-    VisitRecordsInRange(
-        start, end, [&] { records = 0; }, [&](const CWeatherRecord&) { ++records; });
-    std::printf("  %-34s %8ld rows %9.1f ms (%.1f ms processor)\n", what, records,
-                Milliseconds(std::chrono::steady_clock::now() - started),
-                ProcessorMilliseconds() - processor);
-}
-
-// Fills a list shown on the (offscreen) screen with the span, as a search of the dialog does,
-// and prints the time and memory it took beyond the empty list; then times scrolling through it.
-void FillAndScroll(const char* what, const std::string& start, const std::string& end) {
-    const CWeatherSettings units = MetricUnits();
+// The list shown on the screen, filled with the span as a search of the dialog fills it and
+// scrolled from the top to the bottom in 50 steps, each repainted; with the resident memory it
+// holds then beyond the empty list.
+void FillShownList(const char* what, const std::string& start, const std::string& end) {
+    const CWeatherSettings units = MetricDisplayUnits();
     CHistoryListCtrl list;
     list.resize(1030, 540);
     InsertRecordColumns(list, units);
     list.show();
     QApplication::processEvents();
-    const double emptyResident = StatusMegabytes("VmRSS:");
-    ResetPeakMemory();
+    const double emptyMb = ResidentMegabytes();
 
-    const double processor = ProcessorMilliseconds();
     const auto started = std::chrono::steady_clock::now();
     LoadRecordsInRange(list, start, end, units);
     list.ScrollToBottom();
     QApplication::processEvents();
     const double filled = Milliseconds(std::chrono::steady_clock::now() - started);
-    const double filledProcessor = ProcessorMilliseconds() - processor;
-    const double resident = StatusMegabytes("VmRSS:") - emptyResident;
-    const double peak = StatusMegabytes("VmHWM:") - emptyResident;
-    std::printf("  %-34s %8d rows %9.1f ms (%.1f ms processor), %.1f MB held, %.1f MB at the "
-                "peak (rows packed: %.1f MB)\n",
-                what, list.RowCount(), filled, filledProcessor, resident, peak,
-                list.HeldBytes() / 1e6);
+    const double heldMb = ResidentMegabytes() - emptyMb;
 
-    // A page down and a repaint of the list, from the top to the bottom in 50 steps.
     QScrollBar* bar = list.verticalScrollBar();
     constexpr int kSteps = 50;
     const auto scrolling = std::chrono::steady_clock::now();
@@ -112,58 +101,51 @@ void FillAndScroll(const char* what, const std::string& start, const std::string
         bar->setValue(static_cast<int>(static_cast<long long>(bar->maximum()) * step / kSteps));
         list.viewport()->grab();
     }
-    std::printf("  %-34s %8s      %9.2f ms per scroll and repaint\n", "  scrolling it", "",
+    std::printf("  %-46s %9.1f ms to fill and show %d rows, %.1f MB beyond the empty list, "
+                "%.2f ms per scroll and repaint\n",
+                what, filled, list.RowCount(), heldMb,
                 Milliseconds(std::chrono::steady_clock::now() - scrolling) / (kSteps + 1));
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string dataPath;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc) {
-            dataPath = argv[++i];
-        } else {
-            std::fprintf(stderr, "usage: %s [--data FILE]\n", argv[0]);
-            return 2;
-        }
-    }
-    setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
-    tzset();
+    std::string data;
+    const std::optional<CWeatherRecord> newest = OpenBenchData(argc, argv, data);
+    if (!newest)
+        return 2;
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication application(argc, argv);
-
-    std::string folder;
-    if (dataPath.empty()) {
-        folder = (std::filesystem::temp_directory_path() / "talvorin-bench-XXXXXX").string();
-        if (!mkdtemp(folder.data()))
-            return 1;
-        dataPath = folder + "/Talvorin.dat";
-        std::printf("Generating a million records ...\n");
-        WriteSampleDataFile(dataPath, 1'000'000, TextToTime("2024-12-31 23:50:00"));
-    }
-    if (!g_fdb.Open(dataPath)) {
-        std::fprintf(stderr, "%s: cannot open %s\n", argv[0], dataPath.c_str());
-        return 1;
-    }
-    g_fdb.Close();
-
-    CWeatherRecord newest;
-    if (!LoadLastRecord(newest)) {
-        std::fprintf(stderr, "%s: %s holds no record\n", argv[0], dataPath.c_str());
-        return 1;
-    }
-    const std::string last = newest.recordTime;
+    const std::string last = newest->recordTime;
     const std::string yearStart = FormatRecordTime(TextToTime(last) - 365 * 86400);
-    std::printf("History list (data file %s, %.1f MB, last record %s):\n", dataPath.c_str(),
-                std::filesystem::file_size(dataPath) / 1e6, last.c_str());
-    ReadOnly("one year read, nothing kept", yearStart, last);
-    FillAndScroll("one year into the list", yearStart, last);
-    ReadOnly("every record read, nothing kept", "", last);
-    FillAndScroll("every record into the list", "", last);
+    const double scanMs = MemchrScanMs(data);
 
-    if (!folder.empty())
-        std::filesystem::remove_all(folder);
+    const CWeatherSettings units = MetricDisplayUnits();
+    const auto fillRows = [&](const std::string& from) {
+        RowsOnlyList list;
+        LoadRecordsInRange(list, from, last, units);
+        return Rows(list.RowCount(), list.HeldBytes());
+    };
+    const auto readOnly = [&](const std::string& from) {
+        int records = 0;
+        VisitRecordsInRange(
+            from, last, [&] { records = 0; }, [&](const CWeatherRecord&) { ++records; });
+        return std::to_string(records) + " records";
+    };
+    PrintFigureHeading(("History list; year " + yearStart + " .. " + last).c_str());
+    PrintFigure("the last year read, nothing kept",
+                MeasureFigure(3, [&] { return readOnly(yearStart); }), scanMs);
+    PrintFigure("the last year into the list's rows",
+                MeasureFigure(3, [&] { return fillRows(yearStart); }), scanMs);
+    PrintFigure("every record read, nothing kept", MeasureFigure(1, [&] { return readOnly(""); }),
+                scanMs);
+    PrintFigure("every record into the list's rows", MeasureFigure(1, [&] { return fillRows(""); }),
+                scanMs);
+
+    // The window last: the figures' children are forked from a process without one.
+    QApplication application(argc, argv);
+    std::printf("\nThe list on the screen (one run each):\n");
+    FillShownList("the last year", yearStart, last);
+    FillShownList("every record", "", last);
     return 0;
 }

@@ -283,7 +283,3 @@ void CHistoryListCtrl::DeleteRow(int row) {
 void CHistoryListCtrl::ScrollToBottom() {
     scrollToBottom();
 }
-
-std::size_t CHistoryListCtrl::HeldBytes() const {
-    return m_model->Rows().HeldBytes();
-}

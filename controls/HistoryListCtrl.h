@@ -46,9 +46,6 @@ public:
     // Shows the last row.
     void ScrollToBottom();
 
-    // Bytes the rows hold, for the benchmark.
-    std::size_t HeldBytes() const;
-
 private:
     CHistoryListModel* m_model;
 };
