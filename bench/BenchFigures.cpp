@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <malloc.h>
 #include <string_view>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -70,6 +71,8 @@ Figure MeasureFigure(int runs, const std::function<std::string()>& work) {
         return figure;
     }
     std::fflush(stdout);
+    // Memory this process freed but kept would be used again by the child without counting.
+    malloc_trim(0);
     const long baseKb = ResidentKb();
     const pid_t child = fork();
     if (child == 0) {

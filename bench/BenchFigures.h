@@ -10,8 +10,9 @@
 // that all figures come from the same records. Each figure runs in a child process of its own:
 // its work runs once unmeasured (so that what a first call builds or reads into the page cache
 // is there, as it is for a program that has run for a while), then `runs` times measured. The
-// peak memory is the child's largest resident size less what it had when it was forked, so it
-// is the work's own, caches built by the first call included.
+// peak memory is the child's largest resident size less what it had when it was forked (this
+// process gives its free memory back first), so it is the work's own, caches built by the first
+// call included.
 
 // The FILE of "--data FILE" among the arguments; nothing when it is missing.
 std::optional<std::string> DataFileArgument(int argc, char** argv);

@@ -5,6 +5,7 @@
 //   graph_bench --data FILE
 //
 // scripts/bench.sh writes FILE (the last record at 2024-12-31 23:50:00) and runs this.
+#include "bench/BenchData.h"
 #include "bench/BenchFigures.h"
 #include "controls/TChart1.h"
 #include "controls/chart/ChartRenderer.h"
@@ -12,7 +13,6 @@
 #include "station/GraphRecords.h"
 #include "station/RecordLayer.h"
 #include "station/TimeText.h"
-#include "store/FDB.h"
 
 #include <chrono>
 #include <cstdio>
@@ -90,27 +90,16 @@ std::string WholeRecords(const std::string& start, const std::string& end) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::optional<std::string> data = DataFileArgument(argc, argv);
-    if (!data) {
-        std::fprintf(stderr, "usage: %s --data FILE\n", argv[0]);
+    std::string data;
+    const std::optional<CWeatherRecord> last = OpenBenchData(argc, argv, data);
+    if (!last)
         return 2;
-    }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    if (!g_fdb.Open(*data)) {
-        std::fprintf(stderr, "%s: cannot open %s\n", argv[0], data->c_str());
-        return 1;
-    }
-    g_fdb.Close();
-    CWeatherRecord last;
-    if (!LoadLastRecord(last) || last.recordTime.size() < 19) {
-        std::fprintf(stderr, "%s: %s holds no record\n", argv[0], data->c_str());
-        return 1;
-    }
-    const std::string end = last.recordTime;
+    const std::string end = last->recordTime;
     const std::string yearStart = FormatRecordTime(TextToTime(end) - 365 * 86400);
     const std::string allStart = "2000-01-01 00:00:00";
-    const double scanMs = MemchrScanMs(*data);
+    const double scanMs = MemchrScanMs(data);
 
     PrintFigureHeading("Graph (limits: a year 300 ms, all years 2 s and 200 MB)");
     PrintFigure("a year: load, set up, draw",

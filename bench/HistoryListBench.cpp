@@ -4,13 +4,13 @@
 // filled with each span and scrolled through.
 //
 //   history_list_bench --data FILE     (FILE written by sample_data FILE COUNT LAST)
+#include "bench/BenchData.h"
 #include "bench/BenchFigures.h"
 #include "controls/HistoryListCtrl.h"
 #include "station/HistoryList.h"
 #include "station/HistoryRows.h"
 #include "station/RecordLayer.h"
 #include "station/TimeText.h"
-#include "store/FDB.h"
 
 #include <chrono>
 #include <cstdio>
@@ -27,17 +27,6 @@ namespace {
 
 double Milliseconds(std::chrono::steady_clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
-}
-
-CWeatherSettings MetricUnits() {
-    CWeatherSettings units;
-    units.indTempUnit = units.outTempUnit = "\xC2\xB0"
-                                            "C";
-    units.presUnit = "hPa";
-    units.windUnit = "m/s";
-    units.rainUnit = "mm";
-    units.lightmeterUnit = "lux";
-    return units;
 }
 
 // The rows as the dialog's list keeps them, without the window: what a fill costs the list
@@ -90,7 +79,7 @@ std::string Rows(int rows, std::size_t bytes) {
 // scrolled from the top to the bottom in 50 steps, each repainted; with the resident memory it
 // holds then beyond the empty list.
 void FillShownList(const char* what, const std::string& start, const std::string& end) {
-    const CWeatherSettings units = MetricUnits();
+    const CWeatherSettings units = MetricDisplayUnits();
     CHistoryListCtrl list;
     list.resize(1030, 540);
     InsertRecordColumns(list, units);
@@ -121,30 +110,17 @@ void FillShownList(const char* what, const std::string& start, const std::string
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::optional<std::string> data = DataFileArgument(argc, argv);
-    if (!data) {
-        std::fprintf(stderr,
-                     "usage: %s --data FILE   (FILE written by sample_data FILE COUNT LAST)\n",
-                     argv[0]);
+    std::string data;
+    const std::optional<CWeatherRecord> newest = OpenBenchData(argc, argv, data);
+    if (!newest)
         return 2;
-    }
-    setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
-    tzset();
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // The store keeps only the path: every figure's child opens the file for itself.
-    g_fdb.Open(*data);
-    g_fdb.Close();
-    CWeatherRecord newest;
-    if (!LoadLastRecord(newest)) {
-        std::fprintf(stderr, "%s: %s holds no records\n", argv[0], data->c_str());
-        return 1;
-    }
-    const std::string last = newest.recordTime;
+    const std::string last = newest->recordTime;
     const std::string yearStart = FormatRecordTime(TextToTime(last) - 365 * 86400);
-    const double scanMs = MemchrScanMs(*data);
+    const double scanMs = MemchrScanMs(data);
 
-    const CWeatherSettings units = MetricUnits();
+    const CWeatherSettings units = MetricDisplayUnits();
     const auto fillRows = [&](const std::string& from) {
         RowsOnlyList list;
         LoadRecordsInRange(list, from, last, units);

@@ -7,6 +7,7 @@
 // scripts/bench.sh writes FILE (a million records, the last at 2024-12-31 23:50:00) and runs
 // this. FILE is only read: the operations that change a data file work on copies in a folder
 // of their own under the temporary folder, removed afterwards.
+#include "bench/BenchData.h"
 #include "bench/BenchFigures.h"
 #include "bench/WeatherGenerator.h"
 #include "station/HistoryList.h"
@@ -101,29 +102,16 @@ void CopyLinesBefore(const std::string& from, const std::string& to, const std::
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::optional<std::string> data = DataFileArgument(argc, argv);
-    if (!data) {
-        std::fprintf(stderr,
-                     "usage: %s --data FILE   (FILE written by sample_data FILE COUNT LAST)\n",
-                     argv[0]);
+    std::string dataPath;
+    const std::optional<CWeatherRecord> newest = OpenBenchData(argc, argv, dataPath);
+    if (!newest)
         return 2;
-    }
-    setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
-    tzset();
     std::string folder = (std::filesystem::temp_directory_path() / "talvorin-bench-XXXXXX");
     if (!mkdtemp(folder.data()))
         return 1;
-    // The store keeps only the path: every figure's child opens the file for itself.
-    g_fdb.Open(*data);
-    g_fdb.Close();
-    CWeatherRecord newest;
-    if (!LoadLastRecord(newest)) {
-        std::fprintf(stderr, "%s: %s holds no records\n", argv[0], data->c_str());
-        return 1;
-    }
-    const time_t last = TextToTime(newest.recordTime);
-    const long lines = std::atol(newest.recordNo.c_str());
-    const double megabytes = double(std::filesystem::file_size(*data)) / 1e6;
+    const time_t last = TextToTime(newest->recordTime);
+    const long lines = std::atol(newest->recordNo.c_str());
+    const double megabytes = double(std::filesystem::file_size(dataPath)) / 1e6;
 
     // A week in the middle of the file, from midnight to midnight; the last year.
     const time_t first = last - (lines - 1) * kSampleIntervalSeconds;
@@ -132,28 +120,22 @@ int main(int argc, char** argv) {
     const std::string weekEnd = FormatRecordTime(TextToTime(weekStart) + 7 * 86400 - 1);
     const std::string yearStart = FormatRecordTime(last - 365 * 86400);
     const std::string lastText = FormatRecordTime(last);
-    CWeatherSettings units;
-    units.indTempUnit = units.outTempUnit = "\xC2\xB0"
-                                            "C";
-    units.presUnit = "hPa";
-    units.windUnit = "m/s";
-    units.rainUnit = "mm";
-    units.lightmeterUnit = "lux";
+    const CWeatherSettings units = MetricDisplayUnits();
 
-    const double scanMs = MemchrScanMs(*data);
+    const double scanMs = MemchrScanMs(dataPath);
     std::printf("Data file: %ld records, %.1f MB, %s .. %s\n", lines, megabytes,
                 FormatRecordTime(first).c_str(), lastText.c_str());
     std::printf("memchr scan of the whole file for its line ends: %.3f ms (%.0f MB/s)\n", scanMs,
                 megabytes * 1000 / scanMs);
     const std::string database = folder + "/records.db";
     const std::string script = folder + "/import.sql";
-    std::ofstream(script) << SqlImportScript(*data);
+    std::ofstream(script) << SqlImportScript(dataPath);
     const Figure import = MeasureCommand(0, "sqlite3 " + Quoted(database) + " < " + Quoted(script));
     std::printf("sqlite3: import into a table with an index on the time, once: %.0f ms\n",
                 import.firstMs);
 
     const auto awkSpan = [&](const std::string& from, const std::string& to) {
-        return "awk -F', ' '$3>=\"" + from + "\" && $3<=\"" + to + "\"' " + Quoted(*data);
+        return "awk -F', ' '$3>=\"" + from + "\" && $3<=\"" + to + "\"' " + Quoted(dataPath);
     };
     const auto sqlSpan = [](const std::string& from, const std::string& to) {
         return "SELECT * FROM records WHERE recordTime BETWEEN '" + from + "' AND '" + to + "';";
@@ -186,7 +168,7 @@ int main(int argc, char** argv) {
                        LoadLastRecord(record);
                        return record.recordTime;
                    },
-                   "awk 'END { print }' " + Quoted(*data),
+                   "awk 'END { print }' " + Quoted(dataPath),
                    "SELECT * FROM records ORDER BY rowid DESC LIMIT 1;"});
     table.Measure(
         {"LastRecordNumber", 1000, [] { return std::to_string(LastRecordNumber()); }, "", ""});
@@ -217,13 +199,13 @@ int main(int argc, char** argv) {
     table.Measure(
         {"AccumulateRainForRecord, end of a month", 100,
          [&] {
-             CWeatherRecord live = newest;
+             CWeatherRecord live = *newest;
              live.recordTime = FormatRecordTime(last + kSampleIntervalSeconds);
-             live.rainMm = Tenths(std::atof(newest.rainMm.c_str()) + 0.6);
+             live.rainMm = Tenths(std::atof(newest->rainMm.c_str()) + 0.6);
              AccumulateRainForRecord(live);
              return "month " + live.monthRain + " mm, total " + live.totalRain + " mm";
          },
-         "awk -F', ' '$3>=\"" + monthStart + "\" { m += $21 } END { print m }' " + Quoted(*data),
+         "awk -F', ' '$3>=\"" + monthStart + "\" { m += $21 } END { print m }' " + Quoted(dataPath),
          "SELECT sum(increment) FROM records WHERE recordTime >= '" + monthStart + "';"});
 
     // A full console ring downloaded in the middle of a month, summed against a copy of the
@@ -236,7 +218,7 @@ int main(int argc, char** argv) {
     LoadRecordsForGraph(ring, ringFrom, ringTo);
     std::reverse(ring.begin(), ring.end());
     const std::string before = folder + "/Talvorin.dat";
-    CopyLinesBefore(*data, before, ringFrom);
+    CopyLinesBefore(dataPath, before, ringFrom);
     g_fdb.Open(before);
     g_fdb.Close();
     const std::string ringMonth = ringTo.substr(0, 8) + "01 00:00:00";
@@ -248,7 +230,7 @@ int main(int argc, char** argv) {
                               download.front().monthRain + " mm";
                    },
                    "awk -F', ' '$3>=\"" + ringMonth + "\" && $3<=\"" + ringTo +
-                       "\" { m += $21; print m }' " + Quoted(*data),
+                       "\" { m += $21; print m }' " + Quoted(dataPath),
                    "SELECT recordTime, sum(increment) OVER (ORDER BY recordTime) FROM records "
                    "WHERE recordTime BETWEEN '" +
                        ringMonth + "' AND '" + ringTo + "';"});

@@ -9,6 +9,8 @@ build="${BUILD_DIR:-$root/build}"
 count="${1:-1000000}"
 "$root/scripts/build.sh"
 export TZ="CET-1CEST,M3.5.0,M10.5.0/3"
+# The benchmarks of windows draw off screen.
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 folder="$(mktemp -d "${TMPDIR:-/tmp}/talvorin-bench-XXXXXX")"
 trap 'rm -rf "$folder"' EXIT
 data="$folder/Talvorin.dat"

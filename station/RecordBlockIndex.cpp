@@ -70,8 +70,14 @@ void RecordBlockIndex::Add(std::string_view line, off_t next) {
     if (newBlock) {
         const std::size_t index = m_blocks.size();
         const bool whole = count == pieces.size();
-        m_blocks.push_back(
-            {m_covered, next, {}, {}, false, whole || index == 0 ? index : m_blocks.back().resync});
+        m_blocks.push_back({m_covered,
+                            next,
+                            {},
+                            {},
+                            false,
+                            whole || index == 0 ? index : m_blocks.back().resync,
+                            m_lines,
+                            0});
     }
     Block& block = m_blocks.back();
     if (!block.hasLines) {
@@ -83,6 +89,7 @@ void RecordBlockIndex::Add(std::string_view line, off_t next) {
         block.maxTime = m_carriedTime;
     }
     block.end = next;
+    ++block.lines;
     m_covered = next;
     ++m_lines;
 }
@@ -90,23 +97,22 @@ void RecordBlockIndex::Add(std::string_view line, off_t next) {
 std::vector<RecordBlockIndex::Region>
 RecordBlockIndex::RegionsFor(const RecordTimeSpan& span) const {
     std::vector<Region> regions;
-    const auto read = [&](off_t from, off_t to) {
-        if (!regions.empty() && from <= regions.back().to)
+    const auto read = [&](const Block& first, off_t to, long long endLine) {
+        if (!regions.empty() && first.begin <= regions.back().to) {
             regions.back().to = to;
-        else
-            regions.push_back({from, to});
+            regions.back().endLine = endLine;
+        } else {
+            regions.push_back({first.begin, to, first.firstLine, endLine});
+        }
     };
     for (const Block& block : m_blocks) {
         if (block.hasLines && span.Overlaps(block.minTime, block.maxTime))
-            read(m_blocks[block.resync].begin, block.end);
+            read(m_blocks[block.resync], block.end, block.firstLine + block.lines);
     }
-    // Whatever follows the covered lines (a torn last line) is read, from where its record is
-    // known.
-    if (m_blocks.empty())
-        read(0, -1);
-    else if (!regions.empty() && regions.back().to == m_covered)
-        regions.back().to = -1;
-    else
-        read(m_blocks[m_blocks.back().resync].begin, -1);
+    // Whatever follows the covered lines (a torn last line, the only line the index leaves
+    // out) is read, from where its record is known.
+    const Block start =
+        m_blocks.empty() ? Block{0, 0, {}, {}, false, 0, 0, 0} : m_blocks[m_blocks.back().resync];
+    read(start, -1, m_lines + 1);
     return regions;
 }

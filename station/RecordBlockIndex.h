@@ -22,10 +22,14 @@
 // file, used only inside a DataFileSession.
 class RecordBlockIndex {
 public:
-    // A part of the file to read: from a line start to `to` (-1: the end of the file).
+    // A part of the file to read: from a line start to `to` (-1: the end of the file), and the
+    // numbers of its non-blank lines counted from the first of the file, `endLine` excluded
+    // (one more than the index knows of for a part that runs to the end).
     struct Region {
         off_t from;
         off_t to;
+        long long firstLine;
+        long long endLine;
     };
 
     // Brings the index up to the store's file. False when a read error stopped it (the index is
@@ -56,6 +60,8 @@ private:
         bool hasLines = false;
         // The block where a read of this one starts: itself when its first line is whole.
         std::size_t resync = 0;
+        long long firstLine = 0; // non-blank lines before the block
+        long long lines = 0;
     };
 
     void Add(std::string_view line, off_t next);

@@ -33,14 +33,12 @@ void LoadRecords(CWeatherRecordArray& records, const std::optional<RecordTimeSpa
     if (!busy.IsTaken())
         return;
     DataFileSession session;
-    // Without a span every line becomes a record. Counting the lines first costs a fraction of
-    // parsing them, and spares moving a list of a million records again and again as it grows.
-    const int lines = span ? 0 : std::max(session.Store().ForEachLine([](std::string_view) {}), 0);
+    // Room for every record at once spares moving a long list again and again as it grows.
     ScanStoredRecords(
         session, span,
-        [&] {
+        [&](std::size_t most) {
             records.clear();
-            records.reserve(lines);
+            records.reserve(most);
         },
         [&](const CWeatherRecord& record) { records.push_back(record); });
 }
@@ -79,7 +77,7 @@ void LoadRecordsInRange(IListControl& list, const std::string& start, const std:
     list.BeginUpdate();
     ScanStoredRecords(
         session, RecordTimeSpan{start, end},
-        [&] {
+        [&](std::size_t) {
             list.DeleteAllRows();
             row = 0;
         },
@@ -146,7 +144,8 @@ bool VisitRecordsInRange(const std::string& start, const std::string& end,
     if (!busy.IsTaken())
         return false;
     DataFileSession session;
-    ScanStoredRecords(session, RecordTimeSpan{start, end}, begin, take);
+    ScanStoredRecords(
+        session, RecordTimeSpan{start, end}, [&](std::size_t) { begin(); }, take);
     return true;
 }
 

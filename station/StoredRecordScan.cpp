@@ -54,18 +54,22 @@ bool ScanPass(const CFdb& store, const Regions& regions, const RecordTimeSpan& s
 }
 
 bool ScanSpan(DataFileSession& session, const RecordTimeSpan& span,
-              const std::function<void()>& begin,
+              const std::function<void(std::size_t)>& begin,
               const std::function<void(const CWeatherRecord&)>& take) {
     RecordBlockIndex& index = session.Index();
     if (!index.Update(session.Store()))
         return false;
     const Regions regions = index.RegionsFor(span);
+    long long lines = 0;
+    for (const RecordBlockIndex::Region& region : regions)
+        lines += region.endLine - region.firstLine;
+    const auto beginPass = [&] { begin(static_cast<std::size_t>(lines)); };
     for (const bool skipOutside : {true, false}) {
         bool begun = index.Lines() > 0;
         if (begun)
-            begin();
+            beginPass();
         bool lost = false;
-        if (!ScanPass(session.Store(), regions, span, skipOutside, begun, begin, take, lost))
+        if (!ScanPass(session.Store(), regions, span, skipOutside, begun, beginPass, take, lost))
             return false;
         if (!lost)
             return true;
@@ -76,16 +80,20 @@ bool ScanSpan(DataFileSession& session, const RecordTimeSpan& span,
 } // namespace
 
 bool ScanStoredRecords(DataFileSession& session, const std::optional<RecordTimeSpan>& span,
-                       const std::function<void()>& begin,
+                       const std::function<void(std::size_t records)>& begin,
                        const std::function<void(const CWeatherRecord&)>& take) {
     if (span)
         return ScanSpan(session, *span, begin, take);
+    // The index counts the lines (and serves the range reads after this one).
+    RecordBlockIndex& index = session.Index();
+    if (!index.Update(session.Store()))
+        return false;
     CWeatherRecord record;
     bool begun = false;
     return session.Store().ForEachLine([&](std::string_view line) {
         if (!begun) {
             begun = true;
-            begin();
+            begin(static_cast<std::size_t>(index.Lines() + 1));
         }
         record.ParseRecordLine(line);
         take(record);

@@ -12,7 +12,8 @@
 // them. After each line whose record time lies in `span` (after every line, without a span)
 // the record is handed to `take`.
 //
-// `begin` is called when the file holds at least one line, before any record is handed over.
+// `begin` is called when the file holds at least one line, before any record is handed over,
+// with the number of records that can follow at most (for reserving room).
 // An empty file or a closed store calls neither `begin` nor `take`. False when a read error
 // cut the file short (the records before it have been handed over).
 //
@@ -23,5 +24,5 @@
 // then called a second time, and every record is handed over anew. The records handed over are
 // those a reading of every line from the start of the file would hand over.
 bool ScanStoredRecords(DataFileSession& session, const std::optional<RecordTimeSpan>& span,
-                       const std::function<void()>& begin,
+                       const std::function<void(std::size_t records)>& begin,
                        const std::function<void(const CWeatherRecord&)>& take);

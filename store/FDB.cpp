@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 CFdb g_fdb;
 
@@ -144,23 +145,25 @@ bool CFdb::SetAsideTornLastLine(const std::function<bool(std::string_view line)>
     if (size < 0)
         return false;
     // The torn line is what follows the last LF; a file that ends in one has none.
+    char last = '\n';
+    if (size > 0 && ReadAt(m_file.Get(), &last, 1, size - 1) != 1)
+        return false;
+    if (last == '\n')
+        return true;
     off_t start = size;
-    std::string piece;
-    char block[4096];
-    while (start > 0) {
-        const off_t from = std::max<off_t>(start - off_t(sizeof block), 0);
-        const ssize_t got = ReadAt(m_file.Get(), block, std::size_t(start - from), from);
-        if (got != start - from)
+    std::vector<char> block(kBackwardBlock);
+    for (bool found = false; start > 0 && !found;) {
+        const off_t from = std::max<off_t>(start - off_t(block.size()), 0);
+        const auto length = std::size_t(start - from);
+        if (ReadAt(m_file.Get(), block.data(), length, from) != ssize_t(length))
             return false;
-        const auto* lf = static_cast<const char*>(memrchr(block, '\n', std::size_t(got)));
-        const char* const begin = lf ? lf + 1 : block;
-        piece.insert(0, begin, std::size_t(block + got - begin));
-        if (lf) {
-            start = from + (lf + 1 - block);
-            break;
-        }
-        start = from;
+        const auto* lf = static_cast<const char*>(memrchr(block.data(), '\n', length));
+        found = lf != nullptr;
+        start = found ? from + (lf + 1 - block.data()) : from;
     }
+    std::string piece(std::size_t(size - start), '\0');
+    if (ReadAt(m_file.Get(), piece.data(), piece.size(), start) != ssize_t(piece.size()))
+        return false;
     if (TrimBlanks(piece).empty() || isWhole(TrimBlanks(piece)))
         return true;
     UniqueFd aside(open(asidePath.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666));

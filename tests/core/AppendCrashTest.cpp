@@ -140,6 +140,19 @@ TEST_F(AppendCrashTest, ATornLineThatHoldsAWholeRecordIsEndedAndKept) {
     EXPECT_EQ(stored[2].recordNo, "1") << "numbered on from the whole line's 0";
 }
 
+TEST_F(AppendCrashTest, ATornPieceLongerThanAReadBlockIsSetAsideWhole) {
+    const std::string first = LineOf(Numbered(0)) + "\r\n";
+    std::string piece(200'000, 'x');
+    piece[70'000] = ','; // far from the end, in another block
+    WriteBytes(DataPath(), first + piece);
+
+    ASSERT_TRUE(SetAsideTornLastLine());
+    EXPECT_EQ(Bytes(), first);
+    EXPECT_EQ(ReadBytes(TornLinesPath(DataPath())), piece + "\r\n");
+    ASSERT_TRUE(SetAsideTornLastLine()) << "nothing torn any more";
+    EXPECT_EQ(Bytes(), first);
+}
+
 TEST_F(AppendCrashTest, RecordsForAFileThatCannotBeWrittenAreNotStoredAndSaidSo) {
     WriteBytes(DataPath(), LineOf(Numbered(0)) + "\r\n");
     ASSERT_EQ(chmod(m_folder.Path().c_str(), 0755), 0);

@@ -6,6 +6,7 @@
 #include "station/ValueText.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/RecordingDispatch.h"
+#include "tests/core/ScopedTimeZone.h"
 #include "texts/Env.h"
 
 #include <algorithm>
@@ -353,6 +354,17 @@ TEST(ChartSetupRainTest, WithoutARangeItemTheSpanOfThePickersChoosesTheTotal) {
     EXPECT_EQ(RainPoints(chart),
               Points(whole, std::vector<std::string CWeatherRecord::*>{&CWeatherRecord::totalRain},
                      MetricUnits()));
+}
+
+TEST(ChartSetupRainTest, TheSpanRuleCountsTheHoursThatPassedAcrossADaylightSavingChange) {
+    ScopedTimeZone zone("CET-1CEST,M3.5.0,M10.5.0/3");
+    // Noon to noon over the spring change is 23 hours, over the autumn change 25.
+    EXPECT_EQ(
+        RainValueFor(-1, TextToTime("2024-03-30 12:00:00"), TextToTime("2024-03-31 12:00:00")),
+        kGraphDayRain);
+    EXPECT_EQ(
+        RainValueFor(-1, TextToTime("2024-10-26 12:00:00"), TextToTime("2024-10-27 12:00:00")),
+        kGraphWeekRain);
 }
 
 TEST(ChartSetupRainTest, TheAxisWidensByWholeMultiplesOfItsLimitToTheLargestTotal) {

@@ -26,6 +26,8 @@ namespace {
 
 // Time for the link timer to connect and the monitor thread to show one reading.
 constexpr int kSettleMs = 4000;
+// Time for the link timer to connect.
+constexpr int kLinkMs = 1500;
 // A week of records at five minutes.
 constexpr long kSampleWeek = 7 * 24 * 12;
 
@@ -82,11 +84,6 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    // Nobody is there to answer a message box: it is told on the console and answered No.
-    SetMessageBoxHook([](const MessageBoxRequest& request) {
-        qWarning("Message box: %s", request.text.c_str());
-        return request.style & kMbYesNo ? kIdNo : kIdOk;
-    });
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     if (!folder.mkpath(".")) {
         qWarning("Cannot make %s", qPrintable(folder.path()));
@@ -98,24 +95,44 @@ int main(int argc, char** argv) {
     g_testFlag = "true";
     if (chdir(GetModuleDir().c_str()) != 0)
         qWarning("Cannot change to the program folder");
-    // A data file of its own with a week of records, so that the pictures show stored records
-    // without touching the program folder's data file.
+    // Data files of their own, so that nothing touches the program folder's: the main window
+    // stores what its reading finds in an empty one; the other windows show a week of sample
+    // records.
     const QTemporaryDir data;
-    const std::string dataPath = data.filePath("Talvorin.dat").toStdString();
-    if (!StoreSampleWeek(dataPath))
+    const std::string readingPath = data.filePath("reading.dat").toStdString();
+    const std::string samplePath = data.filePath("sample.dat").toStdString();
+    if (!StoreSampleWeek(samplePath))
         qWarning("Cannot write the sample records");
-    g_fdb.Open(dataPath);
+    // Nobody is there to answer a message box: it is told on the console and taken as OK (or
+    // No), so that a window that could not read the console still gets drawn.
+    SetMessageBoxHook([](const MessageBoxRequest& request) {
+        qWarning("Message box answered: %s", request.text.c_str());
+        return (request.style & 0x0F) == kMbYesNo ? kIdNo : kIdOk;
+    });
 
     bool saved = true;
     for (int lang = 0; lang < kLanguageCount; ++lang) {
         g_lang = lang;
+        {
+            g_searchData = "true";
+            g_fdb.Open(readingPath);
+            CMainFrame frame;
+            if (!frame.OnCreate())
+                return 1;
+            frame.InitialUpdateFrame();
+            Settle(kSettleMs);
+            saved = Save(frame, folder, "main", lang) && saved;
+        }
+        // The other windows over a frame without a monitor thread: the console is theirs alone,
+        // and the data file holds the sample records only.
+        g_fdb.Close();
+        g_fdb.Open(samplePath);
+        g_searchData = "false";
         CMainFrame frame;
         if (!frame.OnCreate())
             return 1;
         frame.InitialUpdateFrame();
-        Settle(kSettleMs);
-        saved = Save(frame, folder, "main", lang) && saved;
-
+        Settle(kLinkMs);
         for (const WindowPicture& picture : Pictures()) {
             if (!picture.translated && lang != 0)
                 continue;
@@ -130,7 +147,7 @@ int main(int argc, char** argv) {
             Settle(300);
             saved = Save(*window, folder, picture.name, lang) && saved;
         }
+        g_fdb.Close();
     }
-    g_fdb.Close();
     return saved ? 0 : 1;
 }
