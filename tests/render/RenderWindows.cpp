@@ -7,7 +7,6 @@
 #include "app/MainFrm.h"
 #include "bench/WeatherGenerator.h"
 #include "platform/qt/MessageBox.h"
-#include "station/WeatherComm.h"
 #include "store/FDB.h"
 #include "store/SystemUtils.h"
 #include "tests/render/WindowPictures.h"
@@ -42,19 +41,6 @@ void Settle(int ms) {
     const QDeadlineTimer deadline(ms);
     while (!deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-}
-
-// The windows that read the console give up when the monitor thread holds it for seconds, as
-// it does while it downloads history: wait until the console has been free for a while.
-void WaitForQuietConsole() {
-    constexpr int kQuietMs = 500;
-    const QDeadlineTimer limit(60000);
-    QDeadlineTimer quiet(kQuietMs);
-    while (!quiet.hasExpired() && !limit.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (g_weatherComm.m_busy)
-            quiet.setRemainingTime(kQuietMs);
-    }
 }
 
 bool Save(QWidget& window, const QDir& folder, const std::string& name, int lang) {
@@ -136,7 +122,6 @@ int main(int argc, char** argv) {
         for (const WindowPicture& picture : Pictures()) {
             if (!picture.translated && lang != 0)
                 continue;
-            WaitForQuietConsole();
             const std::unique_ptr<QWidget> window = picture.open(frame);
             if (!window) {
                 qWarning("Cannot open %s", picture.name.c_str());
