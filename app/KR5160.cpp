@@ -14,6 +14,7 @@
 #include "store/FDB.h"
 #include "store/SystemUtils.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -23,7 +24,6 @@
 namespace {
 
 constexpr const char* kDataFileName = "Talvorin.dat";
-constexpr int kAdministratorNeededText = 165;
 // How long a restarted copy waits for the program it replaces to let go of the data file.
 constexpr int kPredecessorWaitMs = 60000;
 
@@ -48,7 +48,7 @@ bool CKR5160App::InitInstance() {
     g_fdb.Open(m_programFolder + kDataFileName);
     LoadIniSettingsFrom(m_programFolder);
     if (!RegisterProductOcx())
-        ShowMessageBox(nullptr, Tr(kAdministratorNeededText));
+        ShowMessageBox(nullptr, Tr(kTextAdministratorNeeded));
 
     m_frame = std::make_unique<CMainFrame>();
     if (!m_frame->OnCreate())

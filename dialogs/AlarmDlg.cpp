@@ -8,6 +8,7 @@
 #include "station/UnitNames.h"
 #include "station/ValueText.h"
 #include "station/WeatherFmt.h"
+#include "texts/TextEntries.h"
 
 #include <cstddef>
 
@@ -266,7 +267,7 @@ void CAlarmDlg::OnSave() {
 bool CAlarmDlg::SaveThresholds() {
     CWeatherSettings fresh;
     if (!m_comm.ReadFixedBlock(fresh, kWholeBlock, false)) {
-        MessageBox(Tr(169));
+        MessageBox(Tr(kTextReadAlarmFailed));
         return false;
     }
     // The thresholds were typed in the units read at opening: written under other units they
@@ -279,7 +280,7 @@ bool CAlarmDlg::SaveThresholds() {
     }
     TakeThresholds(fresh);
     if (!m_comm.WriteFixedBlock(fresh, kWholeBlock, false)) {
-        MessageBox(Tr(173));
+        MessageBox(Tr(kTextSaveAlarmFailed));
         return false;
     }
     return true;

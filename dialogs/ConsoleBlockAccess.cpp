@@ -2,16 +2,17 @@
 
 #include "platform/qt/Dialog.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 OpeningRead ReadBlockAtOpening(CDialog& dialog, CWeatherComm& comm, CWeatherSettings& settings) {
     const CBusyGuard device = dialog.WaitAndTakeDevice(comm);
     if (!device.IsTaken()) {
-        dialog.MessageBox(Tr(168));
+        dialog.MessageBox(Tr(kTextCantCommunicate));
         dialog.EndDialog(IDCANCEL);
         return OpeningRead::kBusy;
     }
     if (!comm.ReadFixedBlock(settings, kWholeBlock, false)) {
-        dialog.MessageBox(Tr(170));
+        dialog.MessageBox(Tr(kTextReadSetupFailed));
         return OpeningRead::kFailed;
     }
     return OpeningRead::kRead;
@@ -20,11 +21,12 @@ OpeningRead ReadBlockAtOpening(CDialog& dialog, CWeatherComm& comm, CWeatherSett
 bool ConfirmAndSave(CDialog& dialog, CWeatherComm& comm, const std::function<bool()>& save) {
     if (!dialog.UpdateData(true))
         return false;
-    if (dialog.MessageBox(Tr(156), Tr(128), kMbYesNo | kMbIconQuestion) != kIdYes)
+    if (dialog.MessageBox(Tr(kTextSaveQuestion), Tr(kTextOperationNotify),
+                          kMbYesNo | kMbIconQuestion) != kIdYes)
         return false;
     const CBusyGuard device = dialog.WaitAndTakeDevice(comm);
     if (!device.IsTaken()) {
-        dialog.MessageBox(Tr(168));
+        dialog.MessageBox(Tr(kTextCantCommunicate));
         return false;
     }
     return save();

@@ -5,6 +5,7 @@
 #include "resources/ResourceIds.h"
 #include "station/WeatherRecord.h"
 #include "station/WeatherSet.h"
+#include "texts/TextEntries.h"
 
 #include <chrono>
 #include <thread>
@@ -14,9 +15,6 @@
 #include <QTextCursor>
 
 namespace {
-
-constexpr int kCantCommunicateText = 168; // "Can't communicate with device!"
-constexpr int kReadFailedText = 170;      // "Read weather setup data fail!"
 
 // The log's three switches, each a box of the dialog and a switch the senders read.
 struct LogSwitch {
@@ -135,7 +133,7 @@ void CDebugDlg::ReadOnDemand(const std::function<bool(std::string& text)>& read)
     {
         const CBusyGuard device = WaitAndTakeDevice(m_comm);
         if (!device.IsTaken()) {
-            MessageBox(Tr(kCantCommunicateText));
+            MessageBox(Tr(kTextCantCommunicate));
             return;
         }
         done = read(text);
@@ -143,7 +141,7 @@ void CDebugDlg::ReadOnDemand(const std::function<bool(std::string& text)>& read)
     if (done)
         AppendLog(text);
     else
-        MessageBox(Tr(kReadFailedText));
+        MessageBox(Tr(kTextReadSetupFailed));
 }
 
 void CDebugDlg::OnSetupRead() {

@@ -11,14 +11,13 @@
 #include "station/WeatherSet.h"
 #include "store/ControlRegistration.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <QComboBox>
 
 namespace {
 
 // Text-table entries.
-constexpr int kTextLine = 92, kTextOperationNotify = 128, kTextEndBeforeStart = 142,
-              kTextFileNameTooLong = 162;
 
 // The range items, in English in every language.
 constexpr const char* kRangeItems[kRangePresetCount] = {"an hour", "24 hours", "a week", "a month",

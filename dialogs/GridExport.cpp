@@ -4,13 +4,12 @@
 #include "platform/qt/DataExchange.h"
 #include "resources/ResourceIds.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <QListWidget>
 
 namespace {
 
-constexpr int kOperationNotifyText = 128;
-constexpr int kSelectDataText = 166;
 constexpr char kCaption[] = "Export Grid Data";
 // The export separates cells by commas: the separator list stays hidden.
 const std::string kCellSeparator = ",";
@@ -77,7 +76,7 @@ void CGridExportDlg::OnOK() {
             m_entries.push_back(columns.item(i)->text().toStdString());
     }
     if (m_entries.empty()) {
-        MessageBox(Tr(kSelectDataText), Tr(kOperationNotifyText), kMbIconWarning);
+        MessageBox(Tr(kTextSelectData), Tr(kTextOperationNotify), kMbIconWarning);
         return;
     }
     m_header = 1;

@@ -12,20 +12,13 @@
 #include "station/HistoryList.h"
 #include "station/RecordLayer.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <algorithm>
 
 namespace {
 
 // Text-table entries of the dialog.
-constexpr int kOperationNotifyText = 128;
-constexpr int kEndBeforeStartText = 142;
-constexpr int kDeleteQuestionText = 157;
-constexpr int kClearDataQuestionText = 158;
-constexpr int kClearMemoryQuestionText = 159;
-constexpr int kNameTooLongText = 162;
-constexpr int kNoDeviceText = 168;
-constexpr int kReadSetupFailedText = 170;
 
 const SaveFileRequest kCsvFile{"CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||", "csv",
                                "Talvorin.csv", true};
@@ -68,14 +61,14 @@ bool CHistoryDlg::OnInitDialog() {
     {
         const CBusyGuard device = WaitAndTakeDevice(m_comm);
         if (!device.IsTaken()) {
-            MessageBox(Tr(kNoDeviceText));
+            MessageBox(Tr(kTextCantCommunicate));
             OnOK();
             return true;
         }
         read = m_comm.ReadFixedBlock(m_settings, 0, false);
     }
     if (!read)
-        MessageBox(Tr(kReadSetupFailedText));
+        MessageBox(Tr(kTextReadSetupFailed));
     InsertRecordColumns(List(), m_settings);
     SetCurSel(CTimeSpanControls::kRangeCombo, 0);
     m_timeSpan.SetUp();
@@ -97,7 +90,7 @@ void CHistoryDlg::OnSearch() {
     m_startText = m_timeSpan.StartText();
     m_endText = m_timeSpan.EndText();
     if (m_startText > m_endText) {
-        MessageBox(Tr(kEndBeforeStartText));
+        MessageBox(Tr(kTextEndBeforeStart));
         return;
     }
     OnRefresh();
@@ -109,14 +102,14 @@ void CHistoryDlg::OnRefresh() {
 }
 
 bool CHistoryDlg::Confirm(int textEntry) {
-    return MessageBox(Tr(textEntry), Tr(kOperationNotifyText), kMbYesNo | kMbIconQuestion) ==
+    return MessageBox(Tr(textEntry), Tr(kTextOperationNotify), kMbYesNo | kMbIconQuestion) ==
            kIdYes;
 }
 
 // The list shows what the data file holds: rows go only once their records have gone from it.
 void CHistoryDlg::OnDelete() {
     const std::vector<int> rows = List().SelectedRows();
-    if (rows.empty() || !Confirm(kDeleteQuestionText))
+    if (rows.empty() || !Confirm(kTextDeleteQuestion))
         return;
     CWeatherRecordArray records(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
@@ -130,7 +123,7 @@ void CHistoryDlg::OnDelete() {
 }
 
 void CHistoryDlg::OnClearData() {
-    if (!Confirm(kClearDataQuestionText))
+    if (!Confirm(kTextClearDataQuestion))
         return;
     if (!ClearDataFile()) {
         MessageBox(HistoryText(kDataFileBusyMessage));
@@ -140,13 +133,13 @@ void CHistoryDlg::OnClearData() {
 }
 
 void CHistoryDlg::OnClearMemory() {
-    if (!Confirm(kClearMemoryQuestionText))
+    if (!Confirm(kTextClearMemoryQuestion))
         return;
     bool cleared = false;
     {
         const CBusyGuard device = WaitAndTakeDevice(m_comm);
         if (!device.IsTaken()) {
-            MessageBox(Tr(kNoDeviceText));
+            MessageBox(Tr(kTextCantCommunicate));
             return;
         }
         cleared = m_comm.ClearHistoryCount();
@@ -183,7 +176,7 @@ void CHistoryDlg::OnExport() {
     if (!ShowSaveFileDialog(this, kCsvFile, path))
         return;
     if (IsExportPathTooLong(path)) {
-        MessageBox(Tr(kNameTooLongText), Tr(kOperationNotifyText), kMbIconInformation);
+        MessageBox(Tr(kTextFileNameTooLong), Tr(kTextOperationNotify), kMbIconInformation);
         return;
     }
     const std::string text =

@@ -3,15 +3,13 @@
 #include "app/LanguageSwitch.h"
 #include "platform/qt/DataExchange.h"
 #include "resources/ResourceIds.h"
+#include "texts/TextEntries.h"
 
 #include <QComboBox>
 
 namespace {
 
 constexpr int kCaptionText = 57;                   // the dialog's caption
-constexpr int kSaveQuestionText = 160;             // "Do you want save and restart application?"
-constexpr int kSaveCaptionText = 127;              // "Operation Notify"
-constexpr int kDeviceBusyText = 167;               // "The device is busy! Please wait for a while."
 constexpr int kLanguageItemTexts[] = {58, 59, 60}; // English, German, Danish
 
 // The controls whose captions follow the picked language.
@@ -74,12 +72,12 @@ void CLanguageDlg::OnSave() {
     if (!UpdateData(true))
         return;
     // Asked in the language the program speaks now, whatever the list shows.
-    if (MessageBox(Tr(kSaveQuestionText), Tr(kSaveCaptionText), kMbYesNo | kMbIconQuestion) !=
+    if (MessageBox(Tr(kTextRestartQuestion), Tr(kTextLanguageNotify), kMbYesNo | kMbIconQuestion) !=
         kIdYes)
         return;
     CBusyGuard device = WaitAndTakeDevice();
     if (!device.IsTaken()) {
-        MessageBox(Tr(kDeviceBusyText));
+        MessageBox(Tr(kTextDeviceBusy));
         return;
     }
     const LanguageSwitch result = SaveLanguageAndRestart(m_selected);

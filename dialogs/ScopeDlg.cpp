@@ -5,6 +5,7 @@
 #include "station/MinMaxUnits.h"
 #include "station/TimeText.h"
 #include "station/ValueText.h"
+#include "texts/TextEntries.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ bool CScopeDlg::OnInitDialog() {
     {
         const CBusyGuard device = WaitAndTakeDevice(m_comm);
         if (!device.IsTaken()) {
-            MessageBox(Tr(168));
+            MessageBox(Tr(kTextCantCommunicate));
             EndDialog(IDCANCEL);
             return true;
         }
@@ -95,7 +96,7 @@ bool CScopeDlg::OnInitDialog() {
             m_comm.ReadFixedBlock(m_settings, kWholeBlock, false) &&
             m_comm.ReadRecordAt(ReadInt(m_settings.historyStackAddr), m_record, false);
         if (!m_readingComplete)
-            MessageBox(Tr(170));
+            MessageBox(Tr(kTextReadSetupFailed));
         ShowRecords();
     }
     // A reset writes the block back with the reading in it; without both there is nothing
@@ -130,23 +131,24 @@ void CScopeDlg::OnReset() {
     if (!m_readingComplete)
         return;
     if (!AnyChecked()) {
-        MessageBox(Tr(163), Tr(128), kMbOk | kMbIconInformation);
+        MessageBox(Tr(kTextSelectItemsFirst), Tr(kTextOperationNotify), kMbOk | kMbIconInformation);
         return;
     }
-    if (MessageBox(Tr(164), Tr(128), kMbYesNo | kMbIconQuestion) != kIdYes)
+    if (MessageBox(Tr(kTextResetQuestion), Tr(kTextOperationNotify), kMbYesNo | kMbIconQuestion) !=
+        kIdYes)
         return;
     bool written = false;
     {
         const CBusyGuard device = WaitAndTakeDevice(m_comm);
         if (!device.IsTaken()) {
-            MessageBox(Tr(168));
+            MessageBox(Tr(kTextCantCommunicate));
             return;
         }
         // The console goes on storing history while the dialog is open: the block as read now
         // keeps its history pointer and record count, and only the chosen records change.
         CWeatherSettings block;
         if (!m_comm.ReadFixedBlock(block, kWholeBlock, false)) {
-            MessageBox(Tr(170));
+            MessageBox(Tr(kTextReadSetupFailed));
             return;
         }
         const CWeatherRecord reading = ReadingForMinMaxReset(m_record, block);
@@ -156,7 +158,7 @@ void CScopeDlg::OnReset() {
         }
         written = m_comm.WriteFixedBlock(block, kWholeBlock, false);
         if (!written)
-            MessageBox(Tr(175));
+            MessageBox(Tr(kTextResetFailed));
     }
     if (written)
         EndDialog(IDOK);

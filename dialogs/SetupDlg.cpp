@@ -10,6 +10,7 @@
 #include "station/UnitNames.h"
 #include "station/ValueText.h"
 #include "station/WeatherFmt.h"
+#include "texts/TextEntries.h"
 
 #include <QComboBox>
 
@@ -223,7 +224,7 @@ void CSetupDlg::OnSave() {
 bool CSetupDlg::SaveSettings() {
     CWeatherSettings fresh;
     if (!m_comm.ReadFixedBlock(fresh, kWholeBlock, false)) {
-        MessageBox(Tr(170));
+        MessageBox(Tr(kTextReadSetupFailed));
         return false;
     }
     // The thresholds of the fresh block are stored in its own units; re-expressing them from
@@ -241,14 +242,15 @@ bool CSetupDlg::SaveSettings() {
     fresh.absPres = StoredThreshold(GetDlgItemText(IDC_SETUP_ABSOLUTE_PRESSURE_HPA), 10.0f);
     ReexpressAlarmThresholds(fresh, m_settings);
     if (!m_comm.WriteFixedBlock(fresh, kWholeBlock, false)) {
-        MessageBox(Tr(172));
+        MessageBox(Tr(kTextSaveSetupFailed));
         return false;
     }
     return true;
 }
 
 void CSetupDlg::OnInit() {
-    if (MessageBox(Tr(161), Tr(128), kMbYesNo | kMbIconQuestion) != kIdYes)
+    if (MessageBox(Tr(kTextInitQuestion), Tr(kTextOperationNotify), kMbYesNo | kMbIconQuestion) !=
+        kIdYes)
         return;
     bool done = false;
     {
@@ -256,13 +258,13 @@ void CSetupDlg::OnInit() {
         // monitor thread as they do.
         const CBusyGuard device = WaitAndTakeDevice(m_comm);
         if (!device.IsTaken()) {
-            MessageBox(Tr(168));
+            MessageBox(Tr(kTextCantCommunicate));
             return;
         }
         done = m_comm.ReinitStation();
     }
     if (!done) {
-        MessageBox(Tr(174));
+        MessageBox(Tr(kTextInitFailed));
         return;
     }
     EndDialog(IDOK);

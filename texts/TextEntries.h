@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+
+// The text-table entries the dialogs speak with, by name (Tr(kTextCantCommunicate)). The
+// texts are the table's, in the current language; some stay half-translated on purpose.
+enum TextEntry : std::size_t {
+    kTextLine = 92,                 // the graph's one series type
+    kTextLanguageNotify = 127,      // "Operation Notify", the language dialog's caption
+    kTextOperationNotify = 128,     // "Operation Notify", the caption of every question
+    kTextEndBeforeStart = 142,      // "End time earlier than start time!"
+    kTextSaveQuestion = 156,        // "Do you want save?"
+    kTextDeleteQuestion = 157,      // "Do you want to delete selected items?"
+    kTextClearDataQuestion = 158,   // "Do you want to clear all data on PC?"
+    kTextClearMemoryQuestion = 159, // "Do you want to clear memory on the device?"
+    kTextRestartQuestion = 160,     // "Do you want save and restart application?"
+    kTextInitQuestion = 161,        // "Do you want init setup?"
+    kTextFileNameTooLong = 162,     // "Filename is too long!"
+    kTextSelectItemsFirst = 163,    // "Please select items at first!"
+    kTextResetQuestion = 164,       // "Are you sure to reset min/max records on the device?"
+    kTextAdministratorNeeded = 165, // "You need administrator privilege to run ..."
+    kTextSelectData = 166,          // "Please select data!"
+    kTextDeviceBusy = 167,          // "The device is busy! Please wait for a while."
+    kTextCantCommunicate = 168,     // "Can't communicate with device!"
+    kTextReadAlarmFailed = 169,     // "Read weather alarm data fail!"
+    kTextReadSetupFailed = 170,     // "Read weather setup data fail!"
+    kTextSaveSetupFailed = 172,     // "Save weather setup data fail!"
+    kTextSaveAlarmFailed = 173,     // "Save weather alarm data fail!"
+    kTextInitFailed = 174,          // "Init weather setup data fail!"
+    kTextResetFailed = 175,         // "Reset min/max data fail!"
+};
