@@ -14,6 +14,8 @@
 #include "texts/TextEntries.h"
 
 #include <QComboBox>
+#include <QKeySequence>
+#include <QShortcut>
 
 namespace {
 
@@ -64,6 +66,10 @@ CGraphDlg::CGraphDlg(QWidget* parent)
         {Notification::kClicked, IDC_GRAPH_EXPORT, &CGraphDlg::OnExport},
         {Notification::kClicked, IDC_GRAPH_PRINT, &CGraphDlg::OnPrint},
     });
+    // The Print button stays hidden as the templates have it; the desktop's print key reaches
+    // its command all the same.
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+            [this] { OnPrint(); });
 }
 
 CGraphDlg::~CGraphDlg() {
