@@ -7,7 +7,9 @@
 #include <fcntl.h>
 #include <malloc.h>
 #include <string_view>
+#include <sys/mman.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -148,31 +150,38 @@ Figure MeasureCommand(int runs, const std::string& command) {
     return figure;
 }
 
+// The machine's limit for any reading of the file: memchr over the file mapped from the warm
+// page cache, line end by line end, with no copy and nothing else done.
 double MemchrScanMs(const std::string& path) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return 0;
-    std::vector<char> buffer(1 << 20);
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || info.st_size == 0) {
+        close(fd);
+        return 0;
+    }
+    const std::size_t size = static_cast<std::size_t>(info.st_size);
+    void* mapped = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    close(fd);
+    if (mapped == MAP_FAILED)
+        return 0;
+    const char* const begin = static_cast<const char*>(mapped);
     long lines = 0;
     const auto scan = [&] {
         lines = 0;
-        off_t offset = 0;
-        ssize_t got;
-        while ((got = pread(fd, buffer.data(), buffer.size(), offset)) > 0) {
-            offset += got;
-            const char* at = buffer.data();
-            const char* const end = at + got;
-            while ((at = static_cast<const char*>(std::memchr(at, '\n', std::size_t(end - at)))))
-                ++lines, ++at;
-        }
+        const char* at = begin;
+        const char* const end = begin + size;
+        while ((at = static_cast<const char*>(std::memchr(at, '\n', std::size_t(end - at)))))
+            ++lines, ++at;
     };
-    scan(); // the page cache, warm
+    scan(); // the mapping, warm
     const auto start = SteadyClock::now();
     constexpr int kRuns = 5;
     for (int i = 0; i < kRuns; ++i)
         scan();
     const double ms = MsSince(start) / kRuns;
-    close(fd);
+    munmap(mapped, size);
     return lines > 0 ? ms : 0;
 }
 
