@@ -41,9 +41,9 @@ public:
     int InsertRow(int row, std::vector<std::string> cells) override {
         return m_rows.InsertCells(row, cells, kHistoryColumnCount);
     }
-    int InsertRecordRow(int row, const CWeatherRecord& record,
+    int InsertRecordRow(int row, std::span<const std::string_view> fields,
                         HistoryRowFormatter& formatter) override {
-        return m_rows.InsertRecord(row, record, formatter.Forms());
+        return m_rows.InsertRecord(row, fields, formatter.Forms());
     }
     int RowCount() const override { return m_rows.Count(); }
     std::string CellText(int row, int column) const override {
@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
     const auto readOnly = [&](const std::string& from) {
         int records = 0;
         VisitRecordsInRange(
-            from, last, [&] { records = 0; }, [&](const CWeatherRecord&) { ++records; });
+            from, last, [&] { records = 0; }, [&](const RecordFieldViews&) { ++records; });
         return std::to_string(records) + " records";
     };
     PrintFigureHeading(("History list; year " + yearStart + " .. " + last).c_str());

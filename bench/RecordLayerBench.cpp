@@ -154,7 +154,7 @@ int main(int argc, char** argv) {
     const auto visit = [](const std::string& from, const std::string& to) {
         std::size_t count = 0;
         VisitRecordsInRange(
-            from, to, [&] { count = 0; }, [&](const CWeatherRecord&) { ++count; });
+            from, to, [&] { count = 0; }, [&](const RecordFieldViews&) { ++count; });
         return Count(count, "records");
     };
 

@@ -231,9 +231,9 @@ int CHistoryListCtrl::InsertRow(int row, std::vector<std::string> cells) {
     return row;
 }
 
-int CHistoryListCtrl::InsertRecordRow(int row, const CWeatherRecord& record,
+int CHistoryListCtrl::InsertRecordRow(int row, std::span<const std::string_view> fields,
                                       HistoryRowFormatter& formatter) {
-    row = m_model->Rows().InsertRecord(row, record, formatter.Forms());
+    row = m_model->Rows().InsertRecord(row, fields, formatter.Forms());
     m_model->InsertedRow(row);
     return row;
 }

@@ -27,7 +27,7 @@ public:
     int ColumnCount() const override;
     void DeleteAllRows() override;
     int InsertRow(int row, std::vector<std::string> cells) override;
-    int InsertRecordRow(int row, const CWeatherRecord& record,
+    int InsertRecordRow(int row, std::span<const std::string_view> fields,
                         HistoryRowFormatter& formatter) override;
     int RowCount() const override;
     std::string CellText(int row, int column) const override;

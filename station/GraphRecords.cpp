@@ -6,6 +6,7 @@
 #include "station/WeatherFmt.h"
 #include "station/WeatherRecord.h"
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -36,6 +37,14 @@ constexpr GraphSlot kSlots[kGraphValueCount] = {
     {&CWeatherRecord::lightmeter, MetricQuantity::kLight, &CWeatherSettings::lightmeterUnit},
     {&CWeatherRecord::uv, MetricQuantity::kUv, nullptr},
 };
+
+// Where in the data-file line each value's field stands.
+constexpr std::array<std::size_t, kGraphValueCount> kSlotPieces = [] {
+    std::array<std::size_t, kGraphValueCount> pieces{};
+    for (int value = 0; value < kGraphValueCount; ++value)
+        pieces[value] = LinePieceOf(kSlots[value].field);
+    return pieces;
+}();
 
 // The length of "YYYY-MM-DD hh:mm:ss".
 constexpr std::size_t kWholeTimeLength = 19;
@@ -68,24 +77,29 @@ void CGraphRecord::SetNumber(GraphValue value, double number) {
         m_measures[value - kFirstMeasure] = static_cast<float>(number);
 }
 
-CGraphRecord MakeGraphRecord(const CWeatherRecord& record) {
+CGraphRecord MakeGraphRecord(const RecordFieldViews& fields) {
     CGraphRecord lean;
-    if (record.recordTime.size() >= kWholeTimeLength)
-        lean.SetWholeTime(TextToOleDateTime(record.recordTime));
+    const std::string_view time = fields[kRecordTimePiece];
+    if (time.size() >= kWholeTimeLength)
+        lean.SetWholeTime(TextToOleDateTime(time));
     for (int value = 0; value < kGraphValueCount; ++value) {
         const GraphSlot& slot = kSlots[value];
         if (const std::optional<double> number =
-                ReadMetricNumber(slot.quantity, record.*slot.field))
+                ReadMetricNumber(slot.quantity, fields[kSlotPieces[value]]))
             lean.SetNumber(static_cast<GraphValue>(value), *number);
     }
     return lean;
+}
+
+CGraphRecord MakeGraphRecord(const CWeatherRecord& record) {
+    return MakeGraphRecord(FieldViewsOf(record));
 }
 
 void LoadGraphRecords(CGraphRecordArray& records, const std::string& start,
                       const std::string& end) {
     VisitRecordsInRange(
         start, end, [&] { records.clear(); },
-        [&](const CWeatherRecord& record) { records.push_back(MakeGraphRecord(record)); });
+        [&](const RecordFieldViews& fields) { records.push_back(MakeGraphRecord(fields)); });
 }
 
 std::optional<double> GraphDisplayValue(const CGraphRecord& record, GraphValue value,

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "station/RecordLineFields.h"
 #include "station/WeatherSet.h"
 
 #include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
-
-struct CWeatherRecord;
 
 // The graph's lean record: the record time and the numeric values a chart draws, read from a
 // stored record as the record's own formatters read them, so that a chart of them shows the
@@ -65,6 +64,8 @@ private:
 // Chunked, so that a list of ten years never needs its whole size twice while it grows.
 using CGraphRecordArray = std::deque<CGraphRecord>;
 
+// The lean record of the record whose line fields are `fields`, or of a whole record.
+CGraphRecord MakeGraphRecord(const RecordFieldViews& fields);
 CGraphRecord MakeGraphRecord(const CWeatherRecord& record);
 
 // The records of the span, oldest first, in place of those `records` held: the records that

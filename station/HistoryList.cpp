@@ -119,9 +119,17 @@ int InsertRecordColumns(IListControl& list, const CWeatherSettings& settings) {
     return kHistoryColumnCount;
 }
 
+// Where in the data-file line each column's field stands.
+constexpr std::array<std::size_t, kHistoryColumnCount> kColumnPieces = [] {
+    std::array<std::size_t, kHistoryColumnCount> pieces{};
+    for (int i = 0; i < kHistoryColumnCount; ++i)
+        pieces[i] = LinePieceOf(kColumns[i].field);
+    return pieces;
+}();
+
 void FillHistoryRow(const CWeatherRecord& record, IListControl& list, int row,
                     const CWeatherSettings& settings) {
-    HistoryRowFormatter(settings).Fill(record, list, row);
+    HistoryRowFormatter(settings).Fill(FieldViewsOf(record), list, row);
 }
 
 HistoryCellForms::HistoryCellForms(const CWeatherSettings& settings) {
@@ -129,9 +137,9 @@ HistoryCellForms::HistoryCellForms(const CWeatherSettings& settings) {
         m_units[i] = ColumnUnit(kColumns[i], settings);
 }
 
-void HistoryCellForms::ReadFields(const CWeatherRecord& record, Fields& fields) {
+void HistoryCellForms::ReadFields(const RecordFieldViews& record, Fields& fields) {
     for (int i = 0; i < kHistoryColumnCount; ++i)
-        fields[i] = record.*kColumns[i].field;
+        fields[i] = record[kColumnPieces[i]];
 }
 
 bool HistoryCellForms::ShowsFieldAsHeld(int column) {
@@ -142,33 +150,35 @@ std::string HistoryCellForms::Cell(int column, const std::string& field) const {
     return kColumns[column].cell(field, m_units[column]);
 }
 
-void HistoryRowFormatter::Fill(const CWeatherRecord& record, IListControl& list, int row) {
-    list.InsertRecordRow(row, record, *this);
+void HistoryRowFormatter::Fill(const RecordFieldViews& record, IListControl& list, int row) {
+    HistoryCellForms::Fields fields;
+    HistoryCellForms::ReadFields(record, fields);
+    list.InsertRecordRow(row, fields, *this);
 }
 
-std::vector<std::string> HistoryRowFormatter::Cells(const CWeatherRecord& record) {
+std::vector<std::string> HistoryRowFormatter::Cells(std::span<const std::string_view> fields) {
     std::vector<std::string> cells;
     cells.reserve(kColumns.size());
     for (int i = 0; i < kHistoryColumnCount; ++i) {
-        const std::string& field = record.*kColumns[i].field;
+        const std::string_view field = i < static_cast<int>(fields.size()) ? fields[i] : "";
         if (HistoryCellForms::ShowsFieldAsHeld(i)) {
-            cells.push_back(field);
+            cells.emplace_back(field);
             continue;
         }
         LastCell& last = m_last[i];
         if (!last.known || last.field != field) {
             last.known = true;
             last.field = field;
-            last.cell = m_forms->Cell(i, field);
+            last.cell = m_forms->Cell(i, last.field);
         }
         cells.push_back(last.cell);
     }
     return cells;
 }
 
-int IListControl::InsertRecordRow(int row, const CWeatherRecord& record,
+int IListControl::InsertRecordRow(int row, std::span<const std::string_view> fields,
                                   HistoryRowFormatter& formatter) {
-    return InsertRow(row, formatter.Cells(record));
+    return InsertRow(row, formatter.Cells(fields));
 }
 
 void CWeatherRecord::FromListRow(const IListControl& list, int row) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "station/ListControl.h"
+#include "station/RecordLineFields.h"
 #include "station/WeatherRecord.h"
 #include "station/WeatherSet.h"
 
@@ -33,9 +34,9 @@ class HistoryCellForms {
 public:
     explicit HistoryCellForms(const CWeatherSettings& settings);
 
-    // The record's texts behind the columns, in column order.
+    // The record's texts behind the columns, in column order, from the texts of its line.
     using Fields = std::array<std::string_view, kHistoryColumnCount>;
-    static void ReadFields(const CWeatherRecord& record, Fields& fields);
+    static void ReadFields(const RecordFieldViews& record, Fields& fields);
     // Whether column `column` shows its field text unchanged.
     static bool ShowsFieldAsHeld(int column);
     // The text column `column` shows for the field text `field`.
@@ -54,13 +55,13 @@ public:
     explicit HistoryRowFormatter(const CWeatherSettings& settings)
         : m_forms(std::make_shared<const HistoryCellForms>(settings)) {}
 
-    // Inserts the record's row at `row` (IListControl::InsertRecordRow).
-    void Fill(const CWeatherRecord& record, IListControl& list, int row);
+    // Inserts the row of the record with these fields at `row` (IListControl::InsertRecordRow).
+    void Fill(const RecordFieldViews& record, IListControl& list, int row);
 
     // Shared, so that the rows of one fill keep one set of forms.
     const std::shared_ptr<const HistoryCellForms>& Forms() const { return m_forms; }
-    // The 36 cell texts of the record.
-    std::vector<std::string> Cells(const CWeatherRecord& record);
+    // The 36 cell texts of the record whose column fields are `fields`.
+    std::vector<std::string> Cells(std::span<const std::string_view> fields);
 
 private:
     struct LastCell {

@@ -106,12 +106,10 @@ int CHistoryRows::InsertPacked(int row, std::uint32_t forms,
     return row;
 }
 
-int CHistoryRows::InsertRecord(int row, const CWeatherRecord& record,
+int CHistoryRows::InsertRecord(int row, std::span<const std::string_view> fields,
                                const std::shared_ptr<const HistoryCellForms>& forms) {
     if (m_forms.empty() || m_forms.back() != forms)
         m_forms.push_back(forms);
-    HistoryCellForms::Fields fields;
-    HistoryCellForms::ReadFields(record, fields);
     return InsertPacked(row, static_cast<std::uint32_t>(m_forms.size()), fields);
 }
 

@@ -23,7 +23,8 @@ public:
     int Count() const { return static_cast<int>(m_rows.size()); }
     void Clear();
     // Inserts at `row` (0..Count(), anything else appends) and returns the row's index.
-    int InsertRecord(int row, const CWeatherRecord& record,
+    // `fields` are the record's texts behind the columns (HistoryCellForms::Fields).
+    int InsertRecord(int row, std::span<const std::string_view> fields,
                      const std::shared_ptr<const HistoryCellForms>& forms);
     // A row of `cells`; cells beyond `columns` are dropped.
     int InsertCells(int row, const std::vector<std::string>& cells, int columns);

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
-struct CWeatherRecord;
 class HistoryRowFormatter;
 
 // How a column's cells are aligned.
@@ -27,10 +28,11 @@ public:
     // column, are `cells`: missing cells are empty, cells beyond the last column are dropped.
     // Returns the index of the new row.
     virtual int InsertRow(int row, std::vector<std::string> cells) = 0;
-    // Inserts at `row` the row that shows a stored record, its cells made by `formatter`
+    // Inserts at `row` the row that shows a stored record, given by the texts of its fields
+    // behind the columns (HistoryCellForms::Fields), its cells made by `formatter`
     // (HistoryList.h). The default inserts all its cell texts at once; a list of many rows may
-    // keep the record's field texts instead and make each cell when it is asked for.
-    virtual int InsertRecordRow(int row, const CWeatherRecord& record,
+    // keep the field texts instead and make each cell when it is asked for.
+    virtual int InsertRecordRow(int row, std::span<const std::string_view> fields,
                                 HistoryRowFormatter& formatter);
     virtual int RowCount() const = 0;
     // The text of one cell; "" outside the list.

@@ -33,6 +33,7 @@ void LoadRecords(CWeatherRecordArray& records, const std::optional<RecordTimeSpa
     if (!busy.IsTaken())
         return;
     DataFileSession session;
+    CWeatherRecord record;
     // Room for every record at once spares moving a long list again and again as it grows.
     ScanStoredRecords(
         session, span,
@@ -40,7 +41,10 @@ void LoadRecords(CWeatherRecordArray& records, const std::optional<RecordTimeSpa
             records.clear();
             records.reserve(most);
         },
-        [&](const CWeatherRecord& record) { records.push_back(record); });
+        [&](const RecordFieldViews& fields) {
+            AssignFields(record, fields);
+            records.push_back(record);
+        });
 }
 
 // A line holds a whole record when its last field has begun: every field a record reads back
@@ -81,7 +85,7 @@ void LoadRecordsInRange(IListControl& list, const std::string& start, const std:
             list.DeleteAllRows();
             row = 0;
         },
-        [&](const CWeatherRecord& record) { rows.Fill(record, list, row++); });
+        [&](const RecordFieldViews& fields) { rows.Fill(fields, list, row++); });
     list.EndUpdate();
 }
 
@@ -139,7 +143,7 @@ void LoadRecordsForGraph(CWeatherRecordArray& records, const std::string& start,
 
 bool VisitRecordsInRange(const std::string& start, const std::string& end,
                          const std::function<void()>& begin,
-                         const std::function<void(const CWeatherRecord&)>& take) {
+                         const std::function<void(const RecordFieldViews&)>& take) {
     const CBusyGuard busy = WaitAndTakeDataFile();
     if (!busy.IsTaken())
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "station/ListControl.h"
+#include "station/RecordLineFields.h"
 #include "station/WeatherRecord.h"
 #include "station/WeatherSet.h"
 
@@ -63,14 +64,14 @@ bool AppendRecords(const CWeatherRecordArray& records);
 void LoadRecordsForGraph(CWeatherRecordArray& records, const std::string& start,
                          const std::string& end);
 
-// Hands every record of the span to `take`, oldest first, exactly as LoadRecordsForGraph would
-// store them: `begin` comes before the first record, and again should the reading start over
-// (every record is then handed over anew). For readers that keep less than whole records.
+// Hands the fields of every record of the span to `take`, oldest first, exactly as
+// LoadRecordsForGraph would store them (the views are valid during the call); `begin` comes
+// before the first record. For readers that keep less than whole records.
 // False, with neither called, when the data file stayed busy; a file without lines calls
 // neither and gives true.
 bool VisitRecordsInRange(const std::string& start, const std::string& end,
                          const std::function<void()>& begin,
-                         const std::function<void(const CWeatherRecord&)>& take);
+                         const std::function<void(const RecordFieldViews&)>& take);
 
 // Puts every stored record into `records`, in place of what it held. A file without lines
 // leaves it as it is. Busy flag.

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <iterator>
 
-bool IsMissingText(const std::string& text) {
+bool IsMissingText(std::string_view text) {
     return text.empty() || text == kNoValueText;
 }
 
@@ -33,7 +33,7 @@ struct PlainDecimal {
     bool exact = true; // digits held every digit
 };
 
-bool ReadPlainDecimal(const std::string& text, PlainDecimal& number) {
+bool ReadPlainDecimal(std::string_view text, PlainDecimal& number) {
     std::size_t at = 0;
     number.negative = !text.empty() && text[0] == '-';
     at = number.negative ? 1 : 0;
@@ -70,7 +70,7 @@ constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
 
 } // namespace
 
-TextNumber ReadTextNumber(const std::string& text) {
+TextNumber ReadTextNumber(std::string_view text) {
     TextNumber number;
     number.missing = IsMissingText(text);
     PlainDecimal plain;
@@ -82,7 +82,7 @@ TextNumber ReadTextNumber(const std::string& text) {
             leading = leading * 10 + (text[i] - '0');
         leading = plain.negative ? -leading : leading;
     } else {
-        leading = std::strtoll(text.c_str(), nullptr, 10);
+        leading = std::strtoll(std::string(text).c_str(), nullptr, 10);
     }
     number.leading = static_cast<int>(std::clamp<long long>(leading, INT_MIN, INT_MAX));
     // A whole number of at most 53 bits divided by an exact power of ten is one correctly
@@ -92,7 +92,7 @@ TextNumber ReadTextNumber(const std::string& text) {
         const double value = static_cast<double>(plain.digits) / kExactPowers[plain.fractionDigits];
         number.value = plain.negative ? -value : value;
     } else {
-        number.value = std::atof(text.c_str());
+        number.value = std::atof(std::string(text).c_str());
     }
     return number;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Station values travel as decimal texts. These are the shared rules for reading and writing
 // them: the no-value marks, the C library's readings (only a leading number counts) and
@@ -14,7 +15,7 @@ inline constexpr int kNoValueNumber = -32767;
 inline constexpr int kNoHumidityNumber = 255;
 
 // True for the empty text and for "---".
-bool IsMissingText(const std::string& text);
+bool IsMissingText(std::string_view text);
 // True for a missing text and for one whose leading integer is -32767 ("-32767.4" too).
 bool IsNoValueText(const std::string& text);
 
@@ -28,7 +29,7 @@ struct TextNumber {
     int leading = 0;     // ReadInt
     double value = 0;    // ReadDouble
 };
-TextNumber ReadTextNumber(const std::string& text);
+TextNumber ReadTextNumber(std::string_view text);
 // IsNoValueText of the text that was read.
 bool IsNoValue(const TextNumber& number);
 // The leading number of a text, as atof reads it.

@@ -213,7 +213,7 @@ std::string FormatUv(const std::string& text) {
     return HasNoIndex(ReadTextNumber(text)) ? kNoValueText : text;
 }
 
-std::optional<double> ReadMetricNumber(MetricQuantity quantity, const std::string& text) {
+std::optional<double> ReadMetricNumber(MetricQuantity quantity, std::string_view text) {
     const TextNumber number = ReadTextNumber(text);
     bool none = false;
     switch (quantity) {

@@ -67,7 +67,7 @@ enum class MetricQuantity { kTemperature, kHumidity, kPressure, kWindSpeed, kRai
 // The number the formatter takes from `text`; nothing where it shows "---". It is a 32-bit
 // float for the quantities with units, the leading integer for humidity, and atof of the text
 // for UV (whose formatter gives the text as it is).
-std::optional<double> ReadMetricNumber(MetricQuantity quantity, const std::string& text);
+std::optional<double> ReadMetricNumber(MetricQuantity quantity, std::string_view text);
 
 // atof of the formatter's text in `toUnit` for a number that ReadMetricNumber gave.
 double DisplayNumberFromMetric(MetricQuantity quantity, double number, std::string_view toUnit);

@@ -40,6 +40,13 @@ std::vector<std::string> Cells(const CHistoryRows& rows, int row) {
     return cells;
 }
 
+int InsertRecord(CHistoryRows& rows, int row, const CWeatherRecord& record,
+                 const std::shared_ptr<const HistoryCellForms>& forms) {
+    HistoryCellForms::Fields fields;
+    HistoryCellForms::ReadFields(FieldViewsOf(record), fields);
+    return rows.InsertRecord(row, fields, forms);
+}
+
 CWeatherRecord Unusual() {
     CWeatherRecord record = StoredRecord("  77", "2024-03-05 14:30:00");
     record.indTemp = "";
@@ -59,7 +66,7 @@ TEST(HistoryRows, CellsAreTheCellsOfTheRowFilledAtOnce) {
         CHistoryRows rows;
         const auto forms = std::make_shared<const HistoryCellForms>(settings);
         for (const CWeatherRecord& record : records)
-            rows.InsertRecord(-1, record, forms);
+            InsertRecord(rows, -1, record, forms);
         ASSERT_EQ(rows.Count(), 3);
         for (int row = 0; row < 3; ++row)
             EXPECT_EQ(Cells(rows, row), ReferenceCells(records[row], settings)) << row;
@@ -70,8 +77,8 @@ TEST(HistoryRows, CellsAreTheCellsOfTheRowFilledAtOnce) {
 TEST(HistoryRows, RowsKeepTheirOwnFormsAndTexts) {
     CHistoryRows rows;
     const CWeatherRecord record = StoredRecord("5", "2024-03-05 14:25:00");
-    rows.InsertRecord(0, record, std::make_shared<const HistoryCellForms>(kMetric));
-    rows.InsertRecord(1, record, std::make_shared<const HistoryCellForms>(kImperial));
+    InsertRecord(rows, 0, record, std::make_shared<const HistoryCellForms>(kMetric));
+    InsertRecord(rows, 1, record, std::make_shared<const HistoryCellForms>(kImperial));
     rows.InsertCells(1, {"a", "21.5", "", "c", "dropped"}, 4);
 
     EXPECT_EQ(rows.CellText(0, 4), "21.5");

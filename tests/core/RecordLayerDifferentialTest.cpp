@@ -137,7 +137,7 @@ protected:
         CWeatherRecordArray visited;
         EXPECT_TRUE(VisitRecordsInRange(
             start, end, [&] { visited.clear(); },
-            [&](const CWeatherRecord& record) { visited.push_back(record); }));
+            [&](const RecordFieldViews& fields) { AssignFields(visited.emplace_back(), fields); }));
         EXPECT_EQ(Fields(visited), Fields(expected)) << where;
 
         MemoryListControl list;

@@ -178,7 +178,7 @@ TEST_P(RecordLayerSpanTest, AVisitorIsHandedTheRecordsOfTheSpan) {
             ++begins;
             times.clear();
         },
-        [&](const CWeatherRecord& record) { times.push_back(record.recordTime); }));
+        [&](const RecordFieldViews& fields) { times.emplace_back(fields[kRecordTimePiece]); }));
     EXPECT_EQ(begins, 1);
     EXPECT_EQ(times, GetParam().times);
 }
@@ -351,7 +351,7 @@ const FlaggedOperation kFlagged[] = {
      [] {
          int calls = 0;
          const bool read = VisitRecordsInRange(
-             "2000", "2099", [&] { ++calls; }, [&](const CWeatherRecord&) { ++calls; });
+             "2000", "2099", [&] { ++calls; }, [&](const RecordFieldViews&) { ++calls; });
          return std::string(read ? "read " : "") + std::to_string(calls);
      },
      "0"},

@@ -3,6 +3,7 @@
 #include "store/SystemUtils.h"
 
 #include <array>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,49 @@ TEST(RecordLineReader, ReportsFewerPiecesWhenTheLineEndsEarly) {
     std::array<std::string_view, kRecordTimePiece + 1> pieces;
     EXPECT_EQ(SplitRecordLine("17,,2024-03-05 14:25:00", pieces), 1u);
     EXPECT_EQ(SplitRecordLine("", pieces), 0u);
+}
+
+// Lines of characters that matter to the rule (commas, every kind of white space) and some that
+// do not (a zero byte, a byte above 127), of every length around the word sizes the splitter
+// works in and beyond the longest line it splits by masks.
+std::string RandomLine(std::mt19937& random, std::size_t size) {
+    static constexpr char kChars[] = {',',  ',', ' ', ' ', ' ', '\t', '\n',   '\v',   '\f',
+                                      '\r', 'a', '1', '-', '.', '\0', '\x80', '\x08', '\x0e'};
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(kChars) - 1);
+    std::string line(size, ' ');
+    for (char& c : line)
+        c = kChars[pick(random)];
+    return line;
+}
+
+TEST(RecordLineReader, TheSplitFindsWhatTheReaderFindsOnAnyLine) {
+    std::mt19937 random(20261209);
+    std::vector<std::size_t> sizes;
+    for (std::size_t size = 0; size <= 200; ++size)
+        sizes.push_back(size);
+    for (std::size_t size : {255u, 256u, 257u, 511u, 512u, 1000u, 1023u, 1024u, 1025u, 1100u})
+        sizes.push_back(size);
+    for (const std::size_t size : sizes) {
+        for (int round = 0; round < 20; ++round) {
+            const std::string line = RandomLine(random, size);
+            for (const std::size_t most :
+                 {std::size_t{3}, kRecordLineReadPieces, std::size_t{600}}) {
+                std::vector<std::string_view> expected(most);
+                RecordLineReader reader(line);
+                std::size_t count = 0;
+                while (count < most && reader.Next(expected[count]))
+                    ++count;
+                expected.resize(count);
+                std::vector<std::string_view> pieces(most);
+                pieces.resize(SplitRecordLine(line, pieces));
+                ASSERT_EQ(pieces, expected) << testing::PrintToString(line) << " most " << most;
+                for (std::string_view piece : pieces) {
+                    EXPECT_GE(piece.data(), line.data());
+                    EXPECT_LE(piece.data() + piece.size(), line.data() + line.size());
+                }
+            }
+        }
+    }
 }
 
 } // namespace
