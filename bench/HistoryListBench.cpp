@@ -6,6 +6,7 @@
 //   history_list_bench --data FILE     (FILE written by sample_data FILE COUNT LAST)
 #include "bench/BenchData.h"
 #include "bench/BenchFigures.h"
+#include "bench/RowsOnlyList.h"
 #include "controls/HistoryListCtrl.h"
 #include "station/HistoryList.h"
 #include "station/HistoryRows.h"
@@ -28,35 +29,6 @@ namespace {
 double Milliseconds(std::chrono::steady_clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
-
-// The rows as the dialog's list keeps them, without the window: what a fill costs the list
-// beyond reading the records.
-class RowsOnlyList final : public IListControl {
-public:
-    int InsertColumn(int column, const std::string&, int, ListColumnFormat) override {
-        return column;
-    }
-    int ColumnCount() const override { return kHistoryColumnCount; }
-    void DeleteAllRows() override { m_rows.Clear(); }
-    int InsertRow(int row, std::vector<std::string> cells) override {
-        return m_rows.InsertCells(row, cells, kHistoryColumnCount);
-    }
-    int InsertRecordRow(int row, std::span<const std::string_view> fields,
-                        HistoryRowFormatter& formatter) override {
-        return m_rows.InsertRecord(row, fields, formatter.Forms());
-    }
-    int RowCount() const override { return m_rows.Count(); }
-    std::string CellText(int row, int column) const override {
-        return m_rows.CellText(row, column);
-    }
-    void BeginUpdate() override {}
-    void EndUpdate() override {}
-
-    std::size_t HeldBytes() const { return m_rows.HeldBytes(); }
-
-private:
-    CHistoryRows m_rows;
-};
 
 // Resident memory of this process, in MB.
 double ResidentMegabytes() {

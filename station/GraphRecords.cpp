@@ -6,6 +6,7 @@
 #include "station/WeatherFmt.h"
 #include "station/WeatherRecord.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -77,18 +78,49 @@ void CGraphRecord::SetNumber(GraphValue value, double number) {
         m_measures[value - kFirstMeasure] = static_cast<float>(number);
 }
 
-CGraphRecord MakeGraphRecord(const RecordFieldViews& fields) {
+namespace {
+
+// The number read from one value's field text, kept while the records that follow repeat the
+// text: a humidity, a pressure or a rain sum stays the same for hours.
+class LastReading {
+public:
+    std::optional<double> Read(MetricQuantity quantity, std::string_view text) {
+        if (!m_known || text != std::string_view(m_text.data(), m_size)) {
+            m_number = ReadMetricNumber(quantity, text);
+            m_known = text.size() <= m_text.size();
+            m_size = m_known ? text.size() : 0;
+            std::copy_n(text.data(), m_size, m_text.data());
+        }
+        return m_number;
+    }
+
+private:
+    bool m_known = false;
+    std::size_t m_size = 0;
+    std::array<char, 16> m_text;
+    std::optional<double> m_number;
+};
+
+using LastReadings = std::array<LastReading, kGraphValueCount>;
+
+CGraphRecord MakeGraphRecord(const RecordFieldViews& fields, LastReadings& readings) {
     CGraphRecord lean;
     const std::string_view time = fields[kRecordTimePiece];
     if (time.size() >= kWholeTimeLength)
         lean.SetWholeTime(TextToOleDateTime(time));
     for (int value = 0; value < kGraphValueCount; ++value) {
-        const GraphSlot& slot = kSlots[value];
         if (const std::optional<double> number =
-                ReadMetricNumber(slot.quantity, fields[kSlotPieces[value]]))
+                readings[value].Read(kSlots[value].quantity, fields[kSlotPieces[value]]))
             lean.SetNumber(static_cast<GraphValue>(value), *number);
     }
     return lean;
+}
+
+} // namespace
+
+CGraphRecord MakeGraphRecord(const RecordFieldViews& fields) {
+    LastReadings readings;
+    return MakeGraphRecord(fields, readings);
 }
 
 CGraphRecord MakeGraphRecord(const CWeatherRecord& record) {
@@ -97,9 +129,12 @@ CGraphRecord MakeGraphRecord(const CWeatherRecord& record) {
 
 void LoadGraphRecords(CGraphRecordArray& records, const std::string& start,
                       const std::string& end) {
+    LastReadings readings;
     VisitRecordsInRange(
         start, end, [&] { records.clear(); },
-        [&](const RecordFieldViews& fields) { records.push_back(MakeGraphRecord(fields)); });
+        [&](const RecordFieldViews& fields) {
+            records.push_back(MakeGraphRecord(fields, readings));
+        });
 }
 
 std::optional<double> GraphDisplayValue(const CGraphRecord& record, GraphValue value,

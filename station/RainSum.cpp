@@ -55,10 +55,16 @@ bool AccumulateRainForList(CWeatherRecordArray& records, IStatusTextTarget* wind
     for (const RainRow& row : stored)
         walk.Add(row);
     const int n = static_cast<int>(records.size());
+    // Each text goes to the window once: from the monitor thread every text is a call that
+    // waits for the user-interface thread, and a full ring would make thousands of them.
+    int reported = -1;
     for (int i = n - 1; i >= 0; --i) {
-        std::snprintf(g_statusText, kStatusTextSize, "%s %d : %d%% ...", Tr(150), n,
-                      (n - i) * 100 / n);
-        SetStatusText(window, g_statusText);
+        const int percent = (n - i) * 100 / n;
+        if (percent != reported) {
+            reported = percent;
+            std::snprintf(g_statusText, kStatusTextSize, "%s %d : %d%% ...", Tr(150), n, percent);
+            SetStatusText(window, g_statusText);
+        }
         walk.Sum(records[i]);
         if (HasRainValue(records[i].rainMm))
             walk.Add(RowOf(records[i]));

@@ -25,8 +25,8 @@ bool AccumulateRain(CWeatherRecord& record, const CWeatherRecordArray& stored);
 
 // Sums the rain of freshly downloaded `records` (newest first) in place, oldest first, each
 // against the stored records and the downloaded ones older than it, and reports the progress
-// to `window` as status texts. When the data file stays busy, the records' increments and sums
-// are set to "---" instead. Returns true.
+// to `window` as status texts, each percentage once. When the data file stays busy, the records'
+// increments and sums are set to "---" instead. Returns true.
 bool AccumulateRainForList(CWeatherRecordArray& records, IStatusTextTarget* window);
 
 // Sums the rain of one record (the live one, or the one the min/max dialog shows) against the

@@ -63,12 +63,11 @@ WordMasks MaskLineWord(std::string_view line, std::size_t from) {
     return MaskWord(tail.data());
 }
 
-// Appends the positions of the set bits of `bits` (a word beginning at `base`) to `positions`
-// while fewer than `most` are there.
-void TakePositions(Word bits, std::size_t base, std::uint16_t* positions, std::size_t& count,
-                   std::size_t most) {
-    for (; bits != 0 && count < most; bits &= bits - 1)
-        positions[count++] = static_cast<std::uint16_t>(base + std::countr_zero(bits));
+// Appends the positions of the set bits of `bits`, in a word beginning at `base`.
+std::uint16_t* TakePositions(Word bits, std::size_t base, std::uint16_t* positions) {
+    for (; bits != 0; bits &= bits - 1)
+        *positions++ = static_cast<std::uint16_t>(base + std::countr_zero(bits));
+    return positions;
 }
 
 bool IsWhiteSpace(char c) {
@@ -91,13 +90,15 @@ std::size_t SplitRecordLine(std::string_view line, std::span<std::string_view> p
     // pieces of a word at once. A piece of white space only lands on its own end.
     const std::size_t size = line.size();
     const std::size_t most = pieces.size();
-    std::array<std::uint16_t, kMaskedLineChars + 1> ends;
-    std::array<std::uint16_t, kMaskedLineChars + 2> firsts;
-    std::size_t endCount = 0;
-    std::size_t firstCount = 0;
+    // Room for a piece at every character, and one past the end.
+    std::array<std::uint16_t, kMaskedLineChars + kWordChars> ends;
+    std::array<std::uint16_t, kMaskedLineChars + kWordChars> firsts;
+    std::uint16_t* endsTaken = ends.data();
+    std::uint16_t* firstsTaken = firsts.data();
     Word startsBefore = 1; // the line begins a piece
     bool carry = false;
-    for (std::size_t base = 0; base <= size && endCount < most; base += kWordChars) {
+    for (std::size_t base = 0; base <= size && endsTaken - ends.data() < std::ptrdiff_t(most);
+         base += kWordChars) {
         const WordMasks masks = MaskLineWord(line, base);
         Word commas = masks.commas;
         if (size - base < kWordChars)
@@ -108,9 +109,10 @@ std::size_t SplitRecordLine(std::string_view line, std::span<std::string_view> p
         const Word sum = masks.white + starts;
         const Word landed = sum + Word(carry);
         carry = sum < starts || landed < sum;
-        TakePositions(landed & ~masks.white, base, firsts.data(), firstCount, most);
-        TakePositions(commas, base, ends.data(), endCount, most);
+        firstsTaken = TakePositions(landed & ~masks.white, base, firstsTaken);
+        endsTaken = TakePositions(commas, base, endsTaken);
     }
+    const auto endCount = std::min(most, static_cast<std::size_t>(endsTaken - ends.data()));
     std::size_t count = 0;
     for (std::size_t start = 0; count < endCount; ++count) {
         const std::size_t end = ends[count];
@@ -120,7 +122,7 @@ std::size_t SplitRecordLine(std::string_view line, std::span<std::string_view> p
         std::size_t last = end;
         while (last > first && IsWhiteSpace(line[last - 1]))
             --last;
-        pieces[count] = line.substr(first, last - first);
+        pieces[count] = std::string_view(line.data() + first, last - first);
         start = end + 1;
         if (end == size) {
             ++count;

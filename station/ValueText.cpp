@@ -27,40 +27,46 @@ namespace {
 // digits. Any other text is left to the C library.
 struct PlainDecimal {
     bool negative = false;
-    std::size_t integerEnd = 0; // end of the integer part's digits
-    std::uint64_t digits = 0;   // every digit, while they fit
+    std::size_t integerDigits = 0;
+    std::uint64_t integer = 0; // the integer part, while its digits fit
+    std::uint64_t digits = 0;  // every digit, while they fit
     int fractionDigits = 0;
     bool exact = true; // digits held every digit
 };
 
+bool IsDigit(char c) {
+    return static_cast<unsigned char>(c - '0') < 10;
+}
+
 bool ReadPlainDecimal(std::string_view text, PlainDecimal& number) {
-    std::size_t at = 0;
-    number.negative = !text.empty() && text[0] == '-';
-    at = number.negative ? 1 : 0;
-    const auto digit = [&](std::size_t i) {
-        return i < text.size() && text[i] >= '0' && text[i] <= '9';
-    };
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    number.negative = at != end && *at == '-';
+    at += number.negative;
+    // Nineteen digits always fit; beyond them each digit is checked.
+    constexpr std::uint64_t kLargestBeforeDigit = (UINT64_MAX - 9) / 10;
     const auto take = [&](char c) {
-        if (number.digits > (UINT64_MAX - 9) / 10)
+        if (number.digits > kLargestBeforeDigit)
             number.exact = false;
         else
             number.digits = number.digits * 10 + static_cast<unsigned>(c - '0');
     };
-    const std::size_t first = at;
-    while (digit(at))
-        take(text[at++]);
-    if (at == first)
+    const char* const first = at;
+    for (; at != end && IsDigit(*at); ++at)
+        take(*at);
+    number.integerDigits = static_cast<std::size_t>(at - first);
+    number.integer = number.digits;
+    if (number.integerDigits == 0)
         return false;
-    number.integerEnd = at;
-    if (at < text.size() && text[at] == '.') {
-        const std::size_t fraction = ++at;
-        while (digit(at))
-            take(text[at++]);
+    if (at != end && *at == '.') {
+        const char* const fraction = ++at;
+        for (; at != end && IsDigit(*at); ++at)
+            take(*at);
         if (at == fraction)
             return false;
         number.fractionDigits = static_cast<int>(at - fraction);
     }
-    return at == text.size();
+    return at == end;
 }
 
 // Powers of ten that a double holds exactly.
@@ -72,15 +78,14 @@ constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
 
 TextNumber ReadTextNumber(std::string_view text) {
     TextNumber number;
-    number.missing = IsMissingText(text);
     PlainDecimal plain;
     const bool isPlain = ReadPlainDecimal(text, plain);
+    number.missing = !isPlain && IsMissingText(text);
     // atoi's reading, saturated at the int range where atoi's result would be undefined.
     long long leading = 0;
-    if (isPlain && plain.integerEnd - plain.negative <= 10) {
-        for (std::size_t i = plain.negative; i < plain.integerEnd; ++i)
-            leading = leading * 10 + (text[i] - '0');
-        leading = plain.negative ? -leading : leading;
+    if (isPlain && plain.integerDigits <= 10) {
+        const auto magnitude = static_cast<long long>(plain.integer);
+        leading = plain.negative ? -magnitude : magnitude;
     } else {
         leading = std::strtoll(std::string(text).c_str(), nullptr, 10);
     }

@@ -13,6 +13,42 @@ std::string_view WithoutCr(std::string_view line) {
     return line.ends_with('\r') ? line.substr(0, line.size() - 1) : line;
 }
 
+// The read buffer of a forward scan. Each thread keeps one between scans: mapping and clearing a
+// fresh megabyte costs more than a short range read costs to read. A scan that runs while
+// another is under way on the same thread (from inside its visit) takes a buffer of its own.
+class ScanBuffer {
+public:
+    explicit ScanBuffer(std::size_t size) : m_buffer(t_inUse ? m_own : t_kept), m_kept(!t_inUse) {
+        t_inUse = true;
+        if (m_buffer.size() != size)
+            m_buffer.assign(size, 0);
+    }
+    ~ScanBuffer() {
+        if (!m_kept)
+            return;
+        // A buffer that grew for a very long line is not kept at that size.
+        if (m_buffer.size() > 2 * kKeptSize)
+            std::vector<char>().swap(m_buffer);
+        t_inUse = false;
+    }
+    ScanBuffer(const ScanBuffer&) = delete;
+    ScanBuffer& operator=(const ScanBuffer&) = delete;
+
+    std::vector<char>& Get() { return m_buffer; }
+
+private:
+    static constexpr std::size_t kKeptSize = std::size_t{1} << 20;
+    static thread_local std::vector<char> t_kept;
+    static thread_local bool t_inUse;
+
+    std::vector<char> m_own;
+    std::vector<char>& m_buffer;
+    bool m_kept;
+};
+
+thread_local std::vector<char> ScanBuffer::t_kept;
+thread_local bool ScanBuffer::t_inUse = false;
+
 } // namespace
 
 bool ScanLinesForward(int fd, std::size_t blockSize,
@@ -27,7 +63,8 @@ bool ScanLinesBetween(int fd, off_t from, off_t to, std::size_t blockSize,
                       const std::function<bool(std::string_view line, LineEnd end)>& visit) {
     // The buffer starts with the unfinished line of the previous block (`held` bytes), which
     // begins at file offset `lineStart`.
-    std::vector<char> buffer(std::max<std::size_t>(blockSize, 1));
+    ScanBuffer scanBuffer(std::max<std::size_t>(blockSize, 1));
+    std::vector<char>& buffer = scanBuffer.Get();
     std::size_t held = 0;
     off_t offset = from;
     off_t lineStart = from;

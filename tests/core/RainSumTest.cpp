@@ -313,6 +313,22 @@ TEST_F(RainSumFileTest, ADownloadReportsItsProgress) {
     EXPECT_EQ(SumsOf(download[0]), (Sums{"100.9", "0.3", "0.9", "0.9", "0.9", "0.9", "350.9"}));
 }
 
+TEST_F(RainSumFileTest, ALongDownloadReportsEachPercentageOnce) {
+    const int language = g_lang;
+    g_lang = 0;
+    WriteLines({LineOf(Rain("2024-03-05 14:00:00", "100.0", "0.0", "350.0"))});
+    CWeatherRecordArray download(250, Rain("2024-03-05 14:05:00", "100.3"));
+    StatusTexts window;
+
+    EXPECT_TRUE(AccumulateRainForList(download, &window));
+    g_lang = language;
+
+    ASSERT_EQ(window.texts.size(), 101u);
+    EXPECT_EQ(window.texts.front(), "Compute history rain data 250 : 0% ...");
+    EXPECT_EQ(window.texts[1], "Compute history rain data 250 : 1% ...");
+    EXPECT_EQ(window.texts.back(), "Compute history rain data 250 : 100% ...");
+}
+
 // Sums over no stored records would start the total at 0.0; the sums are left out instead.
 TEST_F(RainSumFileTest, ABusyFileLeavesTheSumsOutAfterLongerWaits) {
     WriteLines({LineOf(Rain("2024-03-05 14:00:00", "100.0", "0.0", "350.0"))});

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "station/HistoryList.h"
+#include "station/HistoryRows.h"
+#include "station/ListControl.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The rows as the dialog's list keeps them, without the window: what a fill costs the list
+// beyond reading the records.
+class RowsOnlyList final : public IListControl {
+public:
+    int InsertColumn(int column, const std::string&, int, ListColumnFormat) override {
+        return column;
+    }
+    int ColumnCount() const override { return kHistoryColumnCount; }
+    void DeleteAllRows() override { m_rows.Clear(); }
+    int InsertRow(int row, std::vector<std::string> cells) override {
+        return m_rows.InsertCells(row, cells, kHistoryColumnCount);
+    }
+    int InsertRecordRow(int row, std::span<const std::string_view> fields,
+                        HistoryRowFormatter& formatter) override {
+        return m_rows.InsertRecord(row, fields, formatter.Forms());
+    }
+    int RowCount() const override { return m_rows.Count(); }
+    std::string CellText(int row, int column) const override {
+        return m_rows.CellText(row, column);
+    }
+    void BeginUpdate() override {}
+    void EndUpdate() override {}
+
+    std::size_t HeldBytes() const { return m_rows.HeldBytes(); }
+
+private:
+    CHistoryRows m_rows;
+};
