@@ -119,8 +119,28 @@ float ReadScaled(const std::string& text, float factor) {
 }
 
 std::string PrintDecimals(double value, int decimals) {
-    // Wide enough for the largest float with its decimals.
-    char buffer[64];
+    // Most values (every float with a few decimals) times the power of ten are exact in a
+    // double; rounding that product to a whole number, ties to even, is then printf's rounding
+    // of the value, without printf's cost. Others go to printf.
+    if (decimals >= 0 && decimals <= 3 && std::isfinite(value)) {
+        constexpr double kPowers[] = {1, 10, 100, 1000};
+        const double scaled = value * kPowers[decimals];
+        if (std::fabs(scaled) < 0x1p53 && std::fma(value, kPowers[decimals], -scaled) == 0) {
+            const auto units = static_cast<unsigned long long>(std::fabs(std::nearbyint(scaled)));
+            const auto power = static_cast<unsigned long long>(kPowers[decimals]);
+            std::string text = std::signbit(value) ? "-" : "";
+            text += std::to_string(units / power);
+            if (decimals > 0) {
+                const std::string fraction = std::to_string(units % power);
+                text += '.';
+                text.append(static_cast<std::size_t>(decimals) - fraction.size(), '0');
+                text += fraction;
+            }
+            return text;
+        }
+    }
+    // Wide enough for the largest double with the decimals of any caller.
+    char buffer[512];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
     return buffer;
 }
