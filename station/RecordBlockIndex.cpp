@@ -2,6 +2,7 @@
 
 #include "station/RecordLineReader.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -53,6 +54,7 @@ void RecordBlockIndex::Invalidate() {
     m_path.clear();
     m_state = {};
     m_blocks.clear();
+    m_groups.clear();
     m_covered = 0;
     m_lines = 0;
     m_carriedTime.clear();
@@ -79,15 +81,22 @@ void RecordBlockIndex::Add(std::string_view line, off_t next) {
                             m_lines,
                             0});
     }
+    if (m_groups.size() * kGroupBlocks < m_blocks.size())
+        m_groups.emplace_back();
+    // The block's times, then its run's.
+    const auto widen = [&](auto& times) {
+        if (!times.hasLines) {
+            times.minTime = times.maxTime = m_carriedTime;
+            times.hasLines = true;
+        } else if (m_carriedTime < times.minTime) {
+            times.minTime = m_carriedTime;
+        } else if (m_carriedTime > times.maxTime) {
+            times.maxTime = m_carriedTime;
+        }
+    };
     Block& block = m_blocks.back();
-    if (!block.hasLines) {
-        block.minTime = block.maxTime = m_carriedTime;
-        block.hasLines = true;
-    } else if (m_carriedTime < block.minTime) {
-        block.minTime = m_carriedTime;
-    } else if (m_carriedTime > block.maxTime) {
-        block.maxTime = m_carriedTime;
-    }
+    widen(block);
+    widen(m_groups.back());
     block.end = next;
     ++block.lines;
     m_covered = next;
@@ -105,9 +114,16 @@ RecordBlockIndex::RegionsFor(const RecordTimeSpan& span) const {
             regions.push_back({first.begin, to, first.firstLine, endLine});
         }
     };
-    for (const Block& block : m_blocks) {
-        if (block.hasLines && span.Overlaps(block.minTime, block.maxTime))
-            read(m_blocks[block.resync], block.end, block.firstLine + block.lines);
+    for (std::size_t group = 0; group < m_groups.size(); ++group) {
+        const Group& times = m_groups[group];
+        if (!times.hasLines || !span.Overlaps(times.minTime, times.maxTime))
+            continue;
+        const std::size_t last = std::min(m_blocks.size(), (group + 1) * kGroupBlocks);
+        for (std::size_t index = group * kGroupBlocks; index < last; ++index) {
+            const Block& block = m_blocks[index];
+            if (block.hasLines && span.Overlaps(block.minTime, block.maxTime))
+                read(m_blocks[block.resync], block.end, block.firstLine + block.lines);
+        }
     }
     // Whatever follows the covered lines (a torn last line, the only line the index leaves
     // out) is read, from where its record is known.

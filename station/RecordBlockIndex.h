@@ -64,11 +64,22 @@ private:
         long long lines = 0;
     };
 
+    // The smallest and largest time of a run of kGroupBlocks blocks: a span is looked for in
+    // the blocks of the runs that can hold it, so that a short span of a long file costs few
+    // comparisons of times.
+    struct Group {
+        std::string minTime;
+        std::string maxTime;
+        bool hasLines = false;
+    };
+    static constexpr std::size_t kGroupBlocks = 64;
+
     void Add(std::string_view line, off_t next);
 
     std::string m_path;
     FileState m_state;
     std::vector<Block> m_blocks;
+    std::vector<Group> m_groups;
     off_t m_covered = 0; // offset past the last line the index covers
     long long m_lines = 0;
     std::string m_carriedTime; // the record time after the last covered line

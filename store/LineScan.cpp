@@ -150,9 +150,14 @@ bool ScanLinesBackward(int fd, off_t size, std::size_t blockSize,
 }
 
 std::string_view TrimBlanks(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\r\n\v\f";
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    // A plain test of each character: a search of the set of six for every character would
+    // cost more than the line's other handling.
+    const auto isBlank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    const char* first = text.data();
+    const char* last = first + text.size();
+    while (first != last && isBlank(*first))
+        ++first;
+    while (last != first && isBlank(last[-1]))
+        --last;
+    return std::string_view(first, static_cast<std::size_t>(last - first));
 }

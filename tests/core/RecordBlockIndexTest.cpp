@@ -66,6 +66,17 @@ TEST_F(RecordBlockIndexTest, ADayIsReadFromAFewBlocksAndATimeOutOfOrderFromItsOw
     EXPECT_LT(bytes, 4 * (32 << 10));
 }
 
+// Blocks are looked for in runs of blocks; a time out of order widens its run's times too, so a
+// line near the end of the file that says it is of the month's second day is read with that day.
+TEST_F(RecordBlockIndexTest, ATimeOutOfOrderInALaterRunOfBlocksIsRead) {
+    WriteMonth(7000, "2024-03-02 12:00:00");
+    const off_t line7000 = static_cast<off_t>(Bytes().rfind("2024-03-02 12:00:00, "));
+    ASSERT_GT(line7000, 64 * (32 << 10)) << "the line lies past the first run of blocks";
+    const auto [bytes, holds] = Read("2024-03-02 12:00:00", "2024-03-02 12:00:00", line7000);
+    EXPECT_TRUE(holds);
+    EXPECT_LT(bytes, 4 * (32 << 10));
+}
+
 TEST_F(RecordBlockIndexTest, ATornLastLineIsAlwaysRead) {
     WriteMonth();
     const std::string whole = Bytes();
