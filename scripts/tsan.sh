@@ -18,6 +18,7 @@ threaded_tests=(
     'WeatherCommTest.*Busy*'
     'FdbSafetyTest.*'
     'RecordLayerTest.*'
+    'RecordLayerDifferentialTest.*SideBySide*'
     '*RecordLayerBusyTest.*'
     'RainSumFileTest.*'
     'SimulatedDownloadTest.*'

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -127,14 +128,26 @@ CGraphRecord MakeGraphRecord(const CWeatherRecord& record) {
     return MakeGraphRecord(FieldViewsOf(record));
 }
 
-void LoadGraphRecords(CGraphRecordArray& records, const std::string& start,
-                      const std::string& end) {
-    LastReadings readings;
-    VisitRecordsInRange(
-        start, end, [&] { records.clear(); },
-        [&](const RecordFieldViews& fields) {
-            records.push_back(MakeGraphRecord(fields, readings));
+void LoadGraphRecords(CGraphRecordArray& records, const std::string& start, const std::string& end,
+                      off_t partBytes) {
+    struct Part {
+        LastReadings readings;
+        std::vector<CGraphRecord> records;
+    };
+    std::vector<Part> parts;
+    const bool anyLine = VisitRecordsInRangeInParts(
+        start, end, partBytes, [&](std::size_t count) { parts.resize(count); },
+        [&](std::size_t part, const RecordFieldViews& fields) {
+            parts[part].records.push_back(MakeGraphRecord(fields, parts[part].readings));
         });
+    if (!anyLine)
+        return;
+    records.clear();
+    for (Part& part : parts) {
+        records.insert(records.end(), part.records.begin(), part.records.end());
+        // Each part's memory goes back as soon as it is copied: ten years are not held twice.
+        std::vector<CGraphRecord>().swap(part.records);
+    }
 }
 
 std::optional<double> GraphDisplayValue(const CGraphRecord& record, GraphValue value,

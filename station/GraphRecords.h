@@ -7,6 +7,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <sys/types.h>
 
 // The graph's lean record: the record time and the numeric values a chart draws, read from a
 // stored record as the record's own formatters read them, so that a chart of them shows the
@@ -70,8 +71,11 @@ CGraphRecord MakeGraphRecord(const CWeatherRecord& record);
 
 // The records of the span, oldest first, in place of those `records` held: the records that
 // LoadRecordsForGraph would load, each made lean. A data file that stays busy, or holds no line,
-// leaves `records` as it was.
-void LoadGraphRecords(CGraphRecordArray& records, const std::string& start, const std::string& end);
+// leaves `records` as it was. Long spans are read in parts of `partBytes` of the file, side by
+// side on the machine's cores.
+inline constexpr off_t kGraphReadPartBytes = off_t{1} << 20;
+void LoadGraphRecords(CGraphRecordArray& records, const std::string& start, const std::string& end,
+                      off_t partBytes = kGraphReadPartBytes);
 
 // The value drawn for `value` of `record` in the display units of `settings`: atof of the text
 // that ConvertRecordToUserUnits makes of it. Nothing where that text holds no value ("---", or

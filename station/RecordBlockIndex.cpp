@@ -103,11 +103,13 @@ void RecordBlockIndex::Add(std::string_view line, off_t next) {
     ++m_lines;
 }
 
-std::vector<RecordBlockIndex::Region>
-RecordBlockIndex::RegionsFor(const RecordTimeSpan& span) const {
+std::vector<RecordBlockIndex::Region> RecordBlockIndex::RegionsFor(const RecordTimeSpan& span,
+                                                                   off_t partBytes) const {
     std::vector<Region> regions;
     const auto read = [&](const Block& first, off_t to, long long endLine) {
-        if (!regions.empty() && first.begin <= regions.back().to) {
+        const bool full = partBytes > 0 && !regions.empty() && first.begin == regions.back().to &&
+                          regions.back().to - regions.back().from >= partBytes;
+        if (!regions.empty() && first.begin <= regions.back().to && !full) {
             regions.back().to = to;
             regions.back().endLine = endLine;
         } else {

@@ -46,8 +46,9 @@ public:
 
     // The parts of the file, in file order, that hold every line whose record time can lie in
     // the span, each beginning where a fresh record reads as one that read the file from its
-    // start. Only after Update.
-    std::vector<Region> RegionsFor(const RecordTimeSpan& span) const;
+    // start. With `partBytes`, a part grown to that size ends where the next can begin so, so
+    // that parts can be read side by side. Only after Update.
+    std::vector<Region> RegionsFor(const RecordTimeSpan& span, off_t partBytes = 0) const;
     // The non-blank lines the index covers.
     long long Lines() const { return m_lines; }
 

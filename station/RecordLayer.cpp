@@ -153,6 +153,19 @@ bool VisitRecordsInRange(const std::string& start, const std::string& end,
     return true;
 }
 
+bool VisitRecordsInRangeInParts(
+    const std::string& start, const std::string& end, off_t partBytes,
+    const std::function<void(std::size_t parts)>& begin,
+    const std::function<void(std::size_t part, const RecordFieldViews&)>& take) {
+    const CBusyGuard busy = WaitAndTakeDataFile();
+    if (!busy.IsTaken())
+        return false;
+    DataFileSession session;
+    bool anyLine = false;
+    ScanStoredRecordsInParts(session, RecordTimeSpan{start, end}, partBytes, begin, take, anyLine);
+    return anyLine;
+}
+
 void LoadAllRecords(CWeatherRecordArray& records) {
     LoadRecords(records, std::nullopt);
 }

@@ -2,7 +2,34 @@
 
 #include "station/RecordFieldReader.h"
 
+#include <algorithm>
+#include <atomic>
+#include <system_error>
+#include <thread>
+
 namespace {
+
+using Region = RecordBlockIndex::Region;
+
+// Reads one region as a fresh record: each region starts where such a record reads as one that
+// read every line before. `first` is called before the region's first line. False on a read
+// error.
+bool ScanRegion(const CFdb& store, const Region& region, const RecordTimeSpan& span,
+                const std::function<void()>& first,
+                const std::function<void(const RecordFieldViews&)>& take) {
+    RecordFieldReader record;
+    bool begun = false;
+    return store.ForEachLineBetween(region.from, region.to, [&](std::string_view line, LineEnd) {
+        if (!begun) {
+            begun = true;
+            first();
+        }
+        record.Read(line);
+        if (span.Contains(record[kRecordTimePiece]))
+            take(record.Fields());
+        return true;
+    }) != CFdb::kReadFailed;
+}
 
 bool ScanSpan(DataFileSession& session, const RecordTimeSpan& span,
               const std::function<void(std::size_t)>& begin,
@@ -10,29 +37,20 @@ bool ScanSpan(DataFileSession& session, const RecordTimeSpan& span,
     RecordBlockIndex& index = session.Index();
     if (!index.Update(session.Store()))
         return false;
-    const std::vector<RecordBlockIndex::Region> regions = index.RegionsFor(span);
+    const std::vector<Region> regions = index.RegionsFor(span);
     long long lines = 0;
-    for (const RecordBlockIndex::Region& region : regions)
+    for (const Region& region : regions)
         lines += region.endLine - region.firstLine;
     bool begun = false;
-    for (const RecordBlockIndex::Region& region : regions) {
-        // Each region starts where a fresh record reads as one that read every line before.
-        RecordFieldReader record;
-        const int read = session.Store().ForEachLineBetween(
-            region.from, region.to, [&](std::string_view line, LineEnd) {
-                if (!begun) {
-                    begun = true;
-                    begin(static_cast<std::size_t>(lines));
-                }
-                record.Read(line);
-                if (span.Contains(record[kRecordTimePiece]))
-                    take(record.Fields());
-                return true;
-            });
-        if (read == CFdb::kReadFailed)
-            return false;
-    }
-    return true;
+    const auto first = [&] {
+        if (!begun) {
+            begun = true;
+            begin(static_cast<std::size_t>(lines));
+        }
+    };
+    return std::all_of(regions.begin(), regions.end(), [&](const Region& region) {
+        return ScanRegion(session.Store(), region, span, first, take);
+    });
 }
 
 } // namespace
@@ -56,4 +74,44 @@ bool ScanStoredRecords(DataFileSession& session, const std::optional<RecordTimeS
         record.Read(line);
         take(record.Fields());
     }) != CFdb::kReadFailed;
+}
+
+bool ScanStoredRecordsInParts(DataFileSession& session, const RecordTimeSpan& span, off_t partBytes,
+                              const std::function<void(std::size_t parts)>& begin,
+                              const std::function<void(std::size_t, const RecordFieldViews&)>& take,
+                              bool& anyLine) {
+    anyLine = false;
+    RecordBlockIndex& index = session.Index();
+    if (!index.Update(session.Store()))
+        return false;
+    const std::vector<Region> regions = index.RegionsFor(span, partBytes);
+    begin(regions.size());
+    // Each thread takes the next part not yet taken until none is left.
+    std::atomic<std::size_t> next = 0;
+    std::atomic<bool> lines = false;
+    std::atomic<bool> whole = true;
+    const auto readParts = [&] {
+        for (std::size_t part = next++; part < regions.size(); part = next++) {
+            const bool read = ScanRegion(
+                session.Store(), regions[part], span, [&] { lines = true; },
+                [&](const RecordFieldViews& fields) { take(part, fields); });
+            if (!read)
+                whole = false;
+        }
+    };
+    const std::size_t threads =
+        std::min<std::size_t>(regions.size(), std::max(1u, std::thread::hardware_concurrency()));
+    std::vector<std::jthread> helpers;
+    for (std::size_t helper = 1; helper < threads; ++helper) {
+        // A machine that cannot start another thread reads the parts on the threads it has.
+        try {
+            helpers.emplace_back(readParts);
+        } catch (const std::system_error&) {
+            break;
+        }
+    }
+    readParts();
+    helpers.clear();
+    anyLine = lines;
+    return whole;
 }

@@ -3,6 +3,7 @@
 // saving ends, short lines that take fields from the line before, corrupt and blank lines,
 // both line ends, a torn last line, and appends, deletes and changes by another program in
 // between the reads.
+#include "station/GraphRecords.h"
 #include "station/HistoryList.h"
 #include "station/RainSum.h"
 #include "station/RecordLayer.h"
@@ -12,6 +13,7 @@
 #include "tests/core/PlainRecordReading.h"
 #include "tests/core/ScopedTimeZone.h"
 
+#include <cstdio>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -119,8 +121,46 @@ std::vector<std::string> Fields(const CWeatherRecordArray& records) {
     return fields;
 }
 
+// A lean record as text, every number exact.
+std::string LeanText(const CGraphRecord& record) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%a%s", record.time, record.HasWholeTime() ? "" : " part");
+    std::string all = text;
+    for (int value = 0; value < kGraphValueCount; ++value) {
+        const auto graphValue = static_cast<GraphValue>(value);
+        std::snprintf(text, sizeof text, " %a", record.Number(graphValue));
+        all += record.Has(graphValue) ? text : " -";
+    }
+    return all;
+}
+
+std::vector<std::string> LeanTexts(const CGraphRecordArray& records) {
+    std::vector<std::string> texts;
+    for (const CGraphRecord& record : records)
+        texts.push_back(LeanText(record));
+    return texts;
+}
+
 class RecordLayerDifferentialTest : public DataFileTest {
 protected:
+    // The graph's lean records of the span, read in parts of every size from a block to more
+    // than the file, are the plain reading's records made lean.
+    void ExpectLeanRead(const std::string& start, const std::string& end,
+                        const CWeatherRecordArray& expected, bool anyLine) {
+        const CGraphRecord kept = MakeGraphRecord(StoredRecord("0", "kept"));
+        CGraphRecordArray plain;
+        for (const CWeatherRecord& record : anyLine ? expected : CWeatherRecordArray{})
+            plain.push_back(MakeGraphRecord(record));
+        if (!anyLine)
+            plain.push_back(kept);
+        for (const off_t partBytes : {off_t{1}, off_t{100} << 10, kGraphReadPartBytes}) {
+            CGraphRecordArray lean{kept};
+            LoadGraphRecords(lean, start, end, partBytes);
+            EXPECT_EQ(LeanTexts(lean), LeanTexts(plain))
+                << "span " << start << " .. " << end << " in parts of " << partBytes;
+        }
+    }
+
     // Every range read of the span gives the plain reading's records.
     void ExpectSpanRead(const std::string& start, const std::string& end) {
         const std::string where = "span " + start + " .. " + end;
@@ -139,6 +179,7 @@ protected:
             start, end, [&] { visited.clear(); },
             [&](const RecordFieldViews& fields) { AssignFields(visited.emplace_back(), fields); }));
         EXPECT_EQ(Fields(visited), Fields(expected)) << where;
+        ExpectLeanRead(start, end, expected, anyLine);
 
         MemoryListControl list;
         MemoryListControl plainList;
@@ -235,6 +276,18 @@ TEST_F(RecordLayerDifferentialTest, AFileChangedByAnotherProgramIsReadAsItNowSta
     WriteBytes(DataPath(), other.Bytes());
     ExpectSpanReads(other);
     ExpectSpanReads(maker);
+}
+
+// Many threads read the parts of one span at once, each into its own records.
+TEST_F(RecordLayerDifferentialTest, ASpanReadInPartsSideBySideGivesThePlainRecords) {
+    DataFileMaker maker(11);
+    maker.AddLines(3000);
+    maker.AddTornLine();
+    WriteBytes(DataPath(), maker.Bytes());
+    ExpectLeanRead("", "~", PlainRecords(DataPath()), true);
+    const std::string start = maker.SomeTime();
+    const std::string end = "~";
+    ExpectLeanRead(start, end, PlainRecords(DataPath(), &start, &end), true);
 }
 
 TEST_F(RecordLayerDifferentialTest, AnEmptyOrBlankFileLeavesTheListsAsTheyWere) {
