@@ -136,7 +136,13 @@ void LoadGraphRecords(CGraphRecordArray& records, const std::string& start, cons
     };
     std::vector<Part> parts;
     const bool anyLine = VisitRecordsInRangeInParts(
-        start, end, partBytes, [&](std::size_t count) { parts.resize(count); },
+        start, end, partBytes,
+        [&](const std::vector<std::size_t>& most) {
+            // Room for every record at once: a growing part would hold up to twice its records.
+            parts.resize(most.size());
+            for (std::size_t part = 0; part < most.size(); ++part)
+                parts[part].records.reserve(most[part]);
+        },
         [&](std::size_t part, const RecordFieldViews& fields) {
             parts[part].records.push_back(MakeGraphRecord(fields, parts[part].readings));
         });

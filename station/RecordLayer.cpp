@@ -155,7 +155,7 @@ bool VisitRecordsInRange(const std::string& start, const std::string& end,
 
 bool VisitRecordsInRangeInParts(
     const std::string& start, const std::string& end, off_t partBytes,
-    const std::function<void(std::size_t parts)>& begin,
+    const std::function<void(const std::vector<std::size_t>& mostRecords)>& begin,
     const std::function<void(std::size_t part, const RecordFieldViews&)>& take) {
     const CBusyGuard busy = WaitAndTakeDataFile();
     if (!busy.IsTaken())

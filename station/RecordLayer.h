@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 // The stored weather records: the lines of the data file g_fdb turned into records and back.
 // The user-interface thread and the monitor thread both call these. Each use of the store runs
@@ -75,14 +76,15 @@ bool VisitRecordsInRange(const std::string& start, const std::string& end,
                          const std::function<void(const RecordFieldViews&)>& take);
 
 // VisitRecordsInRange for readers that can take records on several threads at once: the span is
-// read in parts of about `partBytes` bytes of the file, side by side. `begin(parts)` comes
-// first; then `take(part, fields)` receives every record of the span, on the thread that reads
-// its part, at the same time as other parts' records: the parts are numbered in file order and
-// each hands its records over in file order. True when the file held a line; false when it
-// held none or stayed busy, and the caller's records then stay as they were.
+// read in parts of about `partBytes` bytes of the file, side by side. `begin` comes first, with
+// the number of records each part can hand over at most; then `take(part, fields)` receives every
+// record of the span, on the thread that reads its part, at the same time as other parts' records:
+// the parts are numbered in file order and each hands its records over in file order. True when the
+// file held a line; false when it held none or stayed busy, and the caller's records then stay as
+// they were.
 bool VisitRecordsInRangeInParts(
     const std::string& start, const std::string& end, off_t partBytes,
-    const std::function<void(std::size_t parts)>& begin,
+    const std::function<void(const std::vector<std::size_t>& mostRecords)>& begin,
     const std::function<void(std::size_t part, const RecordFieldViews&)>& take);
 
 // Puts every stored record into `records`, in place of what it held. A file without lines

@@ -77,7 +77,7 @@ bool ScanStoredRecords(DataFileSession& session, const std::optional<RecordTimeS
 }
 
 bool ScanStoredRecordsInParts(DataFileSession& session, const RecordTimeSpan& span, off_t partBytes,
-                              const std::function<void(std::size_t parts)>& begin,
+                              const std::function<void(const std::vector<std::size_t>&)>& begin,
                               const std::function<void(std::size_t, const RecordFieldViews&)>& take,
                               bool& anyLine) {
     anyLine = false;
@@ -85,7 +85,10 @@ bool ScanStoredRecordsInParts(DataFileSession& session, const RecordTimeSpan& sp
     if (!index.Update(session.Store()))
         return false;
     const std::vector<Region> regions = index.RegionsFor(span, partBytes);
-    begin(regions.size());
+    std::vector<std::size_t> most;
+    for (const Region& region : regions)
+        most.push_back(static_cast<std::size_t>(region.endLine - region.firstLine));
+    begin(most);
     // Each thread takes the next part not yet taken until none is left.
     std::atomic<std::size_t> next = 0;
     std::atomic<bool> lines = false;

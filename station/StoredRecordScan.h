@@ -25,11 +25,11 @@ bool ScanStoredRecords(DataFileSession& session, const std::optional<RecordTimeS
 
 // The records of the span as ScanStoredRecords gives them, read in parts of about `partBytes`
 // bytes of the file by as many threads at once as the machine has cores (the calling thread
-// among them). `begin` receives the number of parts first; then `take(part, fields)` receives
-// each record of the span, on the thread that reads its part: the parts are numbered in file
-// order and each hands its records over in file order. `anyLine` tells whether the parts held
-// a line at all. False when a read error cut a part short.
+// among them). `begin` receives, for each part, the number of records it can hand over at most;
+// then `take(part, fields)` receives each record of the span, on the thread that reads its part:
+// the parts are numbered in file order and each hands its records over in file order. `anyLine`
+// tells whether the parts held a line at all. False when a read error cut a part short.
 bool ScanStoredRecordsInParts(
     DataFileSession& session, const RecordTimeSpan& span, off_t partBytes,
-    const std::function<void(std::size_t parts)>& begin,
+    const std::function<void(const std::vector<std::size_t>& mostRecords)>& begin,
     const std::function<void(std::size_t part, const RecordFieldViews&)>& take, bool& anyLine);
