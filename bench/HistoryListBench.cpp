@@ -6,12 +6,12 @@
 //   history_list_bench --data FILE     (FILE written by sample_data FILE COUNT LAST)
 #include "bench/BenchData.h"
 #include "bench/BenchFigures.h"
-#include "bench/RowsOnlyList.h"
 #include "controls/HistoryListCtrl.h"
 #include "station/HistoryList.h"
 #include "station/HistoryRows.h"
 #include "station/RecordLayer.h"
 #include "station/TimeText.h"
+#include "tests/core/RowsOnlyList.h"
 
 #include <chrono>
 #include <cstdio>

@@ -9,7 +9,6 @@
 // of their own under the temporary folder, removed afterwards.
 #include "bench/BenchData.h"
 #include "bench/BenchFigures.h"
-#include "bench/RowsOnlyList.h"
 #include "bench/WeatherGenerator.h"
 #include "station/GraphRecords.h"
 #include "station/HistoryList.h"
@@ -17,6 +16,7 @@
 #include "station/RecordLayer.h"
 #include "station/TimeText.h"
 #include "store/FDB.h"
+#include "tests/core/RowsOnlyList.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -77,10 +77,11 @@ public:
         }
     }
     // A single row came or went: the view keeps its selection of the others.
-    void InsertedRow(int row) {
+    // Rows first..last came, each already in the rows.
+    void InsertedRows(int first, int last) {
         if (m_updates > 0)
             return;
-        beginInsertRows({}, row, row);
+        beginInsertRows({}, first, last);
         m_shownRows = m_rows.Count();
         endInsertRows();
     }
@@ -227,15 +228,22 @@ void CHistoryListCtrl::DeleteAllRows() {
 
 int CHistoryListCtrl::InsertRow(int row, std::vector<std::string> cells) {
     row = m_model->Rows().InsertCells(row, cells, ColumnCount());
-    m_model->InsertedRow(row);
+    m_model->InsertedRows(row, row);
     return row;
 }
 
 int CHistoryListCtrl::InsertRecordRow(int row, std::span<const std::string_view> fields,
                                       HistoryRowFormatter& formatter) {
     row = m_model->Rows().InsertRecord(row, fields, formatter.Forms());
-    m_model->InsertedRow(row);
+    m_model->InsertedRows(row, row);
     return row;
+}
+
+void CHistoryListCtrl::AppendRecordRows(CHistoryRows&& rows) {
+    const int first = RowCount();
+    m_model->Rows().Append(std::move(rows));
+    if (RowCount() > first)
+        m_model->InsertedRows(first, RowCount() - 1);
 }
 
 int CHistoryListCtrl::RowCount() const {

@@ -29,6 +29,7 @@ public:
     int InsertRow(int row, std::vector<std::string> cells) override;
     int InsertRecordRow(int row, std::span<const std::string_view> fields,
                         HistoryRowFormatter& formatter) override;
+    void AppendRecordRows(CHistoryRows&& rows) override;
     int RowCount() const override;
     std::string CellText(int row, int column) const override;
     // Between the two the list is not told of each row: it takes in all of them at the end.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -66,6 +67,8 @@ int InsertIndex(int row, int count) {
 
 CHistoryRows::CHistoryRows() = default;
 CHistoryRows::~CHistoryRows() = default;
+CHistoryRows::CHistoryRows(CHistoryRows&&) noexcept = default;
+CHistoryRows& CHistoryRows::operator=(CHistoryRows&&) noexcept = default;
 
 void CHistoryRows::Clear() {
     m_blocks.clear();
@@ -120,6 +123,33 @@ int CHistoryRows::InsertCells(int row, const std::vector<std::string>& cells, in
     return InsertPacked(row, 0, texts);
 }
 
+void CHistoryRows::Append(CHistoryRows&& rows) {
+    if (m_forms.empty() && m_rows.empty())
+        m_forms = rows.m_forms;
+    if (m_forms == rows.m_forms) {
+        const auto firstBlock = static_cast<std::uint32_t>(m_blocks.size());
+        m_rows.reserve(m_rows.size() + rows.m_rows.size());
+        for (const Place place : rows.m_rows)
+            m_rows.push_back({firstBlock + place.block, place.offset});
+        std::move(rows.m_blocks.begin(), rows.m_blocks.end(), std::back_inserter(m_blocks));
+        m_blockUsed = rows.m_blockUsed;
+        m_blockBytes += rows.m_blockBytes;
+    } else {
+        // Other forms: each row is packed again, numbering its forms among these rows'.
+        for (int row = 0; row < rows.Count(); ++row) {
+            std::uint32_t forms = 0;
+            rows.RowText(row, 0, forms);
+            if (forms != 0 && (m_forms.empty() || m_forms.back() != rows.m_forms[forms - 1]))
+                m_forms.push_back(rows.m_forms[forms - 1]);
+            std::vector<std::string_view> texts;
+            for (int column = 0; column < rows.TextCount(row); ++column)
+                texts.push_back(rows.RowText(row, column, forms));
+            InsertPacked(-1, forms == 0 ? 0 : static_cast<std::uint32_t>(m_forms.size()), texts);
+        }
+    }
+    rows.Clear();
+}
+
 void CHistoryRows::Remove(int row) {
     if (row >= 0 && row < Count())
         m_rows.erase(m_rows.begin() + row);
@@ -138,6 +168,13 @@ std::string_view CHistoryRows::RowText(int row, int column, std::uint32_t& forms
     return std::string_view(in, size);
 }
 
+int CHistoryRows::TextCount(int row) const {
+    const Place place = m_rows[row];
+    const char* in = m_blocks[place.block].get() + place.offset;
+    GetNumber(in);
+    return static_cast<int>(GetNumber(in));
+}
+
 std::string CHistoryRows::CellText(int row, int column) const {
     if (row < 0 || row >= Count() || column < 0)
         return {};
@@ -146,6 +183,16 @@ std::string CHistoryRows::CellText(int row, int column) const {
     if (forms == 0 || column >= kHistoryColumnCount || HistoryCellForms::ShowsFieldAsHeld(column))
         return std::string(text);
     return m_forms[forms - 1]->Cell(column, std::string(text));
+}
+
+void IListControl::AppendRecordRows(CHistoryRows&& rows) {
+    for (int row = 0; row < rows.Count(); ++row) {
+        std::vector<std::string> cells;
+        for (int column = 0; column < ColumnCount(); ++column)
+            cells.push_back(rows.CellText(row, column));
+        InsertRow(-1, std::move(cells));
+    }
+    rows.Clear();
 }
 
 std::size_t CHistoryRows::HeldBytes() const {

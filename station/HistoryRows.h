@@ -19,6 +19,8 @@ public:
     ~CHistoryRows();
     CHistoryRows(const CHistoryRows&) = delete;
     CHistoryRows& operator=(const CHistoryRows&) = delete;
+    CHistoryRows(CHistoryRows&&) noexcept;
+    CHistoryRows& operator=(CHistoryRows&&) noexcept;
 
     int Count() const { return static_cast<int>(m_rows.size()); }
     void Clear();
@@ -29,6 +31,9 @@ public:
     // A row of `cells`; cells beyond `columns` are dropped.
     int InsertCells(int row, const std::vector<std::string>& cells, int columns);
     void Remove(int row);
+    // Appends the rows of `rows` and leaves it empty. Rows made with the forms these rows use
+    // (or rows added to rows without forms) are taken over as they are packed, without copying.
+    void Append(CHistoryRows&& rows);
 
     // The text of one cell; "" outside the rows or beyond the row's cells.
     std::string CellText(int row, int column) const;
@@ -48,6 +53,8 @@ private:
     int InsertPacked(int row, std::uint32_t forms, std::span<const std::string_view> texts);
     // The row's texts; `forms` 0 for ready cells, else the index in m_forms plus one.
     std::string_view RowText(int row, int column, std::uint32_t& forms) const;
+    // The number of texts of the row.
+    int TextCount(int row) const;
 
     std::vector<std::unique_ptr<char[]>> m_blocks;
     std::size_t m_blockUsed = 0;

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+class CHistoryRows;
 class HistoryRowFormatter;
 
 // How a column's cells are aligned.
@@ -34,6 +35,9 @@ public:
     // keep the field texts instead and make each cell when it is asked for.
     virtual int InsertRecordRow(int row, std::span<const std::string_view> fields,
                                 HistoryRowFormatter& formatter);
+    // Appends the rows of `rows` (HistoryRows.h) and leaves it empty. The default inserts each
+    // row's cell texts; a list that keeps such rows may take them over as they are.
+    virtual void AppendRecordRows(CHistoryRows&& rows);
     virtual int RowCount() const = 0;
     // The text of one cell; "" outside the list.
     virtual std::string CellText(int row, int column) const = 0;

@@ -3,6 +3,7 @@
 #include "station/DataFileBusy.h"
 #include "station/DataFileSession.h"
 #include "station/HistoryList.h"
+#include "station/HistoryRows.h"
 #include "station/RecordLineReader.h"
 #include "station/StoredRecordScan.h"
 
@@ -10,8 +11,10 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -71,21 +74,23 @@ std::string RecordNumberText(long long number) {
 } // namespace
 
 void LoadRecordsInRange(IListControl& list, const std::string& start, const std::string& end,
-                        const CWeatherSettings& settings) {
-    const CBusyGuard busy = WaitAndTakeDataFile();
-    if (!busy.IsTaken())
+                        const CWeatherSettings& settings, off_t partBytes) {
+    const auto forms = std::make_shared<const HistoryCellForms>(settings);
+    std::vector<CHistoryRows> parts;
+    const bool anyLine = VisitRecordsInRangeInParts(
+        start, end, partBytes,
+        [&](const std::vector<std::size_t>& most) { parts.resize(most.size()); },
+        [&](std::size_t part, const RecordFieldViews& fields) {
+            HistoryCellForms::Fields columns;
+            HistoryCellForms::ReadFields(fields, columns);
+            parts[part].InsertRecord(-1, columns, forms);
+        });
+    if (!anyLine)
         return;
-    DataFileSession session;
-    HistoryRowFormatter rows(settings);
-    int row = 0;
     list.BeginUpdate();
-    ScanStoredRecords(
-        session, RecordTimeSpan{start, end},
-        [&](std::size_t) {
-            list.DeleteAllRows();
-            row = 0;
-        },
-        [&](const RecordFieldViews& fields) { rows.Fill(fields, list, row++); });
+    list.DeleteAllRows();
+    for (CHistoryRows& part : parts)
+        list.AppendRecordRows(std::move(part));
     list.EndUpdate();
 }
 

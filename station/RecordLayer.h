@@ -27,9 +27,12 @@
 // with the records a reading of every line would give.
 
 // Shows the records of the span in `list`, oldest first, one row each (FillHistoryRow), in
-// place of the rows it had. A file without lines leaves the rows as they are. Busy flag.
+// place of the rows it had. A file without lines leaves the rows as they are. Busy flag. The rows
+// of a long span are made in parts of `partBytes` of the file, side by side on the machine's
+// cores, and handed to the list part by part (IListControl::AppendRecordRows).
+inline constexpr off_t kListReadPartBytes = off_t{4} << 20;
 void LoadRecordsInRange(IListControl& list, const std::string& start, const std::string& end,
-                        const CWeatherSettings& settings);
+                        const CWeatherSettings& settings, off_t partBytes = kListReadPartBytes);
 
 // The record number of the last line, read as atoi reads it (0 when the line has none); 0 when
 // the file holds no line. No busy flag; reads only the end of the file.

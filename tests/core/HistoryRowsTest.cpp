@@ -125,4 +125,49 @@ TEST(HistoryRows, ManyAndLargeRowsKeepTheirTexts) {
     EXPECT_EQ(rows.CellText(40000, 1), std::string(40, 'a' + 39999 % 26));
 }
 
+// Appended rows show what they showed before, whether they are taken over as packed (the same
+// forms, or rows into empty rows) or packed again (other forms), after rows of their own and
+// over several blocks; the rows appended are left empty.
+TEST(HistoryRows, AppendedRowsKeepTheirCells) {
+    const auto metric = std::make_shared<const HistoryCellForms>(kMetric);
+    const auto imperial = std::make_shared<const HistoryCellForms>(kImperial);
+    const auto make = [&](const std::shared_ptr<const HistoryCellForms>& forms, int first) {
+        CHistoryRows part;
+        for (int i = first; i < first + 6000; ++i)
+            InsertRecord(part, -1, StoredRecord(std::to_string(i), "2024-03-05 14:25:00"), forms);
+        part.InsertCells(-1, {"ready", "cells"}, 2);
+        return part;
+    };
+    CHistoryRows rows;
+    for (const auto& [forms, first] : {std::pair{metric, 0}, {metric, 6000}, {imperial, 12000}}) {
+        CHistoryRows part = make(forms, first);
+        std::vector<std::vector<std::string>> before;
+        for (int row = 0; row < part.Count(); ++row)
+            before.push_back(Cells(part, row));
+        const int count = rows.Count();
+        rows.Append(std::move(part));
+        EXPECT_EQ(part.Count(), 0);
+        ASSERT_EQ(rows.Count(), count + static_cast<int>(before.size()));
+        for (int row = 0; row < static_cast<int>(before.size()); ++row)
+            ASSERT_EQ(Cells(rows, count + row), before[row]) << "row " << row;
+    }
+    EXPECT_EQ(rows.CellText(0, 4), "21.5");
+    EXPECT_EQ(rows.CellText(12000 + 2, 4), "70.7");
+}
+
+// A list that keeps no rows of its own is given each appended row's cells.
+TEST(HistoryRows, AListWithoutRowsOfItsOwnIsGivenTheCells) {
+    const auto forms = std::make_shared<const HistoryCellForms>(kImperial);
+    CHistoryRows rows;
+    InsertRecord(rows, -1, Unusual(), forms);
+    const std::vector<std::string> cells = Cells(rows, 0);
+    MemoryListControl list;
+    InsertRecordColumns(list, kImperial);
+    list.AppendRecordRows(std::move(rows));
+    ASSERT_EQ(list.RowCount(), 1);
+    for (int column = 0; column < kHistoryColumnCount; ++column)
+        EXPECT_EQ(list.CellText(0, column), cells[column]) << column;
+    EXPECT_EQ(rows.Count(), 0);
+}
+
 } // namespace

@@ -11,6 +11,7 @@
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/MemoryListControl.h"
 #include "tests/core/PlainRecordReading.h"
+#include "tests/core/RowsOnlyList.h"
 #include "tests/core/ScopedTimeZone.h"
 
 #include <cstdio>
@@ -104,7 +105,7 @@ private:
     std::string m_bytes;
 };
 
-std::vector<std::vector<std::string>> Rows(const MemoryListControl& list) {
+std::vector<std::vector<std::string>> Rows(const IListControl& list) {
     std::vector<std::vector<std::string>> rows;
     for (int row = 0; row < list.RowCount(); ++row) {
         rows.emplace_back();
@@ -143,6 +144,22 @@ std::vector<std::string> LeanTexts(const CGraphRecordArray& records) {
 
 class RecordLayerDifferentialTest : public DataFileTest {
 protected:
+    // The list's rows of the span, made in parts from a block to the whole span, are the rows
+    // `expected`, in the dialog's compact rows and in a list that takes the cells.
+    void ExpectListInParts(const std::string& start, const std::string& end,
+                           const std::vector<std::vector<std::string>>& expected) {
+        for (const off_t partBytes : {off_t{1}, off_t{100} << 10}) {
+            MemoryListControl cells;
+            RowsOnlyList rows;
+            for (IListControl* list : std::initializer_list<IListControl*>{&cells, &rows}) {
+                InsertRecordColumns(*list, m_units);
+                LoadRecordsInRange(*list, start, end, m_units, partBytes);
+                EXPECT_EQ(Rows(*list), expected)
+                    << "span " << start << " .. " << end << " in parts of " << partBytes;
+            }
+        }
+    }
+
     // The graph's lean records of the span, read in parts of every size from a block to more
     // than the file, are the plain reading's records made lean.
     void ExpectLeanRead(const std::string& start, const std::string& end,
@@ -189,6 +206,7 @@ protected:
         for (std::size_t row = 0; row < expected.size(); ++row)
             FillHistoryRow(expected[row], plainList, static_cast<int>(row), m_units);
         EXPECT_EQ(Rows(list), Rows(plainList)) << where;
+        ExpectListInParts(start, end, Rows(plainList));
     }
 
     void ExpectSpanReads(DataFileMaker& maker) {
@@ -287,7 +305,13 @@ TEST_F(RecordLayerDifferentialTest, ASpanReadInPartsSideBySideGivesThePlainRecor
     ExpectLeanRead("", "~", PlainRecords(DataPath()), true);
     const std::string start = maker.SomeTime();
     const std::string end = "~";
-    ExpectLeanRead(start, end, PlainRecords(DataPath(), &start, &end), true);
+    const CWeatherRecordArray expected = PlainRecords(DataPath(), &start, &end);
+    ExpectLeanRead(start, end, expected, true);
+    MemoryListControl plainList;
+    InsertRecordColumns(plainList, m_units);
+    for (std::size_t row = 0; row < expected.size(); ++row)
+        FillHistoryRow(expected[row], plainList, static_cast<int>(row), m_units);
+    ExpectListInParts(start, end, Rows(plainList));
 }
 
 TEST_F(RecordLayerDifferentialTest, AnEmptyOrBlankFileLeavesTheListsAsTheyWere) {

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-// The rows as the dialog's list keeps them, without the window: what a fill costs the list
-// beyond reading the records.
+// The rows as the history dialog's list keeps them (CHistoryRows), without the window: what a
+// fill costs the list beyond reading the records, and how a list of such rows is filled.
 class RowsOnlyList final : public IListControl {
 public:
     int InsertColumn(int column, const std::string&, int, ListColumnFormat) override {
@@ -25,6 +25,7 @@ public:
                         HistoryRowFormatter& formatter) override {
         return m_rows.InsertRecord(row, fields, formatter.Forms());
     }
+    void AppendRecordRows(CHistoryRows&& rows) override { m_rows.Append(std::move(rows)); }
     int RowCount() const override { return m_rows.Count(); }
     std::string CellText(int row, int column) const override {
         return m_rows.CellText(row, column);
