@@ -23,6 +23,7 @@ threaded_tests=(
     'RainSumFileTest.*'
     'SimulatedDownloadTest.*'
     'MonitorThreadTest.*'
+    'WorkerPool.*'
     'WorkerThread.*'
 )
 filter="$(IFS=:; echo "${threaded_tests[*]}")"

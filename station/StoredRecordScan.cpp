@@ -1,11 +1,10 @@
 #include "station/StoredRecordScan.h"
 
 #include "station/RecordFieldReader.h"
+#include "station/WorkerPool.h"
 
 #include <algorithm>
 #include <atomic>
-#include <system_error>
-#include <thread>
 
 namespace {
 
@@ -89,32 +88,15 @@ bool ScanStoredRecordsInParts(DataFileSession& session, const RecordTimeSpan& sp
     for (const Region& region : regions)
         most.push_back(static_cast<std::size_t>(region.endLine - region.firstLine));
     begin(most);
-    // Each thread takes the next part not yet taken until none is left.
-    std::atomic<std::size_t> next = 0;
     std::atomic<bool> lines = false;
     std::atomic<bool> whole = true;
-    const auto readParts = [&] {
-        for (std::size_t part = next++; part < regions.size(); part = next++) {
-            const bool read = ScanRegion(
-                session.Store(), regions[part], span, [&] { lines = true; },
-                [&](const RecordFieldViews& fields) { take(part, fields); });
-            if (!read)
-                whole = false;
-        }
-    };
-    const std::size_t threads =
-        std::min<std::size_t>(regions.size(), std::max(1u, std::thread::hardware_concurrency()));
-    std::vector<std::jthread> helpers;
-    for (std::size_t helper = 1; helper < threads; ++helper) {
-        // A machine that cannot start another thread reads the parts on the threads it has.
-        try {
-            helpers.emplace_back(readParts);
-        } catch (const std::system_error&) {
-            break;
-        }
-    }
-    readParts();
-    helpers.clear();
+    WorkerPool::Shared().Run(regions.size(), [&](std::size_t part) {
+        const bool read = ScanRegion(
+            session.Store(), regions[part], span, [&] { lines = true; },
+            [&](const RecordFieldViews& fields) { take(part, fields); });
+        if (!read)
+            whole = false;
+    });
     anyLine = lines;
     return whole;
 }
