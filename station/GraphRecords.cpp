@@ -135,7 +135,7 @@ void LoadGraphRecords(CGraphRecordArray& records, const std::string& start, cons
         std::vector<CGraphRecord> records;
     };
     std::vector<Part> parts;
-    const bool anyLine = VisitRecordsInRangeInParts(
+    const bool anyLine = VisitRecordsInRange(
         start, end, partBytes,
         [&](const std::vector<std::size_t>& most) {
             // Room for every record at once: a growing part would hold up to twice its records.

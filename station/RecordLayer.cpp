@@ -77,7 +77,7 @@ void LoadRecordsInRange(IListControl& list, const std::string& start, const std:
                         const CWeatherSettings& settings, off_t partBytes) {
     const auto forms = std::make_shared<const HistoryCellForms>(settings);
     std::vector<CHistoryRows> parts;
-    const bool anyLine = VisitRecordsInRangeInParts(
+    const bool anyLine = VisitRecordsInRange(
         start, end, partBytes,
         [&](const std::vector<std::size_t>& most) { parts.resize(most.size()); },
         [&](std::size_t part, const RecordFieldViews& fields) {
@@ -146,19 +146,7 @@ void LoadRecordsForGraph(CWeatherRecordArray& records, const std::string& start,
     LoadRecords(records, RecordTimeSpan{start, end});
 }
 
-bool VisitRecordsInRange(const std::string& start, const std::string& end,
-                         const std::function<void()>& begin,
-                         const std::function<void(const RecordFieldViews&)>& take) {
-    const CBusyGuard busy = WaitAndTakeDataFile();
-    if (!busy.IsTaken())
-        return false;
-    DataFileSession session;
-    ScanStoredRecords(
-        session, RecordTimeSpan{start, end}, [&](std::size_t) { begin(); }, take);
-    return true;
-}
-
-bool VisitRecordsInRangeInParts(
+bool VisitRecordsInRange(
     const std::string& start, const std::string& end, off_t partBytes,
     const std::function<void(const std::vector<std::size_t>& mostRecords)>& begin,
     const std::function<void(std::size_t part, const RecordFieldViews&)>& take) {

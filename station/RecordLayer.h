@@ -69,23 +69,17 @@ bool AppendRecords(const CWeatherRecordArray& records);
 void LoadRecordsForGraph(CWeatherRecordArray& records, const std::string& start,
                          const std::string& end);
 
-// Hands the fields of every record of the span to `take`, oldest first, exactly as
-// LoadRecordsForGraph would store them (the views are valid during the call); `begin` comes
-// before the first record. For readers that keep less than whole records.
-// False, with neither called, when the data file stayed busy; a file without lines calls
-// neither and gives true.
-bool VisitRecordsInRange(const std::string& start, const std::string& end,
-                         const std::function<void()>& begin,
-                         const std::function<void(const RecordFieldViews&)>& take);
-
-// VisitRecordsInRange for readers that can take records on several threads at once: the span is
-// read in parts of about `partBytes` bytes of the file, side by side. `begin` comes first, with
-// the number of records each part can hand over at most; then `take(part, fields)` receives every
-// record of the span, on the thread that reads its part, at the same time as other parts' records:
-// the parts are numbered in file order and each hands its records over in file order. True when the
-// file held a line; false when it held none or stayed busy, and the caller's records then stay as
-// they were.
-bool VisitRecordsInRangeInParts(
+// Hands the fields of every record of the span to `take`, exactly as LoadRecordsForGraph would
+// store them (the views are valid during the call), for readers that keep less than whole
+// records. The span is read in parts of about `partBytes` bytes of the file, side by side on a
+// few threads (0: parts only where the span's lines lie apart). `begin` comes first, with the
+// number of records each part can hand over at most; then `take(part, fields)` receives every
+// record of the span, on the thread that reads its part, at the same time as other parts'
+// records: the parts are numbered in file order and each hands its records over in file order,
+// so the records of part 0, then those of part 1 and so on are the span's, oldest first. True
+// when the file held a line; false when it held none or stayed busy, and the caller's records
+// then stay as they were.
+bool VisitRecordsInRange(
     const std::string& start, const std::string& end, off_t partBytes,
     const std::function<void(const std::vector<std::size_t>& mostRecords)>& begin,
     const std::function<void(std::size_t part, const RecordFieldViews&)>& take);

@@ -191,10 +191,17 @@ protected:
                           : Fields({StoredRecord("0", "kept when the file has no line")}))
             << where;
 
+        std::vector<CWeatherRecordArray> parts;
+        EXPECT_EQ(VisitRecordsInRange(
+                      start, end, 0,
+                      [&](const std::vector<std::size_t>& most) { parts.resize(most.size()); },
+                      [&](std::size_t part, const RecordFieldViews& fields) {
+                          AssignFields(parts[part].emplace_back(), fields);
+                      }),
+                  anyLine);
         CWeatherRecordArray visited;
-        EXPECT_TRUE(VisitRecordsInRange(
-            start, end, [&] { visited.clear(); },
-            [&](const RecordFieldViews& fields) { AssignFields(visited.emplace_back(), fields); }));
+        for (const CWeatherRecordArray& part : parts)
+            visited.insert(visited.end(), part.begin(), part.end());
         EXPECT_EQ(Fields(visited), Fields(expected)) << where;
         ExpectLeanRead(start, end, expected, anyLine);
 

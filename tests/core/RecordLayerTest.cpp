@@ -169,18 +169,26 @@ TEST_P(RecordLayerSpanTest, TheGraphGetsTheRecordsOfTheSpan) {
     EXPECT_EQ(Times(records), GetParam().times);
 }
 
+// Part after part, in parts of any size, the visitor is handed the records of the span.
 TEST_P(RecordLayerSpanTest, AVisitorIsHandedTheRecordsOfTheSpan) {
-    std::vector<std::string> times = {"before"};
-    int begins = 0;
-    EXPECT_TRUE(VisitRecordsInRange(
-        GetParam().start, GetParam().end,
-        [&] {
-            ++begins;
-            times.clear();
-        },
-        [&](const RecordFieldViews& fields) { times.emplace_back(fields[kRecordTimePiece]); }));
-    EXPECT_EQ(begins, 1);
-    EXPECT_EQ(times, GetParam().times);
+    for (const off_t partBytes : {off_t{0}, off_t{1}}) {
+        std::vector<std::vector<std::string>> parts;
+        int begins = 0;
+        EXPECT_TRUE(VisitRecordsInRange(
+            GetParam().start, GetParam().end, partBytes,
+            [&](const std::vector<std::size_t>& most) {
+                ++begins;
+                parts.resize(most.size());
+            },
+            [&](std::size_t part, const RecordFieldViews& fields) {
+                parts[part].emplace_back(fields[kRecordTimePiece]);
+            }));
+        EXPECT_EQ(begins, 1);
+        std::vector<std::string> times;
+        for (const std::vector<std::string>& part : parts)
+            times.insert(times.end(), part.begin(), part.end());
+        EXPECT_EQ(times, GetParam().times) << "in parts of " << partBytes;
+    }
 }
 
 TEST_P(RecordLayerSpanTest, TheHistoryListGetsTheRecordsOfTheSpanAsRows) {
@@ -351,7 +359,8 @@ const FlaggedOperation kFlagged[] = {
      [] {
          int calls = 0;
          const bool read = VisitRecordsInRange(
-             "2000", "2099", [&] { ++calls; }, [&](const RecordFieldViews&) { ++calls; });
+             "2000", "2099", 0, [&](const std::vector<std::size_t>&) { ++calls; },
+             [&](std::size_t, const RecordFieldViews&) { ++calls; });
          return std::string(read ? "read " : "") + std::to_string(calls);
      },
      "0"},
