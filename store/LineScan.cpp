@@ -8,6 +8,9 @@
 
 namespace {
 
+// Read past the end of a part of the file, for the line that begins before the end.
+constexpr std::size_t kLineSlack = 4096;
+
 // A line that ended in LF may have ended in CR LF: the CR belongs to the line end.
 std::string_view WithoutCr(std::string_view line) {
     return line.ends_with('\r') ? line.substr(0, line.size() - 1) : line;
@@ -72,7 +75,14 @@ bool ScanLinesBetween(int fd, off_t from, off_t to, std::size_t blockSize,
     while (before(lineStart)) {
         if (held == buffer.size())
             buffer.resize(buffer.size() * 2);
-        const ssize_t got = ReadAt(fd, buffer.data() + held, buffer.size() - held, offset);
+        // A part of the file is read only as far as its end and a little beyond, enough for the
+        // line that crosses it; copying a whole buffer for a short part would cost more than
+        // reading its lines.
+        std::size_t wanted = buffer.size() - held;
+        if (to >= 0)
+            wanted = std::min<std::size_t>(wanted, std::size_t(std::max<off_t>(to - offset, 0)) +
+                                                       kLineSlack);
+        const ssize_t got = ReadAt(fd, buffer.data() + held, wanted, offset);
         if (got < 0)
             return false;
         if (got == 0)

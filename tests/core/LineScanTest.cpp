@@ -113,6 +113,36 @@ INSTANTIATE_TEST_SUITE_P(BlockSizes, LineScanTest,
                              return CaseName(info.param);
                          });
 
+// A part of the file holds the lines that begin in it, the last one whole however far past the
+// part's end it runs, and none that begins after it.
+TEST(LineScan, APartHoldsTheLinesThatBeginInItWhole) {
+    TempFolder folder;
+    const std::string longLine(10000, 'x');
+    const std::string bytes = "short\n" + longLine + "\r\nafter\n";
+    WriteBytes(folder.Path("text"), bytes);
+    const UniqueFd file(open(folder.Path("text").c_str(), O_RDONLY | O_CLOEXEC));
+    ASSERT_TRUE(file.IsValid());
+    for (const std::size_t blockSize : {std::size_t{16}, std::size_t{1} << 20}) {
+        for (const auto& [to, expected] : {std::pair<off_t, Lines>{6, {"short"}},
+                                           {7, {"short", longLine}},
+                                           {10008, {"short", longLine}},
+                                           {10009, {"short", longLine, "after"}}}) {
+            Lines lines;
+            std::vector<off_t> ends;
+            EXPECT_TRUE(ScanLinesBetween(file.Get(), 0, to, blockSize,
+                                         [&](std::string_view line, LineEnd end) {
+                                             lines.emplace_back(line);
+                                             ends.push_back(end.next);
+                                             return true;
+                                         }));
+            EXPECT_EQ(lines, expected) << "to " << to << ", block " << blockSize;
+            if (lines.size() >= 2) {
+                EXPECT_EQ(ends[1], off_t(6 + longLine.size() + 2));
+            }
+        }
+    }
+}
+
 TEST(LineScan, AnEmptyFileHasNoLines) {
     TempFolder folder;
     WriteBytes(folder.Path("empty"), "");
