@@ -86,7 +86,7 @@ namespace {
 class LastReading {
 public:
     std::optional<double> Read(MetricQuantity quantity, std::string_view text) {
-        if (!m_known || text != std::string_view(m_text.data(), m_size)) {
+        if (!m_known || !Holds(text)) {
             m_number = ReadMetricNumber(quantity, text);
             m_known = text.size() <= m_text.size();
             m_size = m_known ? text.size() : 0;
@@ -96,6 +96,17 @@ public:
     }
 
 private:
+    // A plain loop: the texts are a few characters long, too short for a library call to pay.
+    bool Holds(std::string_view text) const {
+        if (text.size() != m_size)
+            return false;
+        for (std::size_t i = 0; i < m_size; ++i) {
+            if (text[i] != m_text[i])
+                return false;
+        }
+        return true;
+    }
+
     bool m_known = false;
     std::size_t m_size = 0;
     std::array<char, 16> m_text;
