@@ -73,7 +73,7 @@ CGraphRecord MakeGraphRecord(const CWeatherRecord& record);
 // LoadRecordsForGraph would load, each made lean. A data file that stays busy, or holds no line,
 // leaves `records` as it was. Long spans are read in parts of `partBytes` of the file, side by
 // side on the machine's cores.
-inline constexpr off_t kGraphReadPartBytes = off_t{256} << 10;
+inline constexpr off_t kGraphReadPartBytes = off_t{64} << 10;
 void LoadGraphRecords(CGraphRecordArray& records, const std::string& start, const std::string& end,
                       off_t partBytes = kGraphReadPartBytes);
 
