@@ -233,8 +233,8 @@ int CHistoryListCtrl::InsertRow(int row, std::vector<std::string> cells) {
 }
 
 int CHistoryListCtrl::InsertRecordRow(int row, std::span<const std::string_view> fields,
-                                      HistoryRowFormatter& formatter) {
-    row = m_model->Rows().InsertRecord(row, fields, formatter.Forms());
+                                      const std::shared_ptr<const HistoryCellForms>& forms) {
+    row = m_model->Rows().InsertRecord(row, fields, forms);
     m_model->InsertedRows(row, row);
     return row;
 }

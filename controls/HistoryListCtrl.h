@@ -28,7 +28,7 @@ public:
     void DeleteAllRows() override;
     int InsertRow(int row, std::vector<std::string> cells) override;
     int InsertRecordRow(int row, std::span<const std::string_view> fields,
-                        HistoryRowFormatter& formatter) override;
+                        const std::shared_ptr<const HistoryCellForms>& forms) override;
     void AppendRecordRows(CHistoryRows&& rows) override;
     int RowCount() const override;
     std::string CellText(int row, int column) const override;

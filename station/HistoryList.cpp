@@ -129,7 +129,9 @@ constexpr std::array<std::size_t, kHistoryColumnCount> kColumnPieces = [] {
 
 void FillHistoryRow(const CWeatherRecord& record, IListControl& list, int row,
                     const CWeatherSettings& settings) {
-    HistoryRowFormatter(settings).Fill(FieldViewsOf(record), list, row);
+    HistoryCellForms::Fields fields;
+    HistoryCellForms::ReadFields(FieldViewsOf(record), fields);
+    list.InsertRecordRow(row, fields, std::make_shared<const HistoryCellForms>(settings));
 }
 
 HistoryCellForms::HistoryCellForms(const CWeatherSettings& settings) {
@@ -150,35 +152,19 @@ std::string HistoryCellForms::Cell(int column, const std::string& field) const {
     return kColumns[column].cell(field, m_units[column]);
 }
 
-void HistoryRowFormatter::Fill(const RecordFieldViews& record, IListControl& list, int row) {
-    HistoryCellForms::Fields fields;
-    HistoryCellForms::ReadFields(record, fields);
-    list.InsertRecordRow(row, fields, *this);
-}
-
-std::vector<std::string> HistoryRowFormatter::Cells(std::span<const std::string_view> fields) {
+std::vector<std::string> HistoryCellForms::Cells(std::span<const std::string_view> fields) const {
     std::vector<std::string> cells;
-    cells.reserve(kColumns.size());
+    cells.reserve(kHistoryColumnCount);
     for (int i = 0; i < kHistoryColumnCount; ++i) {
-        const std::string_view field = i < static_cast<int>(fields.size()) ? fields[i] : "";
-        if (HistoryCellForms::ShowsFieldAsHeld(i)) {
-            cells.emplace_back(field);
-            continue;
-        }
-        LastCell& last = m_last[i];
-        if (!last.known || last.field != field) {
-            last.known = true;
-            last.field = field;
-            last.cell = m_forms->Cell(i, last.field);
-        }
-        cells.push_back(last.cell);
+        const std::string field(i < static_cast<int>(fields.size()) ? fields[i] : "");
+        cells.push_back(ShowsFieldAsHeld(i) ? field : Cell(i, field));
     }
     return cells;
 }
 
 int IListControl::InsertRecordRow(int row, std::span<const std::string_view> fields,
-                                  HistoryRowFormatter& formatter) {
-    return InsertRow(row, formatter.Cells(fields));
+                                  const std::shared_ptr<const HistoryCellForms>& forms) {
+    return InsertRow(row, forms->Cells(fields));
 }
 
 void CWeatherRecord::FromListRow(const IListControl& list, int row) {

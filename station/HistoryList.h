@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,35 +42,10 @@ public:
     static bool ShowsFieldAsHeld(int column);
     // The text column `column` shows for the field text `field`.
     std::string Cell(int column, const std::string& field) const;
+    // The cell texts of every column, for the record whose column fields are `fields`.
+    std::vector<std::string> Cells(std::span<const std::string_view> fields) const;
 
 private:
     // The unit of each column's cell ("" for a column without one).
     std::array<std::string, kHistoryColumnCount> m_units;
-};
-
-// FillHistoryRow for many rows with the same settings. Consecutive records mostly repeat their
-// values (a pressure, a rain sum, a temperature stays for hours), so each cell's text is kept
-// with the field text it came from and reused while the field text stays the same.
-class HistoryRowFormatter {
-public:
-    explicit HistoryRowFormatter(const CWeatherSettings& settings)
-        : m_forms(std::make_shared<const HistoryCellForms>(settings)) {}
-
-    // Inserts the row of the record with these fields at `row` (IListControl::InsertRecordRow).
-    void Fill(const RecordFieldViews& record, IListControl& list, int row);
-
-    // Shared, so that the rows of one fill keep one set of forms.
-    const std::shared_ptr<const HistoryCellForms>& Forms() const { return m_forms; }
-    // The 36 cell texts of the record whose column fields are `fields`.
-    std::vector<std::string> Cells(std::span<const std::string_view> fields);
-
-private:
-    struct LastCell {
-        bool known = false;
-        std::string field;
-        std::string cell;
-    };
-
-    std::shared_ptr<const HistoryCellForms> m_forms;
-    std::array<LastCell, kHistoryColumnCount> m_last;
 };

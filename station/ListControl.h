@@ -1,12 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class CHistoryRows;
-class HistoryRowFormatter;
+class HistoryCellForms;
 
 // How a column's cells are aligned.
 enum class ListColumnFormat { kLeft, kRight, kCenter };
@@ -30,11 +31,11 @@ public:
     // Returns the index of the new row.
     virtual int InsertRow(int row, std::vector<std::string> cells) = 0;
     // Inserts at `row` the row that shows a stored record, given by the texts of its fields
-    // behind the columns (HistoryCellForms::Fields), its cells made by `formatter`
-    // (HistoryList.h). The default inserts all its cell texts at once; a list of many rows may
-    // keep the field texts instead and make each cell when it is asked for.
+    // behind the columns (HistoryCellForms::Fields), its cells made by `forms` (HistoryList.h).
+    // The default inserts all its cell texts at once; a list of many rows may keep the field
+    // texts instead and make each cell when it is asked for.
     virtual int InsertRecordRow(int row, std::span<const std::string_view> fields,
-                                HistoryRowFormatter& formatter);
+                                const std::shared_ptr<const HistoryCellForms>& forms);
     // Appends the rows of `rows` (HistoryRows.h) and leaves it empty. The default inserts each
     // row's cell texts; a list that keeps such rows may take them over as they are.
     virtual void AppendRecordRows(CHistoryRows&& rows);

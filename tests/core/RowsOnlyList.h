@@ -22,8 +22,8 @@ public:
         return m_rows.InsertCells(row, cells, kHistoryColumnCount);
     }
     int InsertRecordRow(int row, std::span<const std::string_view> fields,
-                        HistoryRowFormatter& formatter) override {
-        return m_rows.InsertRecord(row, fields, formatter.Forms());
+                        const std::shared_ptr<const HistoryCellForms>& forms) override {
+        return m_rows.InsertRecord(row, fields, forms);
     }
     void AppendRecordRows(CHistoryRows&& rows) override { m_rows.Append(std::move(rows)); }
     int RowCount() const override { return m_rows.Count(); }
