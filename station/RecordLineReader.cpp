@@ -17,7 +17,7 @@ constexpr std::size_t kWordChars = 64;
 constexpr std::size_t kMaskedLineChars = 1024;
 
 // One bit per character of a word of 64: where the commas are, and the characters that are no
-// white space (RecordLineReader::IsWhiteSpace: blank, tab, LF, VT, FF, CR).
+// white space (RecordLineReader::IsWhiteSpace).
 struct WordMasks {
     Word commas = 0;
     Word white = 0;
@@ -47,7 +47,7 @@ WordMasks MaskWord(const char* chars) {
     for (std::size_t i = 0; i < kWordChars; ++i) {
         const char c = chars[i];
         masks.commas |= Word(c == ',') << i;
-        masks.white |= Word(c == ' ' || (c >= '\t' && c <= '\r')) << i;
+        masks.white |= Word(RecordLineReader::IsWhiteSpace(c)) << i;
     }
     return masks;
 }
@@ -68,10 +68,6 @@ std::uint16_t* TakePositions(Word bits, std::size_t base, std::uint16_t* positio
     for (; bits != 0; bits &= bits - 1)
         *positions++ = static_cast<std::uint16_t>(base + std::countr_zero(bits));
     return positions;
-}
-
-bool IsWhiteSpace(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
 } // namespace
@@ -120,7 +116,7 @@ std::size_t SplitRecordLine(std::string_view line, std::span<std::string_view> p
             break;
         const std::size_t first = firsts[count];
         std::size_t last = end;
-        while (last > first && IsWhiteSpace(line[last - 1]))
+        while (last > first && RecordLineReader::IsWhiteSpace(line[last - 1]))
             --last;
         pieces[count] = std::string_view(line.data() + first, last - first);
         start = end + 1;

@@ -37,9 +37,10 @@ public:
         return true;
     }
 
-private:
+    // The white space trimmed from pieces: blank, tab, LF, VT, FF and CR.
     static bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
+private:
     const char* m_next;
     const char* m_end;
 };
