@@ -4,6 +4,8 @@
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/MemoryListControl.h"
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -172,14 +174,11 @@ TEST(HistoryRows, InsertedRowsStandWhereTheyAreInserted) {
     EXPECT_EQ(rows.InsertCells(-1, {"last"}, 1), 6012);
 
     ASSERT_EQ(rows.Count(), 6013);
-    EXPECT_EQ(rows.CellText(0, 0), "-2");
-    EXPECT_EQ(rows.CellText(2, 0), "0");
-    EXPECT_EQ(rows.CellText(6, 0), "4");
-    EXPECT_EQ(rows.CellText(7, 0), "100");
-    EXPECT_EQ(rows.CellText(6006, 0), "6099");
-    EXPECT_EQ(rows.CellText(6007, 0), "5");
-    EXPECT_EQ(rows.CellText(6011, 0), "9");
-    EXPECT_EQ(rows.CellText(6012, 0), "last");
+    const std::pair<int, const char*> numbers[] = {{0, "-2"},   {2, "0"},       {6, "4"},
+                                                   {7, "100"},  {6006, "6099"}, {6007, "5"},
+                                                   {6011, "9"}, {6012, "last"}};
+    for (const auto& [row, number] : numbers)
+        EXPECT_EQ(rows.CellText(row, 0), number) << "row " << row;
     EXPECT_EQ(rows.CellText(6011, 4), "21.5");
 }
 
