@@ -8,10 +8,9 @@
 #include "bench/BenchFigures.h"
 #include "controls/HistoryListCtrl.h"
 #include "station/HistoryList.h"
-#include "station/HistoryRows.h"
 #include "station/RecordLayer.h"
+#include "station/RowsOnlyList.h"
 #include "station/TimeText.h"
-#include "tests/core/RowsOnlyList.h"
 
 #include <atomic>
 #include <chrono>

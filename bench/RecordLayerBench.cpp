@@ -14,9 +14,9 @@
 #include "station/HistoryList.h"
 #include "station/RainSum.h"
 #include "station/RecordLayer.h"
+#include "station/RowsOnlyList.h"
 #include "station/TimeText.h"
 #include "store/FDB.h"
-#include "tests/core/RowsOnlyList.h"
 
 #include <algorithm>
 #include <atomic>

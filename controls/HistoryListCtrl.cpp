@@ -1,6 +1,7 @@
 #include "controls/HistoryListCtrl.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
@@ -226,24 +227,12 @@ void CHistoryListCtrl::DeleteAllRows() {
     m_model->ShowRows();
 }
 
-int CHistoryListCtrl::InsertRow(int row, std::vector<std::string> cells) {
-    row = m_model->Rows().InsertCells(row, cells, ColumnCount());
-    m_model->InsertedRows(row, row);
+int CHistoryListCtrl::InsertRows(int row, CHistoryRows&& rows) {
+    const int count = rows.Count();
+    row = m_model->Rows().Insert(row, std::move(rows));
+    if (count > 0)
+        m_model->InsertedRows(row, row + count - 1);
     return row;
-}
-
-int CHistoryListCtrl::InsertRecordRow(int row, std::span<const std::string_view> fields,
-                                      const std::shared_ptr<const HistoryCellForms>& forms) {
-    row = m_model->Rows().InsertRecord(row, fields, forms);
-    m_model->InsertedRows(row, row);
-    return row;
-}
-
-void CHistoryListCtrl::AppendRecordRows(CHistoryRows&& rows) {
-    const int first = RowCount();
-    m_model->Rows().Append(std::move(rows));
-    if (RowCount() > first)
-        m_model->InsertedRows(first, RowCount() - 1);
 }
 
 int CHistoryListCtrl::RowCount() const {

@@ -26,10 +26,7 @@ public:
                      ListColumnFormat format) override;
     int ColumnCount() const override;
     void DeleteAllRows() override;
-    int InsertRow(int row, std::vector<std::string> cells) override;
-    int InsertRecordRow(int row, std::span<const std::string_view> fields,
-                        const std::shared_ptr<const HistoryCellForms>& forms) override;
-    void AppendRecordRows(CHistoryRows&& rows) override;
+    int InsertRows(int row, CHistoryRows&& rows) override;
     int RowCount() const override;
     std::string CellText(int row, int column) const override;
     // Between the two the list is not told of each row: it takes in all of them at the end.

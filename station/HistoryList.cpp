@@ -1,11 +1,15 @@
 #include "station/HistoryList.h"
 
+#include "station/RecordLayer.h"
 #include "station/TimeText.h"
 #include "station/UnitNames.h"
 #include "station/WeatherFmt.h"
 #include "texts/Env.h"
 
 #include <array>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -131,7 +135,33 @@ void FillHistoryRow(const CWeatherRecord& record, IListControl& list, int row,
                     const CWeatherSettings& settings) {
     HistoryCellForms::Fields fields;
     HistoryCellForms::ReadFields(FieldViewsOf(record), fields);
-    list.InsertRecordRow(row, fields, std::make_shared<const HistoryCellForms>(settings));
+    CHistoryRows rows;
+    rows.InsertRecord(-1, fields, std::make_shared<const HistoryCellForms>(settings));
+    list.InsertRows(row, std::move(rows));
+}
+
+void LoadRecordsInRange(IListControl& list, const std::string& start, const std::string& end,
+                        const CWeatherSettings& settings, off_t partBytes) {
+    // Of the type the rows keep, so that no row made converts it: a conversion would touch its
+    // shared count from every reading thread at once.
+    const std::shared_ptr<const IRowCellForms> forms =
+        std::make_shared<const HistoryCellForms>(settings);
+    std::vector<CHistoryRows> parts;
+    const bool anyLine = VisitRecordsInRange(
+        start, end, partBytes,
+        [&](const std::vector<std::size_t>& most) { parts.resize(most.size()); },
+        [&](std::size_t part, const RecordFieldViews& fields) {
+            HistoryCellForms::Fields columns;
+            HistoryCellForms::ReadFields(fields, columns);
+            parts[part].InsertRecord(-1, columns, forms);
+        });
+    if (!anyLine)
+        return;
+    list.BeginUpdate();
+    list.DeleteAllRows();
+    for (CHistoryRows& part : parts)
+        list.InsertRows(-1, std::move(part));
+    list.EndUpdate();
 }
 
 HistoryCellForms::HistoryCellForms(const CWeatherSettings& settings) {
@@ -144,27 +174,10 @@ void HistoryCellForms::ReadFields(const RecordFieldViews& record, Fields& fields
         fields[i] = record[kColumnPieces[i]];
 }
 
-bool HistoryCellForms::ShowsFieldAsHeld(int column) {
-    return kColumns[column].cell == AsHeld;
-}
-
-std::string HistoryCellForms::Cell(int column, const std::string& field) const {
-    return kColumns[column].cell(field, m_units[column]);
-}
-
-std::vector<std::string> HistoryCellForms::Cells(std::span<const std::string_view> fields) const {
-    std::vector<std::string> cells;
-    cells.reserve(kHistoryColumnCount);
-    for (int i = 0; i < kHistoryColumnCount; ++i) {
-        const std::string field(i < static_cast<int>(fields.size()) ? fields[i] : "");
-        cells.push_back(ShowsFieldAsHeld(i) ? field : Cell(i, field));
-    }
-    return cells;
-}
-
-int IListControl::InsertRecordRow(int row, std::span<const std::string_view> fields,
-                                  const std::shared_ptr<const HistoryCellForms>& forms) {
-    return InsertRow(row, forms->Cells(fields));
+std::string HistoryCellForms::Cell(int column, std::string_view field) const {
+    if (column < 0 || column >= kHistoryColumnCount || kColumns[column].cell == AsHeld)
+        return std::string(field);
+    return kColumns[column].cell(std::string(field), m_units[column]);
 }
 
 void CWeatherRecord::FromListRow(const IListControl& list, int row) {

@@ -8,6 +8,9 @@ namespace {
 
 // Rows are packed into blocks of this size; a larger row gets a block of its own.
 constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
+// Inserted rows of fewer bytes are copied rather than taken over with their block, which would
+// stand mostly empty: a row inserted alone would hold a block of its own.
+constexpr std::size_t kCopiedBytes = kBlockBytes / 16;
 
 // A packed row: its forms number, its text count, then each text as its length and its bytes.
 // Numbers are written seven bits a byte, low bits first, the high bit marking that more follow:
@@ -63,6 +66,13 @@ int InsertIndex(int row, int count) {
     return row < 0 || row > count ? count : row;
 }
 
+// Where the texts of a packed row end, from its text count on.
+const char* TextsEnd(const char* in) {
+    for (std::size_t count = GetNumber(in); count > 0; --count)
+        in += GetNumber(in);
+    return in;
+}
+
 } // namespace
 
 CHistoryRows::CHistoryRows() = default;
@@ -91,6 +101,12 @@ CHistoryRows::Place CHistoryRows::Allocate(std::size_t size) {
     return place;
 }
 
+std::uint32_t CHistoryRows::FormsNumber(const std::shared_ptr<const IRowCellForms>& forms) {
+    if (m_forms.empty() || m_forms.back() != forms)
+        m_forms.push_back(forms);
+    return static_cast<std::uint32_t>(m_forms.size());
+}
+
 int CHistoryRows::InsertPacked(int row, std::uint32_t forms,
                                std::span<const std::string_view> texts) {
     std::size_t size = NumberSize(forms) + NumberSize(texts.size());
@@ -110,10 +126,8 @@ int CHistoryRows::InsertPacked(int row, std::uint32_t forms,
 }
 
 int CHistoryRows::InsertRecord(int row, std::span<const std::string_view> fields,
-                               const std::shared_ptr<const HistoryCellForms>& forms) {
-    if (m_forms.empty() || m_forms.back() != forms)
-        m_forms.push_back(forms);
-    return InsertPacked(row, static_cast<std::uint32_t>(m_forms.size()), fields);
+                               const std::shared_ptr<const IRowCellForms>& forms) {
+    return InsertPacked(row, FormsNumber(forms), fields);
 }
 
 int CHistoryRows::InsertCells(int row, const std::vector<std::string>& cells, int columns) {
@@ -123,31 +137,48 @@ int CHistoryRows::InsertCells(int row, const std::vector<std::string>& cells, in
     return InsertPacked(row, 0, texts);
 }
 
-void CHistoryRows::Append(CHistoryRows&& rows) {
+std::vector<CHistoryRows::Place> CHistoryRows::Copy(const CHistoryRows& rows) {
+    std::vector<Place> places;
+    places.reserve(rows.m_rows.size());
+    for (const Place from : rows.m_rows) {
+        const char* in = rows.m_blocks[from.block].get() + from.offset;
+        std::uint32_t forms = static_cast<std::uint32_t>(GetNumber(in));
+        if (forms != 0)
+            forms = FormsNumber(rows.m_forms[forms - 1]);
+        const std::size_t texts = static_cast<std::size_t>(TextsEnd(in) - in);
+        const Place place = Allocate(NumberSize(forms) + texts);
+        std::memcpy(PutNumber(m_blocks[place.block].get() + place.offset, forms), in, texts);
+        places.push_back(place);
+    }
+    return places;
+}
+
+int CHistoryRows::Insert(int row, CHistoryRows&& rows) {
+    row = InsertIndex(row, Count());
     if (m_forms.empty() && m_rows.empty())
         m_forms = rows.m_forms;
-    if (m_forms == rows.m_forms) {
-        const auto firstBlock = static_cast<std::uint32_t>(m_blocks.size());
+    // Room for exactly the rows of a part: a long span comes in many parts, and room to spare
+    // would be held as long as the list shows them. A row inserted alone grows the room as
+    // a vector does.
+    if (rows.Count() > 1)
         m_rows.reserve(m_rows.size() + rows.m_rows.size());
-        for (const Place place : rows.m_rows)
-            m_rows.push_back({firstBlock + place.block, place.offset});
+    const bool takeOver =
+        m_forms == rows.m_forms && (rows.m_blocks.size() > 1 || rows.m_blockUsed >= kCopiedBytes);
+    if (takeOver) {
+        const auto firstBlock = static_cast<std::uint32_t>(m_blocks.size());
+        const auto inserted =
+            m_rows.insert(m_rows.begin() + row, rows.m_rows.begin(), rows.m_rows.end());
+        for (auto place = inserted; place != inserted + rows.Count(); ++place)
+            place->block += firstBlock;
         std::move(rows.m_blocks.begin(), rows.m_blocks.end(), std::back_inserter(m_blocks));
         m_blockUsed = rows.m_blockUsed;
         m_blockBytes += rows.m_blockBytes;
     } else {
-        // Other forms: each row is packed again, numbering its forms among these rows'.
-        for (int row = 0; row < rows.Count(); ++row) {
-            std::uint32_t forms = 0;
-            rows.RowText(row, 0, forms);
-            if (forms != 0 && (m_forms.empty() || m_forms.back() != rows.m_forms[forms - 1]))
-                m_forms.push_back(rows.m_forms[forms - 1]);
-            std::vector<std::string_view> texts;
-            for (int column = 0; column < rows.TextCount(row); ++column)
-                texts.push_back(rows.RowText(row, column, forms));
-            InsertPacked(-1, forms == 0 ? 0 : static_cast<std::uint32_t>(m_forms.size()), texts);
-        }
+        const std::vector<Place> places = Copy(rows);
+        m_rows.insert(m_rows.begin() + row, places.begin(), places.end());
     }
     rows.Clear();
+    return row;
 }
 
 void CHistoryRows::Remove(int row) {
@@ -168,34 +199,17 @@ std::string_view CHistoryRows::RowText(int row, int column, std::uint32_t& forms
     return std::string_view(in, size);
 }
 
-int CHistoryRows::TextCount(int row) const {
-    const Place place = m_rows[row];
-    const char* in = m_blocks[place.block].get() + place.offset;
-    GetNumber(in);
-    return static_cast<int>(GetNumber(in));
-}
-
 std::string CHistoryRows::CellText(int row, int column) const {
     if (row < 0 || row >= Count() || column < 0)
         return {};
     std::uint32_t forms = 0;
     const std::string_view text = RowText(row, column, forms);
-    if (forms == 0 || column >= kHistoryColumnCount || HistoryCellForms::ShowsFieldAsHeld(column))
+    if (forms == 0)
         return std::string(text);
-    return m_forms[forms - 1]->Cell(column, std::string(text));
-}
-
-void IListControl::AppendRecordRows(CHistoryRows&& rows) {
-    for (int row = 0; row < rows.Count(); ++row) {
-        std::vector<std::string> cells;
-        for (int column = 0; column < ColumnCount(); ++column)
-            cells.push_back(rows.CellText(row, column));
-        InsertRow(-1, std::move(cells));
-    }
-    rows.Clear();
+    return m_forms[forms - 1]->Cell(column, text);
 }
 
 std::size_t CHistoryRows::HeldBytes() const {
     return m_blockBytes + m_rows.capacity() * sizeof(Place) +
-           m_forms.size() * sizeof(HistoryCellForms);
+           m_forms.capacity() * sizeof(m_forms.front());
 }

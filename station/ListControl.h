@@ -1,20 +1,15 @@
 #pragma once
 
-#include <memory>
-#include <span>
 #include <string>
-#include <string_view>
-#include <vector>
 
 class CHistoryRows;
-class HistoryCellForms;
 
 // How a column's cells are aligned.
 enum class ListColumnFormat { kLeft, kRight, kCenter };
 
 // A report-style list of text rows under titled columns, as the history dialog shows stored
 // records. The station core fills and reads it through this interface; the dialog's list
-// implements it. Rows come by the hundred thousand, so a row arrives whole, and a bulk fill is
+// implements it. Rows come by the hundred thousand, so they arrive packed, and a bulk fill is
 // bracketed by BeginUpdate and EndUpdate so that a list on screen can take in all its rows at
 // once instead of one by one.
 class IListControl {
@@ -26,19 +21,11 @@ public:
     virtual int ColumnCount() const = 0;
 
     virtual void DeleteAllRows() = 0;
-    // Inserts a row at index `row` (0..RowCount(), anything else appends) whose cells, column by
-    // column, are `cells`: missing cells are empty, cells beyond the last column are dropped.
-    // Returns the index of the new row.
-    virtual int InsertRow(int row, std::vector<std::string> cells) = 0;
-    // Inserts at `row` the row that shows a stored record, given by the texts of its fields
-    // behind the columns (HistoryCellForms::Fields), its cells made by `forms` (HistoryList.h).
-    // The default inserts all its cell texts at once; a list of many rows may keep the field
-    // texts instead and make each cell when it is asked for.
-    virtual int InsertRecordRow(int row, std::span<const std::string_view> fields,
-                                const std::shared_ptr<const HistoryCellForms>& forms);
-    // Appends the rows of `rows` (HistoryRows.h) and leaves it empty. The default inserts each
-    // row's cell texts; a list that keeps such rows may take them over as they are.
-    virtual void AppendRecordRows(CHistoryRows&& rows);
+    // Inserts the rows of `rows` (HistoryRows.h) at index `row` (0..RowCount(), anything else
+    // appends), in their order, leaves `rows` empty and returns the index of the first. A row's
+    // cells, column by column, are its cell texts: missing cells are empty, cells beyond the last
+    // column are not shown. A list that keeps such rows takes them over as they are packed.
+    virtual int InsertRows(int row, CHistoryRows&& rows) = 0;
     virtual int RowCount() const = 0;
     // The text of one cell; "" outside the list.
     virtual std::string CellText(int row, int column) const = 0;

@@ -2,8 +2,6 @@
 
 #include "station/DataFileBusy.h"
 #include "station/DataFileSession.h"
-#include "station/HistoryList.h"
-#include "station/HistoryRows.h"
 #include "station/RecordLineReader.h"
 #include "station/StoredRecordScan.h"
 
@@ -11,7 +9,6 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
@@ -72,27 +69,6 @@ std::string RecordNumberText(long long number) {
 }
 
 } // namespace
-
-void LoadRecordsInRange(IListControl& list, const std::string& start, const std::string& end,
-                        const CWeatherSettings& settings, off_t partBytes) {
-    const auto forms = std::make_shared<const HistoryCellForms>(settings);
-    std::vector<CHistoryRows> parts;
-    const bool anyLine = VisitRecordsInRange(
-        start, end, partBytes,
-        [&](const std::vector<std::size_t>& most) { parts.resize(most.size()); },
-        [&](std::size_t part, const RecordFieldViews& fields) {
-            HistoryCellForms::Fields columns;
-            HistoryCellForms::ReadFields(fields, columns);
-            parts[part].InsertRecord(-1, columns, forms);
-        });
-    if (!anyLine)
-        return;
-    list.BeginUpdate();
-    list.DeleteAllRows();
-    for (CHistoryRows& part : parts)
-        list.AppendRecordRows(std::move(part));
-    list.EndUpdate();
-}
 
 int LastRecordNumber() {
     return RecordNumberOfLine(LastStoredLine());

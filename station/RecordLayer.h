@@ -1,9 +1,7 @@
 #pragma once
 
-#include "station/ListControl.h"
 #include "station/RecordLineFields.h"
 #include "station/WeatherRecord.h"
-#include "station/WeatherSet.h"
 
 #include <functional>
 #include <string>
@@ -14,7 +12,7 @@
 // The user-interface thread and the monitor thread both call these. Each use of the store runs
 // in a DataFileSession; the operations that read every line or change the file take the
 // data-file busy flag first (DataFileBusy.h) and, when the file stays busy, do nothing at all:
-// lists and the list control given to them stay as they were.
+// the caller's records stay as they were.
 //
 // Lines stand oldest first. Record numbers (field 1) rise by one per appended record and are
 // never renumbered, so a delete leaves a gap. Lists read from the file are in file order,
@@ -25,14 +23,6 @@
 // span when its time text compares, byte by byte, not below the start and not above the end.
 // The reads of a span read only the parts of the file that can hold it (RecordBlockIndex.h),
 // with the records a reading of every line would give.
-
-// Shows the records of the span in `list`, oldest first, one row each (FillHistoryRow), in
-// place of the rows it had. A file without lines leaves the rows as they are. Busy flag. The rows
-// of a long span are made in parts of `partBytes` of the file, side by side on the machine's
-// cores, and handed to the list part by part (IListControl::AppendRecordRows).
-inline constexpr off_t kListReadPartBytes = off_t{4} << 20;
-void LoadRecordsInRange(IListControl& list, const std::string& start, const std::string& end,
-                        const CWeatherSettings& settings, off_t partBytes = kListReadPartBytes);
 
 // The record number of the last line, read as atoi reads it (0 when the line has none); 0 when
 // the file holds no line. No busy flag; reads only the end of the file.

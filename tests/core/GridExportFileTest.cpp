@@ -61,9 +61,11 @@ TEST(GridExportCsv, AnEmptyListGivesTheHeaderLineAlone) {
 
 TEST(GridExportCsv, RowsInListOrderColumnsInChosenOrder) {
     MemoryListControl list = ThreeColumns();
-    list.InsertRow(-1, {"   1", "05-03-2024 14:30", "6.8"});
-    list.InsertRow(-1, {"   2", "05-03-2024 14:35", ""});
-    list.InsertRow(-1, {"   3", "", "1,5"});
+    CHistoryRows rows;
+    rows.InsertCells(-1, {"   1", "05-03-2024 14:30", "6.8"}, 3);
+    rows.InsertCells(-1, {"   2", "05-03-2024 14:35", ""}, 3);
+    rows.InsertCells(-1, {"   3", "", "1,5"}, 3);
+    list.InsertRows(-1, std::move(rows));
 
     EXPECT_EQ(BuildGridCsv(list, {"3.Gust", "2.Time", "1.No"}, true, ","),
               "Gust,Time,No\r\n"

@@ -1,9 +1,9 @@
 #include "station/HistoryList.h"
 
-#include "station/RecordLayer.h"
 #include "station/TimeText.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/MemoryListControl.h"
+#include "tests/core/SleepRecorder.h"
 #include "texts/Env.h"
 
 #include <gtest/gtest.h>
@@ -215,6 +215,92 @@ TEST(HistoryListRows, ARowReadBackGivesTheTextsAsShown) {
 }
 
 class HistoryListSearchTest : public DataFileTest {};
+
+// "2024-03-05 14:30:00" as the history list shows it: "05-03-2024 14:30".
+std::string DisplayForm(const std::string& time) {
+    return time.substr(8, 2) + "-" + time.substr(5, 2) + "-" + time.substr(0, 4) + " " +
+           time.substr(11, 5);
+}
+
+// A search shows the records of the span, both ends included, in place of the rows there were,
+// inside one update of the list.
+TEST_F(HistoryListSearchTest, ASearchShowsTheRecordsOfTheSpanAsRows) {
+    WriteLines({LineOf(StoredRecord("1", "2024-03-04 23:59:59")),
+                LineOf(StoredRecord("2", "2024-03-05 00:00:00")),
+                LineOf(StoredRecord("3", "2024-03-05 12:00:00")),
+                LineOf(StoredRecord("4", "2024-03-05 23:59:59")),
+                LineOf(StoredRecord("5", "2024-03-06 00:00:00"))});
+    const struct {
+        const char* name;
+        const char* start;
+        const char* end;
+        std::vector<std::string> times;
+    } spans[] = {
+        {"BothEndsIncluded",
+         "2024-03-05 00:00:00",
+         "2024-03-05 23:59:59",
+         {"2024-03-05 00:00:00", "2024-03-05 12:00:00", "2024-03-05 23:59:59"}},
+        // A record time that begins with the end text compares greater than it.
+        {"BareDateEndExcludesThatDate", "2024-03-04", "2024-03-05", {"2024-03-04 23:59:59"}},
+        {"NothingInside", "2024-03-07 00:00:00", "2024-03-08 00:00:00", {}},
+        {"EndBeforeStart", "2024-03-06 00:00:00", "2024-03-04 00:00:00", {}},
+    };
+    for (const auto& span : spans) {
+        MemoryListControl list;
+        InsertRecordColumns(list, CWeatherSettings());
+        FillHistoryRow(StoredRecord("99", "2000-01-01 00:00:00"), list, 0, CWeatherSettings());
+
+        LoadRecordsInRange(list, span.start, span.end, CWeatherSettings());
+
+        ASSERT_EQ(list.RowCount(), static_cast<int>(span.times.size())) << span.name;
+        for (int row = 0; row < list.RowCount(); ++row) {
+            CWeatherRecord shown;
+            shown.FromListRow(list, row);
+            EXPECT_EQ(shown.recordTime, DisplayForm(span.times[row])) << span.name;
+        }
+        EXPECT_EQ(list.RowsOutsideUpdate(), 1) << span.name; // the one row filled above
+        EXPECT_EQ(list.OpenUpdates(), 0) << span.name;
+    }
+}
+
+TEST_F(HistoryListSearchTest, AFileWithoutLinesLeavesTheRowsAsTheyWere) {
+    WriteLines({" ", ""});
+    MemoryListControl list;
+    InsertRecordColumns(list, CWeatherSettings());
+    FillHistoryRow(StoredRecord("99", "2024-03-05 12:00:00"), list, 0, CWeatherSettings());
+
+    LoadRecordsInRange(list, "2000-01-01", "2099-01-01", CWeatherSettings());
+
+    EXPECT_EQ(list.RowCount(), 1);
+    EXPECT_EQ(list.CellText(0, 0), "99");
+}
+
+// A data file held by someone else is waited for three times, then the rows stay as they were
+// and the flag stays its holder's; a search that took the flag leaves it clear.
+TEST_F(HistoryListSearchTest, ADataFileThatStaysBusyLeavesTheRowsAsTheyWere) {
+    WriteLines({LineOf(StoredRecord("1", "2024-03-05 10:00:00")),
+                LineOf(StoredRecord("2", "2024-03-05 10:05:00"))});
+    MemoryListControl list;
+    InsertRecordColumns(list, CWeatherSettings());
+    FillHistoryRow(StoredRecord("99", ""), list, 0, CWeatherSettings());
+    {
+        const SleepRecorder sleeps;
+        g_fdb.m_busy = true;
+        LoadRecordsInRange(list, "2000", "2099", CWeatherSettings());
+        EXPECT_EQ(sleeps.Recorded(), (std::vector<int>{100, 100, 100}));
+        EXPECT_TRUE(g_fdb.m_busy);
+    }
+    EXPECT_EQ(list.RowCount(), 1);
+    EXPECT_EQ(list.CellText(0, 0), "99");
+
+    g_fdb.m_busy = false;
+    LoadRecordsInRange(list, "2000", "2099", CWeatherSettings());
+    EXPECT_FALSE(g_fdb.m_busy);
+    EXPECT_EQ(list.RowCount(), 2);
+    WriteLines({});
+    LoadRecordsInRange(list, "2000", "2099", CWeatherSettings());
+    EXPECT_FALSE(g_fdb.m_busy);
+}
 
 TEST_F(HistoryListSearchTest, TheFirstRowOfASearchHoldsTheFirstRecordOfTheSpan) {
     std::vector<std::string> lines;

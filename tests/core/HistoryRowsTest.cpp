@@ -1,7 +1,10 @@
 #include "station/HistoryRows.h"
 
+#include "station/HistoryList.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/MemoryListControl.h"
+
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -125,9 +128,9 @@ TEST(HistoryRows, ManyAndLargeRowsKeepTheirTexts) {
     EXPECT_EQ(rows.CellText(40000, 1), std::string(40, 'a' + 39999 % 26));
 }
 
-// Appended rows show what they showed before, whether they are taken over as packed (the same
+// Inserted rows show what they showed before, whether they are taken over as packed (the same
 // forms, or rows into empty rows) or packed again (other forms), after rows of their own and
-// over several blocks; the rows appended are left empty.
+// over several blocks; the rows inserted are left empty.
 TEST(HistoryRows, AppendedRowsKeepTheirCells) {
     const auto metric = std::make_shared<const HistoryCellForms>(kMetric);
     const auto imperial = std::make_shared<const HistoryCellForms>(kImperial);
@@ -145,7 +148,7 @@ TEST(HistoryRows, AppendedRowsKeepTheirCells) {
         for (int row = 0; row < part.Count(); ++row)
             before.push_back(Cells(part, row));
         const int count = rows.Count();
-        rows.Append(std::move(part));
+        EXPECT_EQ(rows.Insert(-1, std::move(part)), count);
         EXPECT_EQ(part.Count(), 0);
         ASSERT_EQ(rows.Count(), count + static_cast<int>(before.size()));
         for (int row = 0; row < static_cast<int>(before.size()); ++row)
@@ -155,7 +158,52 @@ TEST(HistoryRows, AppendedRowsKeepTheirCells) {
     EXPECT_EQ(rows.CellText(12000 + 2, 4), "70.7");
 }
 
-// A list that keeps no rows of its own is given each appended row's cells.
+// Rows inserted between others, many taken over as packed or a few copied, stand in their order
+// there; the rows after them move down, and rows inserted later keep theirs.
+TEST(HistoryRows, InsertedRowsStandWhereTheyAreInserted) {
+    const auto forms = std::make_shared<const HistoryCellForms>(kMetric);
+    const auto numbered = [&](int first, int count) {
+        CHistoryRows part;
+        for (int i = first; i < first + count; ++i)
+            InsertRecord(part, -1, StoredRecord(std::to_string(i), "2024-03-05 14:25:00"), forms);
+        return part;
+    };
+    CHistoryRows rows = numbered(0, 10);
+    EXPECT_EQ(rows.Insert(5, numbered(100, 6000)), 5);
+    EXPECT_EQ(rows.Insert(0, numbered(-2, 2)), 0);
+    EXPECT_EQ(rows.InsertCells(-1, {"last"}, 1), 6012);
+
+    ASSERT_EQ(rows.Count(), 6013);
+    const std::pair<int, const char*> numbers[] = {{0, "-2"},   {2, "0"},       {6, "4"},
+                                                   {7, "100"},  {6006, "6099"}, {6007, "5"},
+                                                   {6011, "9"}, {6012, "last"}};
+    for (const auto& [row, number] : numbers)
+        EXPECT_EQ(rows.CellText(row, 0), number) << "row " << row;
+    EXPECT_EQ(rows.CellText(6011, 4), "21.5");
+}
+
+// Rows inserted without any, then a row of their own: the rows before keep their texts, and a
+// few rows inserted one at a time do not each hold a block of their own.
+TEST(HistoryRows, FewOrNoRowsInsertedAreCopied) {
+    CHistoryRows rows;
+    rows.InsertCells(-1, {"first"}, 1);
+    EXPECT_EQ(rows.Insert(-1, CHistoryRows()), 1);
+    rows.InsertCells(-1, {"second"}, 1);
+    const std::size_t held = rows.HeldBytes();
+    for (int i = 0; i < 100; ++i) {
+        CHistoryRows one;
+        one.InsertCells(-1, {std::to_string(i)}, 1);
+        rows.Insert(-1, std::move(one));
+    }
+
+    ASSERT_EQ(rows.Count(), 102);
+    EXPECT_EQ(rows.CellText(0, 0), "first");
+    EXPECT_EQ(rows.CellText(1, 0), "second");
+    EXPECT_EQ(rows.CellText(101, 0), "99");
+    EXPECT_LT(rows.HeldBytes(), held + (std::size_t{1} << 20));
+}
+
+// A list that keeps no rows of its own is given each inserted row's cells.
 TEST(HistoryRows, AListWithoutRowsOfItsOwnIsGivenTheCells) {
     const auto forms = std::make_shared<const HistoryCellForms>(kImperial);
     CHistoryRows rows;
@@ -163,7 +211,7 @@ TEST(HistoryRows, AListWithoutRowsOfItsOwnIsGivenTheCells) {
     const std::vector<std::string> cells = Cells(rows, 0);
     MemoryListControl list;
     InsertRecordColumns(list, kImperial);
-    list.AppendRecordRows(std::move(rows));
+    EXPECT_EQ(list.InsertRows(-1, std::move(rows)), 0);
     ASSERT_EQ(list.RowCount(), 1);
     for (int column = 0; column < kHistoryColumnCount; ++column)
         EXPECT_EQ(list.CellText(0, column), cells[column]) << column;

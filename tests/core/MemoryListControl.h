@@ -1,5 +1,6 @@
 #pragma once
 
+#include "station/HistoryRows.h"
 #include "station/ListControl.h"
 
 #include <string>
@@ -27,13 +28,19 @@ public:
     int ColumnCount() const override { return static_cast<int>(m_columns.size()); }
 
     void DeleteAllRows() override { m_rows.clear(); }
-    int InsertRow(int row, std::vector<std::string> cells) override {
+    // Takes each row's cell texts.
+    int InsertRows(int row, CHistoryRows&& rows) override {
         if (row < 0 || row > RowCount())
             row = RowCount();
-        cells.resize(m_columns.size());
         if (m_updates == 0)
-            ++m_rowsOutsideUpdate;
-        m_rows.insert(m_rows.begin() + row, std::move(cells));
+            m_rowsOutsideUpdate += rows.Count();
+        for (int added = 0; added < rows.Count(); ++added) {
+            std::vector<std::string> cells;
+            for (int column = 0; column < ColumnCount(); ++column)
+                cells.push_back(rows.CellText(added, column));
+            m_rows.insert(m_rows.begin() + row + added, std::move(cells));
+        }
+        rows.Clear();
         return row;
     }
     int RowCount() const override { return static_cast<int>(m_rows.size()); }

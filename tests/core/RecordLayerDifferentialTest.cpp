@@ -7,11 +7,11 @@
 #include "station/HistoryList.h"
 #include "station/RainSum.h"
 #include "station/RecordLayer.h"
+#include "station/RowsOnlyList.h"
 #include "station/TimeText.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/MemoryListControl.h"
 #include "tests/core/PlainRecordReading.h"
-#include "tests/core/RowsOnlyList.h"
 #include "tests/core/ScopedTimeZone.h"
 
 #include <cstdio>

@@ -1,10 +1,8 @@
 #include "station/RecordLayer.h"
 
 #include "station/DataFileBusy.h"
-#include "station/HistoryList.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/FixedClock.h"
-#include "tests/core/MemoryListControl.h"
 #include "tests/core/ScopedTimeZone.h"
 #include "tests/core/SleepRecorder.h"
 
@@ -49,12 +47,6 @@ void StoreNumbered(int count) {
         newestFirst.push_back(StoredRecord("0", time));
     }
     AppendRecords(newestFirst);
-}
-
-// "2024-03-05 14:30:00" as the history list shows it: "05-03-2024 14:30".
-std::string DisplayForm(const std::string& time) {
-    return time.substr(8, 2) + "-" + time.substr(5, 2) + "-" + time.substr(0, 4) + " " +
-           time.substr(11, 5);
 }
 
 class RecordLayerTest : public DataFileTest {};
@@ -191,23 +183,6 @@ TEST_P(RecordLayerSpanTest, AVisitorIsHandedTheRecordsOfTheSpan) {
     }
 }
 
-TEST_P(RecordLayerSpanTest, TheHistoryListGetsTheRecordsOfTheSpanAsRows) {
-    MemoryListControl list;
-    InsertRecordColumns(list, CWeatherSettings());
-    FillHistoryRow(StoredRecord("99", "2000-01-01 00:00:00"), list, 0, CWeatherSettings());
-
-    LoadRecordsInRange(list, GetParam().start, GetParam().end, CWeatherSettings());
-
-    ASSERT_EQ(list.RowCount(), static_cast<int>(GetParam().times.size()));
-    for (int row = 0; row < list.RowCount(); ++row) {
-        CWeatherRecord shown;
-        shown.FromListRow(list, row);
-        EXPECT_EQ(shown.recordTime, DisplayForm(GetParam().times[row]));
-    }
-    EXPECT_EQ(list.RowsOutsideUpdate(), 1); // the one row filled above
-    EXPECT_EQ(list.OpenUpdates(), 0);
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Spans, RecordLayerSpanTest,
     testing::Values(SpanCase{"BothEndsIncluded",
@@ -223,19 +198,14 @@ INSTANTIATE_TEST_SUITE_P(
                     SpanCase{"EndBeforeStart", "2024-03-06 00:00:00", "2024-03-04 00:00:00", {}}),
     [](const testing::TestParamInfo<SpanCase>& info) { return std::string(info.param.name); });
 
-TEST_F(RecordLayerTest, AFileWithoutLinesLeavesTheListAndTheRowsAsTheyWere) {
+TEST_F(RecordLayerTest, AFileWithoutLinesLeavesTheRecordsAsTheyWere) {
     WriteLines({" ", ""});
     CWeatherRecordArray records = {StoredRecord("99", "2024-03-05 12:00:00")};
-    MemoryListControl list;
-    InsertRecordColumns(list, CWeatherSettings());
-    FillHistoryRow(records[0], list, 0, CWeatherSettings());
 
     LoadRecordsForGraph(records, "2000-01-01", "2099-01-01");
     LoadAllRecords(records);
-    LoadRecordsInRange(list, "2000-01-01", "2099-01-01", CWeatherSettings());
 
     EXPECT_EQ(Numbers(records), std::vector<std::string>{"99"});
-    EXPECT_EQ(list.RowCount(), 1);
 }
 
 // Lines read inside a span come out exactly as they would when every line is read, also when
@@ -321,9 +291,9 @@ TEST_F(RecordLayerTest, ClearingEmptiesTheFile) {
 
 struct FlaggedOperation {
     const char* name;
-    // Runs the operation on records or a list of the caller's and returns what it left in them.
+    // Runs the operation on records of the caller's and returns what it left in them.
     std::function<std::string()> run;
-    // What the caller's records or list held before.
+    // What the caller's records held before.
     const char* before;
 };
 
@@ -339,15 +309,6 @@ std::string Joined(const std::vector<std::string>& texts) {
 }
 
 const FlaggedOperation kFlagged[] = {
-    {"LoadRecordsInRange",
-     [] {
-         MemoryListControl list;
-         InsertRecordColumns(list, CWeatherSettings());
-         FillHistoryRow(StoredRecord("99", ""), list, 0, CWeatherSettings());
-         LoadRecordsInRange(list, "2000", "2099", CWeatherSettings());
-         return std::to_string(list.RowCount()) + ":" + list.CellText(0, 0);
-     },
-     "1:99"},
     {"LoadRecordsForGraph",
      [] {
          CWeatherRecordArray records = {StoredRecord("99", "")};

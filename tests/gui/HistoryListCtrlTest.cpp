@@ -1,7 +1,6 @@
 #include "controls/HistoryListCtrl.h"
 
 #include "station/HistoryList.h"
-#include "station/RecordLayer.h"
 #include "station/TimeText.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/MemoryListControl.h"
@@ -146,8 +145,12 @@ TEST_F(HistoryListCtrlTest, AHiddenColumnIsDraggedOpenFromRightOfItsDivider) {
 
 // Rows inserted one by one, outside a search, reach the view at once.
 TEST_F(HistoryListCtrlTest, RowsOfTextsShowAsTheyAre) {
-    EXPECT_EQ(list.InsertRow(0, {"b", "x"}), 0);
-    EXPECT_EQ(list.InsertRow(0, {"a"}), 0);
+    for (const std::vector<std::string>& cells :
+         std::initializer_list<std::vector<std::string>>{{"b", "x"}, {"a"}}) {
+        CHistoryRows row;
+        row.InsertCells(-1, cells, list.ColumnCount());
+        EXPECT_EQ(list.InsertRows(0, std::move(row)), 0);
+    }
     EXPECT_EQ(list.model()->rowCount(), 2);
     EXPECT_EQ(list.CellText(1, 1), "x");
     EXPECT_EQ(list.CellText(0, 1), "");
