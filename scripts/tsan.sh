@@ -19,6 +19,7 @@ threaded_tests=(
     'FdbSafetyTest.*'
     'RecordLayerTest.*'
     'RecordLayerDifferentialTest.*SideBySide*'
+    'HistoryListSearchTest.*'
     '*RecordLayerBusyTest.*'
     'RainSumFileTest.*'
     'SimulatedDownloadTest.*'
