@@ -3,6 +3,8 @@
 #include <clocale>
 #include <string>
 
+#include <gtest/gtest.h>
+
 // Puts the C library's number format into a locale for the life of the object, as a desktop in
 // that language gives it, and restores the one before afterwards. IsSet() is false when the
 // system lacks that locale.
@@ -24,3 +26,14 @@ private:
 
 // A locale whose numbers have a decimal comma; the dependency script makes it.
 inline constexpr const char* kCommaLocale = "de_DE.UTF-8";
+
+// Runs `test` with the name of each number format the program meets: the C library's own, and a
+// desktop's decimal comma.
+template <class Test>
+void ForEachNumericLocale(Test test) {
+    for (const char* name : {"C", kCommaLocale}) {
+        const ScopedNumericLocale numbers(name);
+        ASSERT_TRUE(numbers.IsSet()) << name << " is not installed";
+        test(std::string(name));
+    }
+}

@@ -191,9 +191,7 @@ TEST_F(AlarmDlgTest, SaveStoresTheSpeedTypedLastAndItsLevel) {
         {"km/h", IDC_ALARM_GUST_SPEED, IDC_ALARM_GUST_LEVEL, 0x50, 0x4F, "30.0", {0x2C, 0x01}, "5"},
         {"mph", IDC_ALARM_GUST_SPEED, IDC_ALARM_GUST_LEVEL, 0x50, 0x4F, "45.5", {0xC7, 0x01}, "8"},
     };
-    for (const char* locale : {"C", kCommaLocale}) {
-        const ScopedNumericLocale numbers(locale);
-        ASSERT_TRUE(numbers.IsSet()) << locale;
+    ForEachNumericLocale([&](const std::string& locale) {
         for (const TypedPartners& c : cases) {
             ChangeConsole([&](S& s) {
                 s.windUnit = c.unit;
@@ -216,7 +214,7 @@ TEST_F(AlarmDlgTest, SaveStoresTheSpeedTypedLastAndItsLevel) {
             EXPECT_EQ(g_simMemory[c.speedByte + 1], c.speedBytes[1]) << c.unit << " " << locale;
             EXPECT_EQ(std::to_string(g_simMemory[c.levelByte]), c.level) << c.unit << " " << locale;
         }
-    }
+    });
 }
 
 // The alarm area of the console's block: the thresholds and the calibration.
@@ -227,9 +225,7 @@ std::vector<std::uint8_t> Thresholds() {
 // Opened and saved untouched, in units whose display texts are rounded, the block is written
 // back byte for byte.
 TEST_F(AlarmDlgTest, AnUntouchedSaveWritesTheBlockAsRead) {
-    for (const char* locale : {"C", kCommaLocale}) {
-        const ScopedNumericLocale numbers(locale);
-        ASSERT_TRUE(numbers.IsSet()) << locale;
+    ForEachNumericLocale([&](const std::string& locale) {
         for (const auto& [pressure, wind] :
              {std::pair{kUnitInHg, kUnitMph}, {kUnitMmHg, kUnitBft}, {kUnitInHg, kUnitKmh}}) {
             ChangeConsole([&](S& s) {
@@ -250,7 +246,7 @@ TEST_F(AlarmDlgTest, AnUntouchedSaveWritesTheBlockAsRead) {
             ASSERT_TRUE(ClickEndsWithOk(alarm, IDC_SAVE)) << testing::PrintToString(Texts());
             EXPECT_EQ(Thresholds(), before) << pressure << " " << wind << " " << locale;
         }
-    }
+    });
 }
 
 TEST_F(AlarmDlgTest, UnitsChangedOnTheConsoleMeanwhileStopTheSave) {

@@ -142,9 +142,7 @@ std::vector<std::uint8_t> CalibrationBytes() {
 // Shown in inches or millimetres of mercury with two or one decimals, most calibrations do not
 // convert back to themselves: passing through the relative pressure changes neither.
 TEST_F(SetupDlgTest, PassingThroughThePressureWritesTheCalibrationUnchanged) {
-    for (const char* locale : {"C", kCommaLocale}) {
-        const ScopedNumericLocale numbers(locale);
-        ASSERT_TRUE(numbers.IsSet()) << locale;
+    ForEachNumericLocale([&](const std::string& locale) {
         for (const auto unit : {kUnitInHg, kUnitMmHg}) {
             for (const char* pressure : {"10100", "10132", "9001", "10599"}) {
                 ChangeConsole([&](S& s) {
@@ -160,7 +158,7 @@ TEST_F(SetupDlgTest, PassingThroughThePressureWritesTheCalibrationUnchanged) {
                 EXPECT_EQ(CalibrationBytes(), before) << unit << " " << pressure << " " << locale;
             }
         }
-    }
+    });
 }
 
 // A typed relative pressure is converted once, whether its edit is left (again) or Save is
@@ -178,9 +176,7 @@ TEST_F(SetupDlgTest, ATypedRelativePressureIsStoredAsTypedAndTheAbsoluteOneStays
         {kUnitMmHg, "760.0", true, {0x94, 0x27}},  // 1013.2 hPa
         {kUnitMmHg, "751.5", false, {0x23, 0x27}}, // 1001.9 hPa
     };
-    for (const char* locale : {"C", kCommaLocale}) {
-        const ScopedNumericLocale numbers(locale);
-        ASSERT_TRUE(numbers.IsSet()) << locale;
+    ForEachNumericLocale([&](const std::string& locale) {
         for (const Typed& c : cases) {
             ChangeConsole([&](S& s) {
                 s.presUnit = c.unit;
@@ -199,7 +195,7 @@ TEST_F(SetupDlgTest, ATypedRelativePressureIsStoredAsTypedAndTheAbsoluteOneStays
                       (std::vector<std::uint8_t>{c.relative[0], c.relative[1], 0x74, 0x27}))
                 << c.unit << " " << c.text << " " << locale;
         }
-    }
+    });
 }
 
 TEST_F(SetupDlgTest, APressureThatIsNoNumberIsRefused) {
