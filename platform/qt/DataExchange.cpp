@@ -1,6 +1,7 @@
 #include "platform/qt/DataExchange.h"
 
 #include "platform/qt/Dialog.h"
+#include "store/LineScan.h"
 #include "texts/Env.h"
 
 #include <cfloat>
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <iterator>
+#include <string_view>
 #include <system_error>
 #include <type_traits>
 
@@ -67,38 +69,32 @@ void SetEditText(QWidget* control, const std::string& text) {
         combo->setEditText(value);
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-// The whole text as a plain decimal number, blanks around it allowed: an optional sign, digits,
-// and for a floating type a point with digits. Read alike under every locale; hexadecimal,
-// exponents, "inf" and "nan" are no numbers, nor is a value outside the type's range.
+// The whole text as a plain decimal number, white space around it allowed: an optional sign,
+// digits, and for a floating type a point with digits. Read alike under every locale;
+// hexadecimal, exponents, "inf" and "nan" are no numbers, nor is a value outside the type's
+// range.
 template <class Number>
 bool ParsePlainDecimal(const std::string& text, Number& value) {
-    const char* first = text.data();
-    const char* last = first + text.size();
-    while (first != last && IsBlank(*first))
-        ++first;
-    while (last != first && IsBlank(last[-1]))
-        --last;
+    const std::string_view number = TrimBlanks(text);
+    const char* first = number.data();
+    const char* const last = first + number.size();
     // from_chars takes a minus but no plus.
     if (last - first > 1 && *first == '+' && first[1] != '-')
         ++first;
-    Number number{};
-    std::from_chars_result read{};
+    Number read{};
+    std::from_chars_result result{};
     if constexpr (std::is_integral_v<Number>)
-        read = std::from_chars(first, last, number, 10);
+        result = std::from_chars(first, last, read, 10);
     else
-        read = std::from_chars(first, last, number, std::chars_format::fixed);
-    if (first == last || read.ec != std::errc() || read.ptr != last)
+        result = std::from_chars(first, last, read, std::chars_format::fixed);
+    if (first == last || result.ec != std::errc() || result.ptr != last)
         return false;
     if constexpr (!std::is_integral_v<Number>) {
         // from_chars reads "inf" and "nan" in any format.
-        if (!std::isfinite(number))
+        if (!std::isfinite(read))
             return false;
     }
-    value = number;
+    value = read;
     return true;
 }
 
