@@ -6,6 +6,7 @@
 #include "app/MainFrm.h"
 #include "platform/ProgramStart.h"
 #include "platform/qt/CommandActions.h"
+#include "platform/qt/DesktopLocale.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/ResourceLibrary.h"
 #include "platform/qt/TerminationSignals.h"
@@ -47,6 +48,8 @@ bool CKR5160App::InitInstance() {
         qWarning("Cannot change to the program folder %s", m_programFolder.c_str());
     g_fdb.Open(m_programFolder + kDataFileName);
     LoadIniSettingsFrom(m_programFolder);
+    if (!UseQtTextsIn(g_lang))
+        qWarning("Qt's translations for %s are not installed", g_langName.c_str());
     if (!RegisterProductOcx())
         ShowMessageBox(nullptr, Tr(kTextAdministratorNeeded));
 

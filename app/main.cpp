@@ -1,5 +1,6 @@
 #include "app/KR5160.h"
 #include "app/LanguageSwitch.h"
+#include "platform/qt/DesktopLocale.h"
 #include "store/SystemUtils.h"
 
 #include <cstdlib>
@@ -26,6 +27,7 @@ void SwitchLanguageOnRequest() {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    KeepNumbersWithAPoint();
     CKR5160App app(GetModuleDir());
     if (!app.InitInstance())
         return app.ExitInstance(0);

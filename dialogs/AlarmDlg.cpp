@@ -212,8 +212,11 @@ bool CAlarmDlg::OnInitDialog() {
 void CAlarmDlg::ShowSettings() {
     m_limits = AlarmInputLimitsFor(m_settings);
     ScaleAlarmThresholds(m_settings);
-    for (const Threshold& threshold : kThresholds)
+    // The console's values replace whatever was typed, which no longer moves a partner.
+    for (const Threshold& threshold : kThresholds) {
         SetDlgItemText(threshold.id, m_settings.*threshold.field);
+        SetEditModified(threshold.id, false);
+    }
     const std::string& direction = m_settings.windDirAlarm;
     SetCurSel(IDC_ALARM_WIND_DIRECTION, IsMissingText(direction) ? -1 : ReadInt(direction));
     for (const UnitLabel& label : kUnitLabels)
@@ -222,8 +225,12 @@ void CAlarmDlg::ShowSettings() {
 
 void CAlarmDlg::UpdatePartner(int edit, std::string CWeatherSettings::*field, int partner,
                               std::string CWeatherSettings::*partnerField, bool fromLevel) {
+    // Only what the user typed since the last recompute moves the partner: a value the partner
+    // itself was given, or a typed value left once more, would overwrite the partner the user
+    // typed last with a rounded conversion.
     if (!IsEditModified(edit))
         return;
+    SetEditModified(edit, false);
     const std::string text = GetDlgItemText(edit);
     const std::string& windUnit = m_settings.windUnit;
     m_settings.*field = text;

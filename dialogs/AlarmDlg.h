@@ -31,7 +31,8 @@ private:
     void OnKillfocusWindLevel();
     void OnKillfocusGustSpeed();
     void OnKillfocusGustLevel();
-    // A speed or level edit the user typed in gives its partner the matching value.
+    // A speed or level edit the user typed in since it last did so gives its partner the
+    // matching value.
     void UpdatePartner(int edit, std::string CWeatherSettings::*field, int partner,
                        std::string CWeatherSettings::*partnerField, bool fromLevel);
 

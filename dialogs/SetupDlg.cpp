@@ -157,6 +157,7 @@ void CSetupDlg::ShowSettings() {
         SetDlgItemText(label, unit);
     SetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE,
                    FormatPressureFromMetric(m_settings.relPres, 1.0f, unit));
+    SetEditModified(IDC_SETUP_RELATIVE_PRESSURE, false);
     SetDlgItemText(IDC_SETUP_ABSOLUTE_PRESSURE,
                    FormatPressureFromMetric(m_settings.absPres, 1.0f, unit));
     SetPressureUnit(unit);
@@ -207,13 +208,15 @@ void CSetupDlg::OnSelchangePressureUnit() {
 }
 
 void CSetupDlg::OnKillfocusRelPressure() {
-    const std::string unit = GetDlgItemText(IDC_SETUP_PRESSURE_UNIT);
-    SetDlgItemText(
-        IDC_SETUP_RELATIVE_PRESSURE_HPA,
-        FormatPressure(GetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE), 1.0f, unit, kUnitHpa));
-    SetDlgItemText(
-        IDC_SETUP_ABSOLUTE_PRESSURE_HPA,
-        FormatPressure(GetDlgItemText(IDC_SETUP_ABSOLUTE_PRESSURE), 1.0f, unit, kUnitHpa));
+    // The hPa copy changes only with what the user typed: converted back from the rounded
+    // display text, an untouched calibration would drift by a tenth of an hPa or more. The
+    // absolute pressure is never typed, so its copy stays as read.
+    if (!IsEditModified(IDC_SETUP_RELATIVE_PRESSURE))
+        return;
+    SetEditModified(IDC_SETUP_RELATIVE_PRESSURE, false);
+    SetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE_HPA,
+                   FormatPressure(GetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE), 1.0f,
+                                  GetDlgItemText(IDC_SETUP_PRESSURE_UNIT), kUnitHpa));
 }
 
 void CSetupDlg::OnSave() {
@@ -236,6 +239,8 @@ bool CSetupDlg::SaveSettings() {
         MessageBox(SettingsChangedMeanwhileText());
         return false;
     }
+    // A relative pressure typed and saved with the keyboard, without leaving its edit.
+    OnKillfocusRelPressure();
     TakeControls(fresh);
     fresh.updateFlag = "1";
     fresh.relPres = StoredThreshold(GetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE_HPA), 10.0f);

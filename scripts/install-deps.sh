@@ -11,16 +11,31 @@ packages=(
     sqlite3 gawk
     fonts-liberation2
     xvfb xauth
+    locales
+    qt6-translations-l10n
 )
+
+# The desktops the tests run under besides C: numbers with a decimal comma, texts in German
+# and Danish.
+test_locales=(de_DE da_DK)
+make_test_locales() {
+    local root=""
+    [ "$(id -u)" -eq 0 ] || root="sudo"
+    for l in "${test_locales[@]}"; do
+        locale -a | grep -qx "$l.utf8" && continue
+        $root localedef -i "$l" -c -f UTF-8 "$l.UTF-8"
+    done
+}
 
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+[ ${#missing[@]} -eq 0 ] && { make_test_locales; exit 0; }
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+make_test_locales

@@ -62,7 +62,7 @@ using R = CWeatherRecord;
 using S = CWeatherSettings;
 
 constexpr std::array<HistoryColumn, kHistoryColumnCount> kColumns = {{
-    {kFixedTitle, "No", nullptr, 40, &R::recordNo, AsHeld},
+    {kFixedTitle, "No", nullptr, 60, &R::recordNo, AsHeld},
     {69, "", nullptr, 120, &R::recordTime, DisplayTime},
     {64, "(mi)", nullptr, 90, &R::sampleCircle, AsHeld},
     {27, "(%)", nullptr, 180, &R::indHumi, AsHeld},

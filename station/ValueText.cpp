@@ -1,12 +1,13 @@
 #include "station/ValueText.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <iterator>
+#include <system_error>
 
 bool IsMissingText(std::string_view text) {
     return text.empty() || text == kNoValueText;
@@ -121,7 +122,7 @@ float ReadScaled(const std::string& text, float factor) {
 std::string PrintDecimals(double value, int decimals) {
     // Most values (every float with a few decimals) times the power of ten are exact in a
     // double; rounding that product to a whole number, ties to even, is then printf's rounding
-    // of the value, without printf's cost. Others go to printf.
+    // of the value, without printf's cost. Others go to to_chars, which rounds as printf does.
     if (decimals >= 0 && decimals <= 3 && std::isfinite(value)) {
         constexpr double kPowers[] = {1, 10, 100, 1000};
         const double scaled = value * kPowers[decimals];
@@ -139,10 +140,12 @@ std::string PrintDecimals(double value, int decimals) {
             return text;
         }
     }
-    // Wide enough for the largest double with the decimals of any caller.
+    // Wide enough for the largest double with the decimals of any caller. printf's digits, but
+    // with a point whatever the C library's locale.
     char buffer[512];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    return buffer;
+    const auto [end, error] = std::to_chars(std::begin(buffer), std::end(buffer), value,
+                                            std::chars_format::fixed, decimals);
+    return error == std::errc() ? std::string(buffer, end) : std::string();
 }
 
 std::string PrintFloat(double value) {

@@ -3,9 +3,11 @@
 #include "controls/chart/ChartDateFormat.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <iterator>
 #include <limits>
+#include <system_error>
 
 namespace {
 
@@ -186,7 +188,9 @@ std::string NumberLabel(double value, double step) {
     int decimals = 0;
     if (step > 0 && step < 1)
         decimals = std::min(6, static_cast<int>(std::ceil(-std::log10(step) - 1e-9)));
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    return buffer;
+    // With a point whatever the C library's locale.
+    char buffer[400];
+    const auto [end, error] = std::to_chars(std::begin(buffer), std::end(buffer), value,
+                                            std::chars_format::fixed, decimals);
+    return error == std::errc() ? std::string(buffer, end) : std::string();
 }

@@ -1,14 +1,17 @@
 #include "platform/qt/DataExchange.h"
 
 #include "platform/qt/Dialog.h"
+#include "store/LineScan.h"
 #include "texts/Env.h"
 
-#include <cerrno>
 #include <cfloat>
-#include <climits>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
+#include <iterator>
+#include <string_view>
+#include <system_error>
+#include <type_traits>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,10 +41,12 @@ std::string RangeText(ValidationText text, const std::string& minimum, const std
     return message;
 }
 
+// "%g" with `digits` significant digits, with a point whatever the C library's locale.
 std::string NumberText(double value, int digits) {
     char text[64];
-    std::snprintf(text, sizeof text, "%.*g", digits, value);
-    return text;
+    const auto [end, error] =
+        std::to_chars(std::begin(text), std::end(text), value, std::chars_format::general, digits);
+    return error == std::errc() ? std::string(text, end) : std::string();
 }
 
 QString EditText(const QWidget* control) {
@@ -64,32 +69,32 @@ void SetEditText(QWidget* control, const std::string& text) {
         combo->setEditText(value);
 }
 
-bool OnlyBlanksFrom(const char* rest) {
-    while (*rest == ' ' || *rest == '\t')
-        ++rest;
-    return *rest == '\0';
-}
-
-// The whole text as an int, as a scan of "%d" with nothing but blanks after it reads it.
-bool ParseInt(const std::string& text, int& value) {
-    errno = 0;
-    char* rest = nullptr;
-    const long long number = std::strtoll(text.c_str(), &rest, 10);
-    if (rest == text.c_str() || errno == ERANGE || number < INT_MIN || number > INT_MAX ||
-        !OnlyBlanksFrom(rest))
+// The whole text as a plain decimal number, white space around it allowed: an optional sign,
+// digits, and for a floating type a point with digits. Read alike under every locale;
+// hexadecimal, exponents, "inf" and "nan" are no numbers, nor is a value outside the type's
+// range.
+template <class Number>
+bool ParsePlainDecimal(const std::string& text, Number& value) {
+    const std::string_view number = TrimBlanks(text);
+    const char* first = number.data();
+    const char* const last = first + number.size();
+    // from_chars takes a minus but no plus.
+    if (last - first > 1 && *first == '+' && first[1] != '-')
+        ++first;
+    Number read{};
+    std::from_chars_result result{};
+    if constexpr (std::is_integral_v<Number>)
+        result = std::from_chars(first, last, read, 10);
+    else
+        result = std::from_chars(first, last, read, std::chars_format::fixed);
+    if (first == last || result.ec != std::errc() || result.ptr != last)
         return false;
-    value = static_cast<int>(number);
-    return true;
-}
-
-// The whole text as a finite number in the C library's decimal form.
-bool ParseDouble(const std::string& text, double& value) {
-    errno = 0;
-    char* rest = nullptr;
-    const double number = std::strtod(text.c_str(), &rest);
-    if (rest == text.c_str() || errno == ERANGE || !std::isfinite(number) || !OnlyBlanksFrom(rest))
-        return false;
-    value = number;
+    if constexpr (!std::is_integral_v<Number>) {
+        // from_chars reads "inf" and "nan" in any format.
+        if (!std::isfinite(read))
+            return false;
+    }
+    value = read;
     return true;
 }
 
@@ -105,11 +110,12 @@ void ExchangeNumber(CDataExchange& dx, int id, Number& value, int digits) {
     }
     const std::string text = EditText(control).toStdString();
     if constexpr (std::is_integral_v<Number>) {
-        if (!ParseInt(text, value))
+        if (!ParsePlainDecimal(text, value))
             dx.FailUnlessRangeFollows(kValidationTexts[kNotAnInteger][g_lang]);
     } else {
+        // Read as a double and then narrowed, as a scan of "%lf" into a float member does.
         double number = 0;
-        if (ParseDouble(text, number))
+        if (ParsePlainDecimal(text, number))
             value = static_cast<Number>(number);
         else
             dx.FailUnlessRangeFollows(kValidationTexts[kNotANumber][g_lang]);

@@ -40,10 +40,11 @@ private:
     std::optional<std::string> m_notANumber;
 };
 
-// Edits. Saving reads the whole text as a number (blanks around it allowed); anything else is a
+// Edits. Saving reads the whole text as a plain decimal number with a point, under any locale
+// (blanks around it allowed; no hexadecimal, exponent, "inf" or "nan"); anything else is a
 // failure that asks for a whole number or a number (naming the allowed range when a range check
 // follows). Loading writes "%d", or "%g" with the type's significant digits (6 for float, 15
-// for double).
+// for double), with a point.
 void DDX_Text(CDataExchange& dx, int id, int& value);
 void DDX_Text(CDataExchange& dx, int id, float& value);
 void DDX_Text(CDataExchange& dx, int id, double& value);

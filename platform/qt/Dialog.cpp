@@ -338,6 +338,11 @@ bool CDialog::IsEditModified(int id) const {
     return control && control->property(kUserModifiedProperty).toBool();
 }
 
+void CDialog::SetEditModified(int id, bool modified) {
+    if (QWidget* control = GetDlgItem(id))
+        control->setProperty(kUserModifiedProperty, modified);
+}
+
 QComboBox* CDialog::Combo(int id) const {
     return GetDlgItem<QComboBox>(id);
 }

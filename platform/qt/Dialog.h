@@ -99,9 +99,11 @@ public:
     // Check state of a check box: 0 clear, 1 checked, 2 indeterminate.
     int IsDlgButtonChecked(int id) const;
     void CheckDlgButton(int id, int state);
-    // Whether the user has typed in the edit since it was built; the program setting its text
-    // never clears it.
+    // Whether the user has typed in the edit since it was built or the flag was last cleared;
+    // the program setting its text never clears it.
     bool IsEditModified(int id) const;
+    // Sets or clears that flag: a handler clears it once it has acted on what was typed.
+    void SetEditModified(int id, bool modified);
 
     // Drop-downs: selection (-1 none) and items. Setting them notifies nobody.
     QComboBox* Combo(int id) const;

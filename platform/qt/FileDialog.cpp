@@ -1,5 +1,7 @@
 #include "platform/qt/FileDialog.h"
 
+#include "platform/qt/FileKindIcons.h"
+
 #include <QFileDialog>
 #include <QStringList>
 
@@ -32,18 +34,28 @@ void SetSaveFileHook(SaveFileHook hook) {
     Hook() = std::move(hook);
 }
 
+std::unique_ptr<QFileDialog> MakeSaveFileDialog(QWidget* parent, const SaveFileRequest& request) {
+    static FileKindIconProvider icons;
+    auto dialog = std::make_unique<QFileDialog>(parent);
+    // Qt's own dialog, not the desktop's: only it takes the icon provider, and its texts come
+    // from the Qt translations the program loads.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setIconProvider(&icons);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilters(NameFilters(request.filter));
+    dialog->setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    dialog->selectFile(QString::fromStdString(request.initialName));
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+    return dialog;
+}
+
 bool ShowSaveFileDialog(QWidget* parent, const SaveFileRequest& request, std::string& path) {
     if (Hook())
         return Hook()(request, path);
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(NameFilters(request.filter));
-    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
-    dialog.selectFile(QString::fromStdString(request.initialName));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const std::unique_ptr<QFileDialog> dialog = MakeSaveFileDialog(parent, request);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return false;
-    path = dialog.selectedFiles().first().toStdString();
+    path = dialog->selectedFiles().first().toStdString();
     return true;
 }

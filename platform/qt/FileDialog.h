@@ -1,8 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
+class QFileDialog;
 class QWidget;
 
 // What a save-as file dialog is asked, in the terms the program writes it: the filter as pairs
@@ -18,6 +20,10 @@ struct SaveFileRequest {
 // Every save-as file dialog of the program goes through here. Returns true with the full path
 // chosen, false when the user cancelled.
 bool ShowSaveFileDialog(QWidget* parent, const SaveFileRequest& request, std::string& path);
+
+// The dialog ShowSaveFileDialog runs, made but not run: Qt's own save-as dialog, whose icons
+// are chosen by name and kind only (FileKindIconProvider).
+std::unique_ptr<QFileDialog> MakeSaveFileDialog(QWidget* parent, const SaveFileRequest& request);
 
 // Tests answer the file dialogs instead of a person: while a hook is set it receives each
 // request and its answer is returned without showing anything (true with a path, or false for

@@ -30,6 +30,14 @@ void SetMessageBoxHook(MessageBoxHook hook) {
     Hook() = std::move(hook);
 }
 
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const MessageBoxRequest& request) {
+    const bool yesNo = (request.style & 0x0F) == kMbYesNo;
+    return std::make_unique<QMessageBox>(
+        IconOf(request.style), QString::fromStdString(request.caption),
+        QString::fromStdString(request.text),
+        yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+}
+
 MessageBoxAnswer ShowMessageBox(QWidget* parent, const std::string& text,
                                 const std::string& caption, unsigned style) {
     MessageBoxRequest request{text, caption.empty() ? std::string("Talvorin") : caption, style};
@@ -37,10 +45,7 @@ MessageBoxAnswer ShowMessageBox(QWidget* parent, const std::string& text,
         return Hook()(request);
 
     const bool yesNo = (style & 0x0F) == kMbYesNo;
-    QMessageBox box(IconOf(style), QString::fromStdString(request.caption),
-                    QString::fromStdString(request.text),
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
-    switch (box.exec()) {
+    switch (MakeMessageBox(parent, request)->exec()) {
     case QMessageBox::Yes:
         return kIdYes;
     case QMessageBox::No:

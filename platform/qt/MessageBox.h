@@ -1,8 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
+class QMessageBox;
 class QWidget;
 
 // Buttons and icon of a message box, combined with |.
@@ -28,6 +30,9 @@ struct MessageBoxRequest {
 // application title "Talvorin". Runs on the user-interface thread.
 MessageBoxAnswer ShowMessageBox(QWidget* parent, const std::string& text,
                                 const std::string& caption = {}, unsigned style = kMbOk);
+
+// The box ShowMessageBox runs for `request` (its caption given), made but not run.
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const MessageBoxRequest& request);
 
 // Tests answer the boxes instead of a person: while a hook is set, it receives each request and
 // its answer is returned without showing anything. An empty function removes the hook.

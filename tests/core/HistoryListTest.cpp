@@ -99,7 +99,7 @@ TEST(HistoryListColumns, EnglishTitlesCarryTheMetricUnits) {
         widths.push_back(column.width);
         EXPECT_EQ(column.format, ListColumnFormat::kCenter);
     }
-    EXPECT_EQ(widths, (std::vector<int>{40,  120, 90,  180, 180, 180, 180, 150, 100, 100, 80, 150,
+    EXPECT_EQ(widths, (std::vector<int>{60,  120, 90,  180, 180, 180, 180, 150, 100, 100, 80, 150,
                                         100, 150, 150, 180, 150, 180, 180, 120, 150, 180, 80, 0,
                                         0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,  0}));
 }

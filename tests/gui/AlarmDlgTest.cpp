@@ -3,7 +3,10 @@
 #include "dialogs/SettingsChangedText.h"
 #include "resources/ResourceIds.h"
 #include "station/UnitNames.h"
+#include "tests/core/ScopedNumericLocale.h"
 #include "tests/gui/ConsoleDialogFixture.h"
+
+#include <cstdint>
 
 namespace {
 
@@ -165,6 +168,85 @@ TEST_F(AlarmDlgTest, SpeedAndBeaufortLevelFollowEachOther) {
     ASSERT_TRUE(Save());
     EXPECT_EQ(ConsoleSettings().windsLevelAlarm, "8");
     EXPECT_EQ(ConsoleSettings().gustAlarm, "54");
+}
+
+// A speed typed after its level, in a wind unit whose conversion rounds: the level follows the
+// speed, and leaving either edit again recomputes nothing, so Save stores the speed as typed.
+struct TypedPartners {
+    const char* unit;
+    int speedEdit;
+    int levelEdit;
+    std::size_t speedByte; // the stored speed, tenths in the unit, low byte first
+    std::size_t levelByte;
+    const char* speed;
+    std::uint8_t speedBytes[2];
+    const char* level; // the level the speed gave
+};
+
+TEST_F(AlarmDlgTest, SaveStoresTheSpeedTypedLastAndItsLevel) {
+    const TypedPartners cases[] = {
+        {"km/h", IDC_ALARM_WIND_SPEED, IDC_ALARM_WIND_LEVEL, 0x4D, 0x4C, "20.0", {0xC8, 0x00}, "4"},
+        {"mph", IDC_ALARM_WIND_SPEED, IDC_ALARM_WIND_LEVEL, 0x4D, 0x4C, "20.0", {0xC8, 0x00}, "5"},
+        {"bft", IDC_ALARM_WIND_SPEED, IDC_ALARM_WIND_LEVEL, 0x4D, 0x4C, "3", {0x1E, 0x00}, "3"},
+        {"km/h", IDC_ALARM_GUST_SPEED, IDC_ALARM_GUST_LEVEL, 0x50, 0x4F, "30.0", {0x2C, 0x01}, "5"},
+        {"mph", IDC_ALARM_GUST_SPEED, IDC_ALARM_GUST_LEVEL, 0x50, 0x4F, "45.5", {0xC7, 0x01}, "8"},
+    };
+    ForEachNumericLocale([&](const std::string& locale) {
+        for (const TypedPartners& c : cases) {
+            ChangeConsole([&](S& s) {
+                s.windUnit = c.unit;
+                s.windAlarm = "100";
+                s.gustAlarm = "100";
+            });
+            CAlarmDlg alarm;
+            ConsoleDialogTest::Open(alarm);
+            Type(alarm, c.levelEdit, "6");
+            Leave(alarm, c.levelEdit);
+            Type(alarm, c.speedEdit, c.speed);
+            Leave(alarm, c.speedEdit);
+            EXPECT_EQ(alarm.GetDlgItemText(c.levelEdit), c.level) << c.unit << " " << locale;
+            // Save takes the focus from the level the speed filled; the speed is left again.
+            Leave(alarm, c.levelEdit);
+            Leave(alarm, c.speedEdit);
+            EXPECT_EQ(alarm.GetDlgItemText(c.speedEdit), c.speed) << c.unit << " " << locale;
+            ASSERT_TRUE(ClickEndsWithOk(alarm, IDC_SAVE)) << testing::PrintToString(Texts());
+            EXPECT_EQ(g_simMemory[c.speedByte], c.speedBytes[0]) << c.unit << " " << locale;
+            EXPECT_EQ(g_simMemory[c.speedByte + 1], c.speedBytes[1]) << c.unit << " " << locale;
+            EXPECT_EQ(std::to_string(g_simMemory[c.levelByte]), c.level) << c.unit << " " << locale;
+        }
+    });
+}
+
+// The alarm area of the console's block: the thresholds and the calibration.
+std::vector<std::uint8_t> Thresholds() {
+    return {g_simMemory + 0x20, g_simMemory + 0x61};
+}
+
+// Opened and saved untouched, in units whose display texts are rounded, the block is written
+// back byte for byte.
+TEST_F(AlarmDlgTest, AnUntouchedSaveWritesTheBlockAsRead) {
+    ForEachNumericLocale([&](const std::string& locale) {
+        for (const auto& [pressure, wind] :
+             {std::pair{kUnitInHg, kUnitMph}, {kUnitMmHg, kUnitBft}, {kUnitInHg, kUnitKmh}}) {
+            ChangeConsole([&](S& s) {
+                s.presUnit = pressure;
+                s.windUnit = wind;
+                const bool inches = pressure == kUnitInHg;
+                s.relPresHighAlarm = s.absPresHighAlarm = inches ? "3071" : "7801";
+                s.relPresLowAlarm = s.absPresLowAlarm = inches ? "2900" : "7203";
+                s.windAlarm = s.gustAlarm = wind == kUnitBft ? "60" : "284";
+                s.windsLevelAlarm = "6";
+            });
+            const std::vector<std::uint8_t> before = Thresholds();
+            CAlarmDlg alarm;
+            ConsoleDialogTest::Open(alarm);
+            for (int edit : {IDC_ALARM_WIND_SPEED, IDC_ALARM_WIND_LEVEL, IDC_ALARM_GUST_SPEED,
+                             IDC_ALARM_GUST_LEVEL})
+                Leave(alarm, edit);
+            ASSERT_TRUE(ClickEndsWithOk(alarm, IDC_SAVE)) << testing::PrintToString(Texts());
+            EXPECT_EQ(Thresholds(), before) << pressure << " " << wind << " " << locale;
+        }
+    });
 }
 
 TEST_F(AlarmDlgTest, UnitsChangedOnTheConsoleMeanwhileStopTheSave) {

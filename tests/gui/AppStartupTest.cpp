@@ -2,6 +2,7 @@
 #include "app/KR5160.h"
 #include "app/MainFrm.h"
 #include "platform/qt/CommandActions.h"
+#include "platform/qt/DesktopLocale.h"
 #include "platform/qt/MessageBox.h"
 #include "resources/ResourceIds.h"
 #include "store/FDB.h"
@@ -16,12 +17,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTimer>
 
@@ -42,6 +45,7 @@ protected:
     }
     void TearDown() override {
         SetMessageBoxHook({});
+        UseQtTextsIn(0);
         ASSERT_EQ(chdir(m_savedCwd.c_str()), 0);
     }
 
@@ -69,6 +73,7 @@ struct StartCase {
     int lang;
     QString title;
     QString firstMenu;
+    QString no; // Qt's own No button
 };
 
 class AppLanguageTest : public AppStartupTest, public testing::WithParamInterface<StartCase> {};
@@ -89,6 +94,8 @@ TEST_P(AppLanguageTest, StartsInTheConfiguredLanguageFromItsProgramFolder) {
     EXPECT_EQ(frame->windowTitle(), GetParam().title);
     EXPECT_EQ(frame->menuBar()->actions().value(0)->text(), GetParam().firstMenu);
     EXPECT_FALSE(frame->windowIcon().isNull());
+    const auto question = MakeMessageBox(nullptr, {"?", "", kMbYesNo | kMbIconQuestion});
+    EXPECT_EQ(question->button(QMessageBox::No)->text(), GetParam().no);
 
     EXPECT_EQ(app.ExitInstance(3), 3);
     EXPECT_FALSE(g_fdb.IsOpen());
@@ -97,9 +104,9 @@ TEST_P(AppLanguageTest, StartsInTheConfiguredLanguageFromItsProgramFolder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, AppLanguageTest,
-    testing::Values(StartCase{"English", 0, "Untitled - Talvorin", "&Display"},
-                    StartCase{"Deutsch", 1, "Unbenannt - Talvorin", "&Ansicht"},
-                    StartCase{"dansk", 2, "Unavngivet - Talvorin", "&Vis"}),
+    testing::Values(StartCase{"English", 0, "Untitled - Talvorin", "&Display", "&No"},
+                    StartCase{"Deutsch", 1, "Unbenannt - Talvorin", "&Ansicht", "&Nein"},
+                    StartCase{"dansk", 2, "Unavngivet - Talvorin", "&Vis", "&Nej"}),
     [](const testing::TestParamInfo<StartCase>& info) { return info.param.language; });
 
 TEST_F(AppStartupTest, TheAboutCommandOpensTheAboutBoxOverTheFrame) {

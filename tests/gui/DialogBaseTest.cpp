@@ -1,12 +1,17 @@
 #include "platform/qt/DataExchange.h"
+#include "platform/qt/DesktopLocale.h"
 #include "platform/qt/Dialog.h"
 #include "platform/qt/UiThread.h"
 #include "station/WeatherComm.h"
+#include "tests/core/ScopedNumericLocale.h"
 #include "tests/core/ScopedTimeZone.h"
 #include "tests/core/ScopedValue.h"
 
 #include <atomic>
 #include <chrono>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <thread>
 #include <vector>
@@ -124,7 +129,7 @@ TEST_F(DialogBaseTest, OkTakesTheControlsIntoTheMembersAndEndsWithIdOk) {
         EXPECT_EQ(dialog.IsDlgButtonChecked(kAlarm), 1);
         EXPECT_EQ(dialog.GetDlgItemText(kUnit), "inHg");
         dialog.SetDlgItemText(kInterval, " 240 ");
-        dialog.SetDlgItemText(kPressure, "1.1e3");
+        dialog.SetDlgItemText(kPressure, " +1100. ");
         dialog.SetDlgItemText(kName, "garden");
         dialog.CheckDlgButton(kAlarm, 0);
         dialog.SetCurSel(kUnit, 2);
@@ -225,6 +230,14 @@ TEST_F(DialogBaseTest, AValueOutOfRangeOrNoNumberIsRefusedNamingTheRangeWithTheE
         {kPressure, "---", "Please enter a number from 500 to 1100."},
         {kPressure, "499.9", "Please enter a number from 500 to 1100."},
         {kPressure, "inf", "Please enter a number from 500 to 1100."},
+        {kPressure, "nan", "Please enter a number from 500 to 1100."},
+        // Plain decimals only: these would read as 1000, 1012, 1013.2 elsewhere.
+        {kPressure, "1e3", "Please enter a number from 500 to 1100."},
+        {kPressure, "0x3F4", "Please enter a number from 500 to 1100."},
+        {kPressure, "1013,2", "Please enter a number from 500 to 1100."},
+        {kPressure, "+-600", "Please enter a number from 500 to 1100."},
+        {kInterval, "0x10", "Please enter a whole number from 5 to 240."},
+        {kInterval, "1e1", "Please enter a whole number from 5 to 240."},
     };
     for (const RefusedValue& value : refused) {
         m_messages.clear();
@@ -252,6 +265,31 @@ TEST_F(DialogBaseTest, TheLimitsThemselvesAreAccepted) {
         EXPECT_TRUE(dialog.UpdateData(true)) << interval;
     }
     EXPECT_TRUE(m_messages.empty());
+}
+
+// The C library of a German desktop writes and reads numbers with a comma; the dialogs show and
+// take them with a point all the same, and the program puts the point back for the rest.
+TEST_F(DialogBaseTest, NumbersKeepTheirPointUnderADesktopWithADecimalComma) {
+    {
+        const ScopedNumericLocale german(kCommaLocale);
+        ASSERT_TRUE(german.IsSet()) << kCommaLocale << " is not installed";
+        BaseDlg dialog;
+        dialog.Create();
+        EXPECT_EQ(dialog.GetDlgItemText(kPressure), "1013.2");
+        dialog.SetDlgItemText(kPressure, "1000.5");
+        EXPECT_TRUE(dialog.UpdateData(true));
+        EXPECT_FLOAT_EQ(dialog.m_pressure, 1000.5f);
+        dialog.SetDlgItemText(kPressure, "1000,5");
+        EXPECT_FALSE(dialog.UpdateData(true));
+        EXPECT_EQ(m_messages, std::vector<std::string>{"Please enter a number from 500 to 1100."});
+
+        KeepNumbersWithAPoint();
+        char text[16];
+        std::snprintf(text, sizeof text, "%.1f", 1013.25);
+        EXPECT_STREQ(text, "1013.2");
+        EXPECT_DOUBLE_EQ(std::atof("1013.2"), 1013.2);
+        EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+    }
 }
 
 TEST_F(DialogBaseTest, ValidationMessagesComeInTheCurrentLanguage) {

@@ -58,6 +58,8 @@ TEST_F(HistoryDlgTest, OpensOnTheCurrentHourAndShowsItsRecords) {
     // The units of the console: the simulated one is metric.
     EXPECT_EQ(List().ColumnTitle(4), "Indoor Temperature(°C)");
     EXPECT_EQ(List().CellText(0, 1), "06-03-2024 10:00");
+    // Two years of five-minute records number six digits, which the first column shows whole.
+    EXPECT_GE(List().ColumnWidth(0), List().fontMetrics().horizontalAdvance("888888") + 8);
 }
 
 TEST_F(HistoryDlgTest, APickerChangeSelectsUserDefinedAndMovesNoOtherPicker) {

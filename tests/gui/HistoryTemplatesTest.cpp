@@ -1,6 +1,13 @@
+#include "dialogs/GridExportFile.h"
+#include "platform/qt/Dialog.h"
 #include "platform/qt/ResourceLibrary.h"
 #include "platform/qt/WindowStyles.h"
 #include "resources/ResourceIds.h"
+#include "station/HistoryList.h"
+#include "station/UnitNames.h"
+#include "station/WeatherSet.h"
+#include "tests/core/MemoryListControl.h"
+#include "tests/core/ScopedValue.h"
 #include "texts/Env.h"
 
 #include <set>
@@ -8,6 +15,11 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace {
 
@@ -51,8 +63,7 @@ TEST(HistoryTemplates, EveryLanguageHasTheSameControls) {
                 EXPECT_EQ(std::vector<int>({a.id, a.y, a.cy, int(a.style)}),
                           std::vector<int>({b.id, b.y, b.cy, int(b.style)}));
                 if (row == kGridExportDialogRow || !kPlacedByLanguage.contains(a.id)) {
-                    EXPECT_EQ(std::vector<int>({a.x, a.cx}), std::vector<int>({b.x, b.cx}))
-                        << a.id;
+                    EXPECT_EQ(std::vector<int>({a.x, a.cx}), std::vector<int>({b.x, b.cx})) << a.id;
                 }
             }
         }
@@ -85,6 +96,63 @@ TEST(HistoryTemplates, DeleteAndTheExportOptionsAreCreatedHiddenAndDisabled) {
         }
         EXPECT_TRUE(history.style & WS_THICKFRAME);
         EXPECT_TRUE(Control(chooser, IDC_GRID_EXPORT_COLUMNS).style & LBS_EXTENDEDSEL);
+    }
+}
+
+// The width a drop-down of the template gives its shown text.
+int TextWidth(const QComboBox& combo) {
+    QStyleOptionComboBox option;
+    option.initFrom(&combo);
+    option.rect = combo.rect();
+    option.frame = true;
+    return combo.style()
+        ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &combo)
+        .width();
+}
+
+// German and Danish texts are longer than the English ones: the range lists of the history and
+// graph dialogs show every preset whole, and the column chooser every column of the history,
+// in the longest units.
+TEST(HistoryTemplates, TheRangePresetsAndTheOfferedColumnsShowWhole) {
+    CWeatherSettings longestUnits;
+    longestUnits.indTempUnit = longestUnits.outTempUnit = kUnitFahrenheit;
+    longestUnits.presUnit = kUnitInHg;
+    longestUnits.windUnit = kUnitKnot;
+    longestUnits.rainUnit = kUnitInch;
+    longestUnits.lightmeterUnit = kUnitLux;
+    for (int lang = 0; lang < kLanguageCount; ++lang) {
+        const ScopedValue<int> language(g_lang, lang);
+        const std::vector<std::string> presets =
+            Control(Load(kHistoryDialogRow, lang), IDC_HISTORY_RANGE).items;
+        for (const auto& [row, id] : {std::pair{kHistoryDialogRow, IDC_HISTORY_RANGE},
+                                      {kGraphDialogRow, IDC_GRAPH_RANGE}}) {
+            CDialog dialog(row, nullptr);
+            ASSERT_TRUE(dialog.Create());
+            const QComboBox* range = dialog.Combo(id);
+            ASSERT_NE(range, nullptr);
+            for (const std::string& preset : presets)
+                EXPECT_LE(range->fontMetrics().horizontalAdvance(QString::fromStdString(preset)),
+                          TextWidth(*range))
+                    << preset;
+        }
+
+        MemoryListControl columns;
+        InsertRecordColumns(columns, longestUnits);
+        CDialog chooser(kGridExportDialogRow, nullptr);
+        ASSERT_TRUE(chooser.Create());
+        const auto* list = chooser.GetDlgItem<QListWidget>(IDC_GRID_EXPORT_COLUMNS);
+        ASSERT_NE(list, nullptr);
+        const int room = list->width() - 2 * list->frameWidth() -
+                         list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 4;
+        for (int i = 0; i < columns.ColumnCount(); ++i) {
+            const MemoryListControl::Column& column = columns.Columns()[i];
+            if (column.width == 0)
+                continue;
+            const std::string entry =
+                ChosenColumnLabel(OfferedColumnEntry(i + 1, column.title, column.width));
+            EXPECT_LE(list->fontMetrics().horizontalAdvance(QString::fromStdString(entry)), room)
+                << entry;
+        }
     }
 }
 

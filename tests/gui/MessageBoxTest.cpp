@@ -1,5 +1,7 @@
 #include "platform/qt/MessageBox.h"
 
+#include "platform/qt/DesktopLocale.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -35,6 +37,31 @@ TEST(MessageBox, WithoutAHookTheRealBoxAsksAndReportsTheButtonPressed) {
               kIdYes);
     EXPECT_EQ(shownText, QString::fromUtf8("Löschen?"));
     EXPECT_EQ(shownTitle, QString::fromUtf8("Bestätigung"));
+}
+
+struct QtButtonTexts {
+    int lang;
+    const char* yes;
+    const char* no;
+    const char* ok;
+};
+
+TEST(MessageBox, QtsOwnButtonsSpeakTheProgramsLanguage) {
+    const QtButtonTexts languages[] = {
+        {1, "&Ja", "&Nein", "OK"},
+        {2, "&Ja", "&Nej", "OK"},
+        {0, "&Yes", "&No", "OK"},
+    };
+    for (const QtButtonTexts& texts : languages) {
+        ASSERT_TRUE(UseQtTextsIn(texts.lang)) << "Qt's catalogue is missing for " << texts.lang;
+        const auto question = MakeMessageBox(
+            nullptr, {"Do you want save?", "Operation Notify", kMbYesNo | kMbIconQuestion});
+        EXPECT_EQ(question->button(QMessageBox::Yes)->text(), QString::fromUtf8(texts.yes));
+        EXPECT_EQ(question->button(QMessageBox::No)->text(), QString::fromUtf8(texts.no));
+        EXPECT_EQ(question->icon(), QMessageBox::Question);
+        const auto message = MakeMessageBox(nullptr, {"Save weather setup data fail!", "Talvorin"});
+        EXPECT_EQ(message->button(QMessageBox::Ok)->text(), QString::fromUtf8(texts.ok));
+    }
 }
 
 } // namespace

@@ -3,7 +3,10 @@
 #include "dialogs/SettingsChangedText.h"
 #include "resources/ResourceIds.h"
 #include "station/UnitNames.h"
+#include "tests/core/ScopedNumericLocale.h"
 #include "tests/gui/ConsoleDialogFixture.h"
+
+#include <cstdint>
 
 namespace {
 
@@ -128,6 +131,71 @@ TEST_F(SetupDlgTest, PickingAnotherPressureUnitConvertsTheEditsAndTheLimits) {
     EXPECT_EQ(saved.presUnit, kUnitInHg);
     EXPECT_EQ(saved.relPres, "10159");
     EXPECT_EQ(saved.relPresHighAlarm, "3071"); // 1040.0 hPa in hundredths of an inch
+}
+
+// The calibration in the console: relative and absolute pressure in tenths of an hPa, low byte
+// first.
+std::vector<std::uint8_t> CalibrationBytes() {
+    return {g_simMemory + 0x20, g_simMemory + 0x24};
+}
+
+// Shown in inches or millimetres of mercury with two or one decimals, most calibrations do not
+// convert back to themselves: passing through the relative pressure changes neither.
+TEST_F(SetupDlgTest, PassingThroughThePressureWritesTheCalibrationUnchanged) {
+    ForEachNumericLocale([&](const std::string& locale) {
+        for (const auto unit : {kUnitInHg, kUnitMmHg}) {
+            for (const char* pressure : {"10100", "10132", "9001", "10599"}) {
+                ChangeConsole([&](S& s) {
+                    s.presUnit = unit;
+                    s.absPres = pressure;
+                    s.relPres = pressure;
+                });
+                const std::vector<std::uint8_t> before = CalibrationBytes();
+                CSetupDlg setup;
+                ConsoleDialogTest::Open(setup);
+                Leave(setup, IDC_SETUP_RELATIVE_PRESSURE);
+                ASSERT_TRUE(ClickEndsWithOk(setup, IDC_SAVE)) << unit << " " << pressure;
+                EXPECT_EQ(CalibrationBytes(), before) << unit << " " << pressure << " " << locale;
+            }
+        }
+    });
+}
+
+// A typed relative pressure is converted once, whether its edit is left (again) or Save is
+// pressed from the keyboard while it still has the focus; the absolute pressure stays as read.
+TEST_F(SetupDlgTest, ATypedRelativePressureIsStoredAsTypedAndTheAbsoluteOneStays) {
+    struct Typed {
+        std::string_view unit;
+        const char* text;
+        bool leave;
+        std::uint8_t relative[2];
+    };
+    const Typed cases[] = {
+        {kUnitInHg, "29.95", true, {0x9E, 0x27}}, // 1014.2 hPa
+        {kUnitInHg, "29.95", false, {0x9E, 0x27}},
+        {kUnitMmHg, "760.0", true, {0x94, 0x27}},  // 1013.2 hPa
+        {kUnitMmHg, "751.5", false, {0x23, 0x27}}, // 1001.9 hPa
+    };
+    ForEachNumericLocale([&](const std::string& locale) {
+        for (const Typed& c : cases) {
+            ChangeConsole([&](S& s) {
+                s.presUnit = c.unit;
+                s.absPres = "10100";
+                s.relPres = "10100";
+            });
+            CSetupDlg setup;
+            ConsoleDialogTest::Open(setup);
+            Type(setup, IDC_SETUP_RELATIVE_PRESSURE, c.text);
+            if (c.leave) {
+                Leave(setup, IDC_SETUP_RELATIVE_PRESSURE);
+                Leave(setup, IDC_SETUP_RELATIVE_PRESSURE);
+            }
+            ASSERT_TRUE(ClickEndsWithOk(setup, IDC_SAVE)) << c.text;
+            EXPECT_EQ(CalibrationBytes(),
+                      (std::vector<std::uint8_t>{c.relative[0], c.relative[1], 0x74, 0x27}))
+                << c.unit << " " << c.text << " " << locale;
+        }
+    });
 }
 
 TEST_F(SetupDlgTest, APressureThatIsNoNumberIsRefused) {

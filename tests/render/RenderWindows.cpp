@@ -6,6 +6,7 @@
 #include "app/Config.h"
 #include "app/MainFrm.h"
 #include "bench/WeatherGenerator.h"
+#include "platform/qt/DesktopLocale.h"
 #include "platform/qt/MessageBox.h"
 #include "store/FDB.h"
 #include "store/SystemUtils.h"
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    KeepNumbersWithAPoint();
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     if (!folder.mkpath(".")) {
         qWarning("Cannot make %s", qPrintable(folder.path()));
@@ -99,6 +101,8 @@ int main(int argc, char** argv) {
     bool saved = true;
     for (int lang = 0; lang < kLanguageCount; ++lang) {
         g_lang = lang;
+        if (!UseQtTextsIn(lang))
+            qWarning("Qt's translations for language %d are not installed", lang);
         {
             g_searchData = "true";
             g_fdb.Open(readingPath);
