@@ -31,7 +31,8 @@ CUsbDevice::CUsbDevice(const std::string& moduleFile)
       m_findHandle(FindOperation<FindHandleFunction>(m_module, "FindHandle")),
       m_checkHandle(FindOperation<CheckHandleFunction>(m_module, "CheckHandle")),
       m_writeData(FindOperation<WriteDataFunction>(m_module, "WriteData")),
-      m_readData(FindOperation<ReadDataFunction>(m_module, "ReadData")) {}
+      m_readData(FindOperation<ReadDataFunction>(m_module, "ReadData")),
+      m_findRefused(FindOperation<FindRefusedFunction>(m_module, "FindRefused")) {}
 
 CUsbDevice::~CUsbDevice() {
     FreeModule(m_module);
@@ -40,11 +41,15 @@ CUsbDevice::~CUsbDevice() {
 bool CUsbDevice::Open(int vendorId, int productId) {
     if (IsTestMode()) {
         ResetSimulatedConsole();
+        m_absence = ConsoleAbsence::kNone;
         return true;
     }
-    if (!m_findHandle)
-        return false;
-    m_handle = m_findHandle(vendorId, productId);
+    m_handle = m_findHandle ? m_findHandle(vendorId, productId) : kNoDevice;
+    if (m_handle != kNoDevice)
+        m_absence = ConsoleAbsence::kNone;
+    else
+        m_absence =
+            m_findRefused && m_findRefused() ? ConsoleAbsence::kRefused : ConsoleAbsence::kNotFound;
     return m_handle != kNoDevice;
 }
 
@@ -54,6 +59,7 @@ bool CUsbDevice::CheckOpen() {
     if (m_checkHandle && m_checkHandle(m_handle))
         return true;
     m_handle = kNoDevice;
+    m_absence = ConsoleAbsence::kNotFound;
     return false;
 }
 

@@ -11,6 +11,13 @@
 // The program's USB library module, loaded from the program folder.
 std::string UsbModuleFileName();
 
+// Why the console is not there to talk to, as the last look for it saw it.
+enum class ConsoleAbsence {
+    kNone,     // found and opened, or not looked for yet
+    kNotFound, // no console with the ids is attached, or the one found has gone
+    kRefused,  // one is attached but cannot be opened (no permission on its device file)
+};
+
 // The lowest layer between the program and the console: finds the console through the USB
 // library module and reads and writes its 64 KB memory in 8-byte frames. In test mode it
 // leaves the library alone and serves the simulated console instead; the mode is looked up on
@@ -29,6 +36,8 @@ public:
     bool Open(int vendorId, int productId);
     // Whether the console found by Open is still attached; forgets it when not.
     bool CheckOpen();
+    // Why the last Open or CheckOpen found no console to talk to.
+    ConsoleAbsence Absence() const { return m_absence; }
 
     // One frame each way, tried once.
     bool WriteFrame(const Frame& frame);
@@ -63,6 +72,8 @@ private:
     CheckHandleFunction m_checkHandle = nullptr;
     WriteDataFunction m_writeData = nullptr;
     ReadDataFunction m_readData = nullptr;
+    FindRefusedFunction m_findRefused = nullptr;
     // Written by the link timer's checks while the monitor thread may be using it.
     std::atomic<int> m_handle{-1};
+    std::atomic<ConsoleAbsence> m_absence{ConsoleAbsence::kNone};
 };

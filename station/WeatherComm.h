@@ -26,6 +26,8 @@ public:
     // the connected state after the call.
     bool Connect();
     bool IsConnected() const { return m_device.m_open; }
+    // Why the link is down, as the last Connect saw it; kNone while it is up.
+    ConsoleAbsence Absence() const { return m_device.Absence(); }
     // While set, the link timer calls Connect and the monitor thread reads the console.
     bool IsPollingLink() const { return m_pollLink; }
     void EnableLinkPolling() { m_pollLink = true; }

@@ -1,4 +1,4 @@
-// The USB library module "usbbat": the four operations of the console link on top of hidapi
+// The USB library module "usbbat": the operations of the console link on top of hidapi
 // (hidraw). One console at a time; its handle is 0.
 
 #include "usb/UsbLibrary.h"
@@ -39,18 +39,27 @@ public:
     int Find(int vendorId, int productId) {
         const std::lock_guard lock(m_mutex);
         Close();
+        m_refused = false;
         if (hid_init() != 0)
             return -1;
         m_vendorId = static_cast<unsigned short>(vendorId);
         m_productId = static_cast<unsigned short>(productId);
+        // Listing the devices needs no permission, opening one does: a console listed but not
+        // opened is there for a user who may not use it.
         hid_device_info* found = hid_enumerate(m_vendorId, m_productId);
         if (found) {
             m_device = hid_open_path(found->path);
             m_path = m_device ? found->path : "";
         }
+        m_refused = found && !m_device;
         hid_free_enumeration(found);
         m_lastExchange = Clock::now();
         return m_device ? kHandle : -1;
+    }
+
+    bool Refused() {
+        const std::lock_guard lock(m_mutex);
+        return m_refused;
     }
 
     bool Check(int handle) {
@@ -125,6 +134,7 @@ private:
     std::mutex m_mutex;
     hid_device* m_device = nullptr;
     std::string m_path;
+    bool m_refused = false;
     unsigned short m_vendorId = 0;
     unsigned short m_productId = 0;
     Clock::time_point m_lastExchange;
@@ -150,5 +160,9 @@ unsigned char WriteData(int handle, const unsigned char* frame) {
 
 unsigned char ReadData(int handle, unsigned char* frame) {
     return g_link.Read(handle, frame);
+}
+
+unsigned char FindRefused() {
+    return g_link.Refused();
 }
 }

@@ -255,11 +255,61 @@ TEST_F(UsbDeviceTest, AnUnpluggedConsoleIsForgottenAndNoLongerCalledUntilFoundAg
     EXPECT_TRUE(m_device.CheckOpen());
 }
 
+// One look for the console, with the console as the emulator plays it.
+struct Look {
+    const char* console; // "attached", "absent" or "refusing"
+    const char* call;    // "Open" or "CheckOpen"
+    bool result;
+    ConsoleAbsence absence;
+};
+
+TEST_F(UsbDeviceTest, EachLookTellsAnAbsentConsoleFromOneThatCannotBeOpened) {
+    const std::vector<Look> looks = {
+        {"absent", "Open", false, ConsoleAbsence::kNotFound},
+        {"refusing", "Open", false, ConsoleAbsence::kRefused},
+        {"refusing", "CheckOpen", false, ConsoleAbsence::kNotFound},
+        {"refusing", "Open", false, ConsoleAbsence::kRefused},
+        {"attached", "Open", true, ConsoleAbsence::kNone},
+        {"attached", "CheckOpen", true, ConsoleAbsence::kNone},
+        {"absent", "CheckOpen", false, ConsoleAbsence::kNotFound},
+        {"refusing", "Open", false, ConsoleAbsence::kRefused},
+        {"absent", "Open", false, ConsoleAbsence::kNotFound},
+    };
+    int n = 0;
+    for (const Look& look : looks) {
+        SCOPED_TRACE(testing::Message()
+                     << "look " << ++n << ": " << look.call << ", console " << look.console);
+        m_emulator.SetAttached(std::string(look.console) != "absent");
+        m_emulator.SetRefusing(std::string(look.console) == "refusing");
+        const bool result = std::string(look.call) == "Open"
+                                ? m_device.Open(kConsoleVendorId, kConsoleProductId)
+                                : m_device.CheckOpen();
+        EXPECT_EQ(result, look.result);
+        EXPECT_EQ(m_device.Absence(), look.absence);
+    }
+}
+
+// A console that cannot be opened counts only for the ids asked for.
+TEST_F(UsbDeviceTest, AConsoleThatCannotBeOpenedIsNoneForOtherIds) {
+    m_emulator.SetRefusing(true);
+    EXPECT_FALSE(m_device.Open(kConsoleVendorId, kConsoleProductId + 1));
+    EXPECT_EQ(m_device.Absence(), ConsoleAbsence::kNotFound);
+}
+
+TEST_F(UsbDeviceTest, InTestModeTheConsoleIsAlwaysThere) {
+    m_emulator.SetAttached(false);
+    ASSERT_FALSE(m_device.Open(kConsoleVendorId, kConsoleProductId));
+    const ScopedValue<std::string> testMode(g_testFlag, "true");
+    EXPECT_TRUE(m_device.Open(kConsoleVendorId, kConsoleProductId));
+    EXPECT_EQ(m_device.Absence(), ConsoleAbsence::kNone);
+}
+
 TEST(UsbDeviceWithoutLibrary, EveryOperationFails) {
     const ScopedValue<std::string> consoleMode(g_testFlag, "0");
     SleepRecorder sleeps;
     CUsbDevice device("no-such-module.so");
     EXPECT_FALSE(device.Open(kConsoleVendorId, kConsoleProductId));
+    EXPECT_EQ(device.Absence(), ConsoleAbsence::kNotFound);
     EXPECT_FALSE(device.CheckOpen());
     std::uint8_t buffer[32] = {};
     int length = 32;

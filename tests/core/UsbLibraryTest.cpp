@@ -8,18 +8,19 @@
 namespace {
 
 // The real USB library, on a machine where no device carries these ids: it loads, offers its
-// four operations, finds nothing and refuses frames, which the link reports as no console.
+// operations, finds nothing and refuses frames, which the link reports as no console.
 TEST(UsbLibrary, FindsNoConsoleWhereThereIsNoneAndRefusesFrames) {
     const ScopedValue<std::string> consoleMode(g_testFlag, "0");
     SleepRecorder sleeps;
     const ModuleHandle module = LoadModule(UsbModuleFileName());
     ASSERT_NE(module, nullptr);
-    for (const char* name : {"FindHandle", "CheckHandle", "WriteData", "ReadData"})
+    for (const char* name : {"FindHandle", "CheckHandle", "WriteData", "ReadData", "FindRefused"})
         EXPECT_NE(FindModuleSymbol(module, name), nullptr) << name;
     FreeModule(module);
 
     CUsbDevice device;
     EXPECT_FALSE(device.Open(0xFFFF, 0xFFFE));
+    EXPECT_EQ(device.Absence(), ConsoleAbsence::kNotFound);
     EXPECT_FALSE(device.CheckOpen());
     std::uint8_t buffer[32] = {};
     int length = 32;

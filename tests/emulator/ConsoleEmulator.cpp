@@ -66,11 +66,14 @@ class Console {
 public:
     void Reset() { *this = Console(); }
 
-    int FindHandle(int vendorId, int productId) const {
-        return m_attached && vendorId == kConsoleVendorId && productId == kConsoleProductId
-                   ? kEmuHandle
-                   : -1;
+    int FindHandle(int vendorId, int productId) {
+        const bool found =
+            m_attached && vendorId == kConsoleVendorId && productId == kConsoleProductId;
+        m_findRefused = found && m_refusing;
+        return found && !m_refusing ? kEmuHandle : -1;
     }
+
+    bool FindRefused() const { return m_findRefused; }
 
     bool CheckHandle(int handle) const { return m_attached && handle == kEmuHandle; }
 
@@ -106,6 +109,8 @@ public:
         if (!attached)
             m_outgoing.clear();
     }
+
+    void SetRefusing(bool refusing) { m_refusing = refusing; }
 
     void SetMemory(int address, const unsigned char* bytes, int length) {
         for (int i = 0; i < length; ++i)
@@ -193,6 +198,8 @@ private:
 
     std::array<std::uint8_t, kMemorySize> m_memory = StartMemory();
     bool m_attached = true;
+    bool m_refusing = false;
+    bool m_findRefused = false;
     std::deque<Frame> m_outgoing;
     std::vector<Frame> m_received;
     int m_dataAddress = 0;
@@ -221,6 +228,11 @@ int FindHandle(int vendorId, int productId) {
 unsigned char CheckHandle(int handle) {
     const std::lock_guard lock(g_mutex);
     return g_console.CheckHandle(handle);
+}
+
+unsigned char FindRefused() {
+    const std::lock_guard lock(g_mutex);
+    return g_console.FindRefused();
 }
 
 unsigned char WriteData(int handle, const unsigned char* frame) {
@@ -260,6 +272,11 @@ void EmuGetMemory(int address, unsigned char* bytes, int length) {
 void EmuSetAttached(int attached) {
     const std::lock_guard lock(g_mutex);
     g_console.SetAttached(attached != 0);
+}
+
+void EmuSetRefusing(int refusing) {
+    const std::lock_guard lock(g_mutex);
+    g_console.SetRefusing(refusing != 0);
 }
 
 long EmuCounter(int counter) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// The console emulator: a loadable module with the four operations of the USB library, which
+// The console emulator: a loadable module with the operations of the USB library, which
 // plays a console frame by frame over a 64 KB memory, and control operations by which tests set
 // and read that memory, count the traffic and inject faults. Indices of frames and calls given
 // to the fault operations count from the moment the fault is set, from 0.
@@ -11,6 +11,9 @@ void EmuSetMemory(int address, const unsigned char* bytes, int length);
 void EmuGetMemory(int address, unsigned char* bytes, int length);
 // Attaches (nonzero) or detaches the console; detaching drops the frames it had ready.
 void EmuSetAttached(int attached);
+// An attached console that cannot be opened (nonzero), as one without a permission for the
+// user: FindHandle finds no handle and FindRefused says why. Zero opens it again.
+void EmuSetRefusing(int refusing);
 long EmuCounter(int counter);
 // Copies the `index`-th frame the console took in since the reset; zero when there is none.
 int EmuReceivedFrame(long index, unsigned char* frame);

@@ -19,6 +19,7 @@ public:
         Find(m_setMemory, "EmuSetMemory");
         Find(m_getMemory, "EmuGetMemory");
         Find(m_setAttached, "EmuSetAttached");
+        Find(m_setRefusing, "EmuSetRefusing");
         Find(m_counter, "EmuCounter");
         Find(m_receivedFrame, "EmuReceivedFrame");
         Find(m_failWrites, "EmuFailWrites");
@@ -32,8 +33,9 @@ public:
     ConsoleEmulator& operator=(const ConsoleEmulator&) = delete;
 
     bool IsLoaded() const {
-        return m_reset && m_setMemory && m_getMemory && m_setAttached && m_counter &&
-               m_receivedFrame && m_failWrites && m_stallFrame && m_corruptAcknowledgement;
+        return m_reset && m_setMemory && m_getMemory && m_setAttached && m_setRefusing &&
+               m_counter && m_receivedFrame && m_failWrites && m_stallFrame &&
+               m_corruptAcknowledgement;
     }
 
     void Reset() { m_reset(); }
@@ -46,6 +48,7 @@ public:
         return bytes;
     }
     void SetAttached(bool attached) { m_setAttached(attached ? 1 : 0); }
+    void SetRefusing(bool refusing) { m_setRefusing(refusing ? 1 : 0); }
     long Count(EmuCounterId counter) { return m_counter(counter); }
     // Every frame the console took in, in order.
     std::vector<Frame> ReceivedFrames() {
@@ -73,6 +76,7 @@ private:
     decltype(EmuSetMemory)* m_setMemory = nullptr;
     decltype(EmuGetMemory)* m_getMemory = nullptr;
     decltype(EmuSetAttached)* m_setAttached = nullptr;
+    decltype(EmuSetRefusing)* m_setRefusing = nullptr;
     decltype(EmuCounter)* m_counter = nullptr;
     decltype(EmuReceivedFrame)* m_receivedFrame = nullptr;
     decltype(EmuFailWrites)* m_failWrites = nullptr;
