@@ -1,6 +1,7 @@
 #include "app/MainFrm.h"
 
 #include "app/Config.h"
+#include "app/ConsoleAbsenceText.h"
 #include "app/MyStatusBar.h"
 #include "app/WakeEvent.h"
 #include "dialogs/AlarmDlg.h"
@@ -167,8 +168,24 @@ void CMainFrame::OnTimer() {
     }
     if (m_comm.HasLinkChanged())
         m_wndStatusBar->InvalidateLinkPane();
+    ShowConsoleAbsence(m_comm.Absence());
     if (m_view.toggleBells)
         m_view.toggleBells();
+}
+
+// Told once when the reason changes, so that a command prompt or a status text can still
+// take the pane meanwhile; a console that comes back gives the pane back to the idle text
+// before the monitor thread, woken in the same tick, sends its first text.
+void CMainFrame::ShowConsoleAbsence(ConsoleAbsence absence) {
+    if (absence == m_shownAbsence)
+        return;
+    m_shownAbsence = absence;
+    m_wndStatusBar->SetPaneText(IdleText());
+}
+
+QString CMainFrame::IdleText() const {
+    const char* absence = ConsoleAbsenceText(m_shownAbsence);
+    return absence ? QString::fromUtf8(absence) : m_idleText;
 }
 
 bool CMainFrame::LoadSavedRange(int& preset, time_t (&times)[kRangeTimeCount]) const {
@@ -188,7 +205,7 @@ bool CMainFrame::event(QEvent* event) {
     if (event->type() != QEvent::StatusTip)
         return QMainWindow::event(event);
     const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-    m_wndStatusBar->SetPaneText(tip.isEmpty() ? m_idleText : tip);
+    m_wndStatusBar->SetPaneText(tip.isEmpty() ? IdleText() : tip);
     return true;
 }
 

@@ -83,6 +83,9 @@ private:
     bool CreateMenu(int resourceId);
     bool CreateToolBar();
     void OnCommand(int command);
+    // Pane 0's text when nothing else is to be shown: why the link is down, or the idle text.
+    QString IdleText() const;
+    void ShowConsoleAbsence(ConsoleAbsence absence);
 
     CWeatherComm& m_comm;
     MainViewFactory m_makeView;
@@ -92,6 +95,7 @@ private:
     QToolBar* m_wndToolBar;
     QTimer m_linkTimer;
     QString m_idleText;
+    ConsoleAbsence m_shownAbsence = ConsoleAbsence::kNone;
     int m_rangePreset = -1;
     time_t m_rangeTimes[kRangeTimeCount] = {};
     std::atomic<bool> m_windowExists{false};

@@ -40,6 +40,8 @@ CMyStatusBar::CMyStatusBar(const CWeatherComm& comm, QWidget* parent)
     setObjectName("statusBar");
     m_textPane->setObjectName("statusPane0");
     m_textPane->setTextFormat(Qt::PlainText);
+    // A long text is cut at the pane's end rather than widening the window to its length.
+    m_textPane->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_linkPane->setObjectName("statusPane1");
     addWidget(m_textPane, 1);
     addPermanentWidget(m_linkPane);

@@ -99,6 +99,8 @@ struct LanguageCase {
     QString idle;
     QString setupPrompt;
     QString setupTip;
+    QString noConsole;      // the idle text while no console is attached
+    QString consoleRefused; // the idle text while one is attached but cannot be opened
 };
 
 class FrameLanguageTest : public MainFrameTest, public testing::WithParamInterface<LanguageCase> {};
@@ -116,6 +118,33 @@ TEST_P(FrameLanguageTest, MenuTitleAndPromptsAreThoseOfTheLanguage) {
     EXPECT_EQ(frame->Commands().Find(ID_APP_ABOUT)->text(), "&About Talvorin...");
 }
 
+TEST_P(FrameLanguageTest, WhileTheLinkIsDownTheIdleTextSaysWhy) {
+    g_lang = GetParam().lang;
+    const auto frame = MakeFrame();
+    m_emulator.SetAttached(false);
+    frame->OnTimer();
+    EXPECT_EQ(frame->StatusBar().PaneText(), GetParam().noConsole);
+
+    QAction* setup = frame->Commands().Find(ID_SYSTEM_SETUP);
+    setup->showStatusText(frame->menuBar());
+    EXPECT_EQ(frame->StatusBar().PaneText(), GetParam().setupPrompt);
+    frame->OnTimer();
+    EXPECT_EQ(frame->StatusBar().PaneText(), GetParam().setupPrompt) << "told once, not every tick";
+    QStatusTipEvent leave({});
+    QCoreApplication::sendEvent(frame.get(), &leave);
+    EXPECT_EQ(frame->StatusBar().PaneText(), GetParam().noConsole);
+
+    m_emulator.SetAttached(true);
+    m_emulator.SetRefusing(true);
+    frame->OnTimer();
+    EXPECT_EQ(frame->StatusBar().PaneText(), GetParam().consoleRefused);
+
+    m_emulator.SetRefusing(false);
+    frame->OnTimer();
+    EXPECT_TRUE(m_comm.IsConnected());
+    EXPECT_EQ(frame->StatusBar().PaneText(), GetParam().idle);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Languages, FrameLanguageTest,
     testing::Values(LanguageCase{"English",
@@ -124,21 +153,36 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"&Display", "&System", "&Record", "&Help"},
                                  "Ready",
                                  "Display and setup system configuration",
-                                 "Display and setup system configuration"},
+                                 "Display and setup system configuration",
+                                 "No console found: connect the weather station's console to a "
+                                 "USB port.",
+                                 "A console was found but cannot be opened: install the udev rule "
+                                 "70-talvorin.rules (README, \"Use a real console\"), then plug "
+                                 "the console in again."},
                     LanguageCase{"German",
                                  1,
                                  "Unbenannt - Talvorin",
                                  {"&Ansicht", "&System", "&Daten", "&Hilfe"},
                                  "Bereit",
                                  "Einstellungen der Wetterstation anzeigen und ändern",
-                                 "Einstellungen"},
+                                 "Einstellungen",
+                                 "Keine Wetterstation gefunden: Schließen Sie die Wetterstation an "
+                                 "einen USB-Anschluss an.",
+                                 "Eine Wetterstation wurde gefunden, kann aber nicht geöffnet "
+                                 "werden: Installieren Sie die udev-Regel 70-talvorin.rules "
+                                 "(README, \"Use a real console\") und stecken Sie die "
+                                 "Wetterstation erneut ein."},
                     LanguageCase{"Danish",
                                  2,
                                  "Unavngivet - Talvorin",
                                  {"&Vis", "&System", "&Data", "&Hjælp"},
                                  "Klar",
                                  "Vis og ændr vejrstationens opsætning",
-                                 "Opsætning"}),
+                                 "Opsætning",
+                                 "Ingen vejrstation fundet: Slut vejrstationen til en USB-port.",
+                                 "Der er fundet en vejrstation, men den kan ikke åbnes: Installér "
+                                 "udev-reglen 70-talvorin.rules (README, \"Use a real console\"), "
+                                 "og sæt vejrstationen i igen."}),
     [](const testing::TestParamInfo<LanguageCase>& info) { return info.param.name; });
 
 TEST_F(MainFrameTest, TheToolBarHoldsSevenButtonsInThreeGroups) {
@@ -163,6 +207,16 @@ TEST_F(MainFrameTest, CommandPromptsShowInTheFirstPaneAndGiveWayToTheIdleText) {
     QStatusTipEvent leave({});
     QCoreApplication::sendEvent(frame.get(), &leave);
     EXPECT_EQ(frame->StatusBar().PaneText(), "Bereit");
+}
+
+TEST_F(MainFrameTest, ALongTextInTheFirstPaneDoesNotWidenTheWindow) {
+    const auto frame = MakeFrame();
+    frame->show();
+    const int narrowest = frame->minimumSizeHint().width();
+    frame->OnStatusText(std::string(300, 'x').c_str());
+    QCoreApplication::processEvents(); // the layout takes the new text in
+    EXPECT_EQ(frame->minimumSizeHint().width(), narrowest);
+    EXPECT_LT(narrowest, 400);
 }
 
 struct DebugFlagCase {
@@ -198,14 +252,24 @@ TEST_F(MainFrameTest, TheLinkTimerTicksEverySecondFromCreationToDestruction) {
     EXPECT_EQ(frame.LinkTimer().objectName(), "1124");
 }
 
+// The console as the emulator plays it during a tick.
+enum class Console { kAbsent, kThere, kRefusing };
+
+const char* const kNoConsole =
+    "No console found: connect the weather station's console to a USB port.";
+const char* const kConsoleRefused =
+    "A console was found but cannot be opened: install the udev rule 70-talvorin.rules (README, "
+    "\"Use a real console\"), then plug the console in again.";
+
 // One tick of the link timer, and what it left behind.
 struct Tick {
-    bool consoleAttached;
+    Console console;
     bool connected;
     bool polling;
     Lamp lamp;
     int bellToggles;
     bool woken; // the monitor thread is woken to read a console just connected
+    const char* pane;
 };
 
 struct TickCase {
@@ -226,39 +290,43 @@ TEST_P(TimerTickTest, TheTickFollowsTheLinkWhilePolling) {
     int n = 0;
     for (const Tick& tick : GetParam().ticks) {
         SCOPED_TRACE(testing::Message() << "tick " << ++n);
-        m_emulator.SetAttached(tick.consoleAttached);
+        m_emulator.SetAttached(tick.console != Console::kAbsent);
+        m_emulator.SetRefusing(tick.console == Console::kRefusing);
         frame->OnTimer();
         EXPECT_EQ(m_comm.IsConnected(), tick.connected);
         EXPECT_EQ(m_comm.IsPollingLink(), tick.polling);
         EXPECT_EQ(LampOf(frame->StatusBar().LinkPane()), tick.lamp);
         EXPECT_EQ(view.bellToggles, tick.bellToggles);
         EXPECT_EQ(g_wakeEvent.Wait(std::chrono::milliseconds(0)), tick.woken);
+        EXPECT_EQ(frame->StatusBar().PaneText(), tick.pane);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     SearchData, TimerTickTest,
     testing::Values(
-        // Reading in the background: every tick checks the link and blinks the bells, and a new
-        // connection is read at once.
+        // Reading in the background: every tick checks the link and blinks the bells, a new
+        // connection is read at once, and while the link is down the first pane says why.
         TickCase{"On",
                  "true",
-                 {{false, false, true, Lamp::kRed, 1, false},
-                  {true, true, true, Lamp::kGreen, 2, true},
-                  {true, true, true, Lamp::kGreen, 3, false},
-                  {false, false, true, Lamp::kRed, 4, false},
-                  {true, true, true, Lamp::kGreen, 5, true}}},
+                 {{Console::kAbsent, false, true, Lamp::kRed, 1, false, kNoConsole},
+                  {Console::kRefusing, false, true, Lamp::kRed, 2, false, kConsoleRefused},
+                  {Console::kThere, true, true, Lamp::kGreen, 3, true, "Ready"},
+                  {Console::kThere, true, true, Lamp::kGreen, 4, false, "Ready"},
+                  {Console::kAbsent, false, true, Lamp::kRed, 5, false, kNoConsole},
+                  {Console::kThere, true, true, Lamp::kGreen, 6, true, "Ready"}}},
         // Not reading: the first connection ends the ticks' work for good, whatever follows.
         TickCase{"Off",
                  "false",
-                 {{false, false, true, Lamp::kRed, 1, false},
-                  {true, true, false, Lamp::kGreen, 2, false},
-                  {false, true, false, Lamp::kGreen, 2, false},
-                  {true, true, false, Lamp::kGreen, 2, false}}},
+                 {{Console::kRefusing, false, true, Lamp::kRed, 1, false, kConsoleRefused},
+                  {Console::kThere, true, false, Lamp::kGreen, 2, false, "Ready"},
+                  {Console::kAbsent, true, false, Lamp::kGreen, 2, false, "Ready"},
+                  {Console::kThere, true, false, Lamp::kGreen, 2, false, "Ready"}}},
+        // A console there from the start changes nothing in the first pane.
         TickCase{"Zero",
                  "0",
-                 {{true, true, false, Lamp::kGreen, 1, false},
-                  {false, true, false, Lamp::kGreen, 1, false}}}),
+                 {{Console::kThere, true, false, Lamp::kGreen, 1, false, "Ready"},
+                  {Console::kAbsent, true, false, Lamp::kGreen, 1, false, "Ready"}}}),
     [](const testing::TestParamInfo<TickCase>& info) { return info.param.name; });
 
 TEST_F(MainFrameTest, TheTimerItselfDrivesTheLink) {
