@@ -9,6 +9,8 @@ target_sources(talvorin_gui PRIVATE
 
 add_executable(Talvorin ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(Talvorin PRIVATE talvorin_gui)
+target_compile_definitions(Talvorin PRIVATE TALVORIN_DESKTOP_ID="${TALVORIN_DESKTOP_ID}"
+                                            TALVORIN_WINDOW_CLASS="${TALVORIN_WINDOW_CLASS}")
 # What the program loads from its folder at run time comes with it.
 add_dependencies(Talvorin usbbat talvorin_ocx)
 

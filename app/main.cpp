@@ -26,6 +26,11 @@ void SwitchLanguageOnRequest() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The desktop matches the windows to the desktop entry by these (the window class under X11,
+    // the application id under Wayland); the file names would not do, as the launcher that
+    // starts the program has a name of its own.
+    QCoreApplication::setApplicationName(TALVORIN_WINDOW_CLASS);
+    QGuiApplication::setDesktopFileName(TALVORIN_DESKTOP_ID);
     QApplication application(argc, argv);
     KeepNumbersWithAPoint();
     CKR5160App app(GetModuleDir());
