@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
-# Installs every package the build, the tests and the benchmark need, from Debian only.
+# Installs every package the build, the program, the tests and the benchmark need, from Debian
+# 12 only, with sudo when not run as root.
 # Safe to run again: when everything is present it does nothing.
 set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
     libhidapi-dev
     libgtest-dev libgmock-dev
     sqlite3 gawk
     fonts-liberation2
-    xvfb xauth
     locales
     qt6-translations-l10n
+    desktop-file-utils
 )
 
 # The desktops the tests run under besides C: numbers with a decimal comma, texts in German
