@@ -5,7 +5,7 @@ set(program_folder "${CMAKE_INSTALL_PREFIX}/${TALVORIN_PROGRAM_FOLDER}")
 # A first install places a configuration for the real console. One already there is the
 # user's, as are the data file and the files beside it, which no install names at all.
 if(EXISTS "$ENV{DESTDIR}${program_folder}/Talvorin.ini")
-    message(STATUS "Keeping: $ENV{DESTDIR}${program_folder}/Talvorin.ini")
+    message(STATUS "Keeping the user's configuration: $ENV{DESTDIR}${program_folder}/Talvorin.ini")
 else()
     file(INSTALL DESTINATION "${program_folder}" TYPE FILE
          FILES "${TALVORIN_INSTALL_SOURCES}/Talvorin.ini")

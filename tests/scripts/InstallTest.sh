@@ -86,12 +86,24 @@ else
     [ "$(readlink -f "/proc/$program_pid/exe")" = "$(readlink -f "$folder/Talvorin")" ] ||
         fail "the launcher ran $(readlink -f "/proc/$program_pid/exe")"
     kill -TERM "$program_pid"
-    status=0
-    wait "$program_pid" || status=$?
-    [ "$status" -eq 0 ] || fail "the program ended with $status: $(cat "$work/program.log")"
+    for _ in $(seq 100); do
+        kill -0 "$program_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$program_pid" 2>/dev/null; then
+        kill -KILL "$program_pid"
+        wait "$program_pid" 2>/dev/null || true
+        fail "the program did not end within 10 s of SIGTERM"
+    else
+        status=0
+        wait "$program_pid" || status=$?
+        [ "$status" -eq 0 ] || fail "the program ended with $status: $(cat "$work/program.log")"
+    fi
 fi
 program_pid=""
 [ -f "$folder/Talvorin.dat" ] || fail "no data file beside the installed executable"
+grep -qi 'TeeChart' "$work/config/talvorin/registry.ini" 2>/dev/null ||
+    fail "the control file beside the installed executable was not registered"
 [ -z "$(ls -A "$work/elsewhere")" ] || fail "the program wrote into its working folder: $(ls -A "$work/elsewhere")"
 written="$(find "$build" -newer "$marker" \( -path "$build/bin/*" -o -name 'Talvorin.*' \) -print)"
 [ -z "$written" ] || fail "the run wrote into the build tree: $written"
