@@ -39,7 +39,8 @@ expected="Talvorin Talvorin.bmp Talvorin.ini Talvorin.ocx usbbat.so"
 found="$(cd "$folder" && ls | tr '\n' ' ' | sed 's/ $//')"
 [ "$found" = "$expected" ] || fail "program folder holds '$found', expected '$expected'"
 [ -x "$folder/Talvorin" ] || fail "the executable is not executable"
-grep -qx 'TestFlag=false' "$folder/Talvorin.ini" || fail "the first configuration is not for the real console"
+grep -qx 'TestFlag=false' "$folder/Talvorin.ini" ||
+    fail "the first configuration is not for the real console"
 [ "$(readlink -f "$prefix/bin/talvorin")" = "$(readlink -f "$folder/Talvorin")" ] ||
     fail "the launcher does not lead to the installed program"
 cmp -s "$prefix/share/talvorin/70-talvorin.rules" "$source/usb/70-talvorin.rules" ||
@@ -62,8 +63,9 @@ launcher="${exec_line#\"}"
 launcher="${launcher%\"}"
 [ "$launcher" = "$prefix/bin/talvorin" ] || fail "Exec is '$exec_line'"
 
-# The user's run: test mode, started from elsewhere, with a runtime and configuration folder of
-# the test's own so that it meets no other program.
+# The user's run: the user's own configuration (test mode, German), the program started from
+# another folder, with a runtime and configuration folder of the test's own so that it meets
+# no other program.
 printf '[config]\nlanguage=German\n\n[communication]\nTestFlag=true\n' >"$folder/Talvorin.ini"
 mkdir -p "$work/runtime" "$work/elsewhere"
 chmod 700 "$work/runtime"
@@ -104,7 +106,8 @@ program_pid=""
 [ -f "$folder/Talvorin.dat" ] || fail "no data file beside the installed executable"
 grep -qi 'TeeChart' "$work/config/talvorin/registry.ini" 2>/dev/null ||
     fail "the control file beside the installed executable was not registered"
-[ -z "$(ls -A "$work/elsewhere")" ] || fail "the program wrote into its working folder: $(ls -A "$work/elsewhere")"
+[ -z "$(ls -A "$work/elsewhere")" ] ||
+    fail "the program wrote into its working folder: $(ls -A "$work/elsewhere")"
 written="$(find "$build" -newer "$marker" \( -path "$build/bin/*" -o -name 'Talvorin.*' \) -print)"
 [ -z "$written" ] || fail "the run wrote into the build tree: $written"
 
