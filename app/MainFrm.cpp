@@ -148,8 +148,10 @@ void CMainFrame::InitialUpdateFrame() {
 
 int CMainFrame::OnStatusText(const char* text) {
     RunOnUiThread([this, text] {
-        if (m_windowExists)
-            m_wndStatusBar->SetPaneText(QString::fromUtf8(text));
+        if (!m_windowExists)
+            return;
+        m_wndStatusBar->SetPaneText(QString::fromUtf8(text));
+        m_statusTextShown = true;
     });
     return 0;
 }
@@ -173,14 +175,17 @@ void CMainFrame::OnTimer() {
         m_view.toggleBells();
 }
 
-// Told once when the reason changes, so that a command prompt or a status text can still
-// take the pane meanwhile; a console that comes back gives the pane back to the idle text
-// before the monitor thread, woken in the same tick, sends its first text.
+// Told when the reason changes, and again over a status text that came while the link was
+// down, which belongs to a reading the link broke off; a command prompt keeps the pane. A
+// console that comes back gives the pane back to the idle text before the monitor thread,
+// woken in the same tick, sends its first text.
 void CMainFrame::ShowConsoleAbsence(ConsoleAbsence absence) {
-    if (absence == m_shownAbsence)
+    const bool statusTextOfBrokenLink = absence != ConsoleAbsence::kNone && m_statusTextShown;
+    if (absence == m_shownAbsence && !statusTextOfBrokenLink)
         return;
     m_shownAbsence = absence;
     m_wndStatusBar->SetPaneText(IdleText());
+    m_statusTextShown = false;
 }
 
 QString CMainFrame::IdleText() const {
@@ -206,6 +211,7 @@ bool CMainFrame::event(QEvent* event) {
         return QMainWindow::event(event);
     const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
     m_wndStatusBar->SetPaneText(tip.isEmpty() ? IdleText() : tip);
+    m_statusTextShown = false;
     return true;
 }
 

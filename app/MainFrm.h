@@ -96,6 +96,8 @@ private:
     QTimer m_linkTimer;
     QString m_idleText;
     ConsoleAbsence m_shownAbsence = ConsoleAbsence::kNone;
+    // Whether pane 0 holds a status text of the console reading.
+    bool m_statusTextShown = false;
     int m_rangePreset = -1;
     time_t m_rangeTimes[kRangeTimeCount] = {};
     std::atomic<bool> m_windowExists{false};

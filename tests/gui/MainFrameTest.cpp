@@ -134,6 +134,11 @@ TEST_P(FrameLanguageTest, WhileTheLinkIsDownTheIdleTextSaysWhy) {
     QCoreApplication::sendEvent(frame.get(), &leave);
     EXPECT_EQ(frame->StatusBar().PaneText(), GetParam().noConsole);
 
+    // The last text of a reading the link broke off gives way at the next tick.
+    frame->OnStatusText("Read data from Talvorin Radio Controlled ...");
+    frame->OnTimer();
+    EXPECT_EQ(frame->StatusBar().PaneText(), GetParam().noConsole);
+
     m_emulator.SetAttached(true);
     m_emulator.SetRefusing(true);
     frame->OnTimer();
