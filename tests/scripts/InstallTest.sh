@@ -36,7 +36,7 @@ install_program
 
 # The program folder holds the program and what it loads, and nothing of the tests.
 expected="Talvorin Talvorin.bmp Talvorin.ini Talvorin.ocx usbbat.so"
-found="$(cd "$folder" && ls | tr '\n' ' ' | sed 's/ $//')"
+found="$(cd "$folder" && LC_ALL=C ls | tr '\n' ' ' | sed 's/ $//')"
 [ "$found" = "$expected" ] || fail "program folder holds '$found', expected '$expected'"
 [ -x "$folder/Talvorin" ] || fail "the executable is not executable"
 grep -qx 'TestFlag=false' "$folder/Talvorin.ini" ||
