@@ -27,6 +27,8 @@ namespace {
 constexpr const char* kDataFileName = "Talvorin.dat";
 // How long a restarted copy waits for the program it replaces to let go of the data file.
 constexpr int kPredecessorWaitMs = 60000;
+// How long a start waits for a copy that is ending to let go of the single-instance name.
+constexpr int kEndingCopyWaitMs = 5000;
 
 } // namespace
 
@@ -71,8 +73,12 @@ bool CKR5160App::InitInstance() {
 bool CKR5160App::CheckSingleInstance() {
     if (m_instance.Claim())
         return true;
-    m_instance.AskHolderToRaise(kInstanceName);
-    return false;
+    // A copy that is ending (or no longer answers) lets go of the name within seconds: this
+    // start then takes its place rather than ending without a window.
+    const SingleInstance::Answer answer = m_instance.AskHolderToRaise(kInstanceName);
+    return (answer == SingleInstance::Answer::kEnding ||
+            answer == SingleInstance::Answer::kNoAnswer) &&
+           m_instance.Claim(kEndingCopyWaitMs);
 }
 
 // A copy started by Restart holds the single-instance claim already; the data file is still
@@ -114,6 +120,9 @@ bool CKR5160App::Restart() {
 }
 
 int CKR5160App::ExitInstance(int exitCode) {
+    // The frame may take a moment to go, while the monitor thread ends: a start meanwhile
+    // waits for this copy's end instead of looking for a window that is gone.
+    m_instance.Withdraw();
     m_frame.reset();
     g_fdb.Close();
     return exitCode;

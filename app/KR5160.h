@@ -25,7 +25,8 @@ public:
     // False to end the program at once: another instance runs, or the frame could not be made.
     bool InitInstance();
     // True when this is the only instance. A later start raises the first one's window when
-    // that window carries exactly the instance name as its title.
+    // that window carries exactly the instance name as its title; beside a copy that is ending
+    // it waits a few seconds for that end and is then the only instance.
     bool CheckSingleInstance();
     // Ends the run: the frame goes (and with it the monitor thread), then the data file is
     // closed. Returns `exitCode`.

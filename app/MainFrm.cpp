@@ -163,10 +163,12 @@ void CMainFrame::OnTimer() {
         return;
     m_comm.Connect();
     if (IsSearchDataOn() && !m_comm.IsPollingLink()) {
-        m_comm.EnableLinkPolling();
         // A console just plugged in (or found at start) is read now rather than after the rest
-        // of the monitor thread's one-minute pause.
+        // of the monitor thread's one-minute pause. The wake comes before polling goes on, and
+        // the thread reads only with polling on: a reading that begins then answers the wake,
+        // so the link coming up never adds a second reading to the one it started.
         g_wakeEvent.Set();
+        m_comm.EnableLinkPolling();
     }
     if (m_comm.HasLinkChanged())
         m_wndStatusBar->InvalidateLinkPane();

@@ -1,6 +1,7 @@
 #include "app/MonitorThread.h"
 
 #include "app/Config.h"
+#include "app/MonitorMessages.h"
 #include "app/WakeEvent.h"
 #include "platform/Sleep.h"
 #include "station/Clock.h"
@@ -12,6 +13,7 @@
 #include "station/WeatherComm.h"
 #include "texts/Env.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -29,14 +31,6 @@ constexpr int kLastReadTimeText = 153;  // "Last Read Time"
 constexpr int kReadRecordsText = 154;   // "Read Records"
 constexpr int kTotalRecordsText = 155;  // "Total Records"
 
-// The sentence the summary ends with when the records read could not be stored: the text table
-// has no such entry. In language order, as the text table.
-constexpr const char* kNotStoredText[kLanguageCount] = {
-    "The records read could not be stored!",
-    "Die gelesenen Datensätze konnten nicht gespeichert werden!",
-    "De læste poster kunne ikke gemmes!",
-};
-
 // Everything one cycle passes from its reading to its display and storing; nothing of it
 // survives the cycle.
 struct Reading {
@@ -47,8 +41,16 @@ struct Reading {
     bool liveRead = false;
     CWeatherRecordArray history; // newest first
     int count = 0;
-    bool stored = true; // false when downloaded records could not be stored
+    int stored = 0; // of the records downloaded, those in the data file
+    // The torn last line of the data file could not be set aside, so nothing was downloaded.
+    bool lastLineKept = false;
 };
+
+// The long pause, in steps of the short one, so that a stop request ends it within a step.
+void PauseUnlessStopped(IMonitorView& view, int milliseconds) {
+    for (int left = milliseconds; left > 0 && !view.IsStopRequested(); left -= kMonitorRetryPauseMs)
+        SleepMs(std::min(left, kMonitorRetryPauseMs));
+}
 
 // The fixed block, read once more after a short pause when the read failed or its
 // newest-record address is no slot of the ring; the second result stands as it comes.
@@ -76,13 +78,19 @@ void ReadLiveRecord(Reading& reading) {
     reading.liveRead = g_weatherComm.ReadRecordAt(reading.newest, reading.live, false);
 }
 
-void DownloadHistory(Reading& reading, IStatusTextTarget* frame) {
+void DownloadHistory(Reading& reading, IMonitorView& view, IStatusTextTarget* frame) {
     // A line a crash cut short is no stored record: the download stops at the last whole one
-    // and fetches the torn one again, and the rain sums do not count it.
-    SetAsideTornLastLine();
+    // and fetches the torn one again, and the rain sums do not count it. Taken for the last
+    // stored record, the torn line would make the download fetch the whole ring again or skip
+    // the record after it, so without a whole last line nothing is downloaded.
+    if (!SetAsideTornLastLine()) {
+        reading.lastLineKept = true;
+        return;
+    }
     const CBusyGuard device = WaitAndTakeDevice();
     if (device.IsTaken())
-        reading.count = g_weatherComm.DownloadHistory(reading.history, reading.settings, frame);
+        reading.count = g_weatherComm.DownloadHistory(reading.history, reading.settings, frame,
+                                                      [&view] { return view.IsStopRequested(); });
 }
 
 // The live record in display units with its rain sums against the stored records; an empty
@@ -121,40 +129,54 @@ void StoreHistory(IMonitorView& view, Reading& reading, IStatusTextTarget* frame
     view.Invalidate();
 }
 
-void ShowSummary(int count, bool stored, IStatusTextTarget* frame) {
-    CWeatherRecord last;
-    LoadLastRecord(last);
-    const int total = std::atoi(last.recordNo.c_str());
+// The sentence the summary ends with when not every record read reached the data file.
+void AppendTrouble(const Reading& reading) {
+    char sentence[kStatusTextSize] = "";
+    if (reading.lastLineKept)
+        std::snprintf(sentence, sizeof sentence, "%s", MonitorText(kLastLineKeptMessage));
+    else if (reading.count > 0 && reading.stored == 0)
+        std::snprintf(sentence, sizeof sentence, "%s", MonitorText(kNothingStoredMessage));
+    else if (reading.stored < reading.count)
+        std::snprintf(sentence, sizeof sentence, MonitorText(kPartlyStoredMessage), reading.stored,
+                      reading.count);
+    if (*sentence == '\0')
+        return;
+    const std::size_t length = std::strlen(g_statusText);
+    std::snprintf(g_statusText + length, kStatusTextSize - length, " %s", sentence);
+}
+
+// Total Records counts the whole records the data file holds, not the number of its last line,
+// which a torn line or a gap left by a delete would make wrong.
+void ShowSummary(const Reading& reading, IStatusTextTarget* frame) {
+    const long long total = std::max(CountStoredRecords(), 0LL);
     const time_t now = CurrentTime();
     tm local{};
     localtime_r(&now, &local);
-    std::snprintf(
-        g_statusText, kStatusTextSize, "%s: %02d-%02d-%04d %02d:%02d:%02d, %s: %d (%s: %d).",
-        Tr(kLastReadTimeText), local.tm_mday, local.tm_mon + 1, local.tm_year + 1900, local.tm_hour,
-        local.tm_min, local.tm_sec, Tr(kReadRecordsText), count, Tr(kTotalRecordsText), total);
-    if (!stored) {
-        const std::size_t length = std::strlen(g_statusText);
-        std::snprintf(g_statusText + length, kStatusTextSize - length, " %s",
-                      kNotStoredText[g_lang]);
-    }
+    std::snprintf(g_statusText, kStatusTextSize,
+                  "%s: %02d-%02d-%04d %02d:%02d:%02d, %s: %d (%s: %lld).", Tr(kLastReadTimeText),
+                  local.tm_mday, local.tm_mon + 1, local.tm_year + 1900, local.tm_hour,
+                  local.tm_min, local.tm_sec, Tr(kReadRecordsText), reading.count,
+                  Tr(kTotalRecordsText), total);
+    AppendTrouble(reading);
     SetStatusText(frame, g_statusText);
 }
 
-// Reads the console and shows and stores what it read. Returns the number of history records
-// downloaded, or -1 when the console became busy before the first read and nothing was done;
-// `stored` turns false when downloaded records could not be stored.
-int ReadConsole(IMonitorView& view, IStatusTextTarget* frame, bool& stored) {
+// Reads the console and shows and stores what it read into `reading`. False when the console
+// became busy before the first read and nothing was done.
+bool ReadConsole(IMonitorView& view, IStatusTextTarget* frame, Reading& reading) {
+    // A wake that came before this reading (the link just came up, or the settings changed
+    // before the block is read) is answered by it: it must not bring a second reading.
+    g_wakeEvent.Wait(std::chrono::milliseconds(0));
     std::snprintf(g_statusText, kStatusTextSize, "%s %s ...", Tr(kReadDataFromText),
                   Tr(kStationNameText));
     SetStatusText(frame, g_statusText);
 
-    Reading reading;
     {
         // Taken in one step, without waiting: a party that took the console since the check
         // of the caller is given the time it needs.
         const CBusyGuard device = WaitAndTakeDevice(g_weatherComm, 0);
         if (!device.IsTaken())
-            return -1;
+            return false;
         ReadBlock(reading);
     }
     if (reading.blockRead)
@@ -162,21 +184,20 @@ int ReadConsole(IMonitorView& view, IStatusTextTarget* frame, bool& stored) {
     if (reading.liveRead)
         ShowLiveRecord(view, reading);
     // Without a fixed block the settings name no records, so the download reads nothing.
-    DownloadHistory(reading, frame);
-    if (reading.blockRead && reading.count > 0)
+    DownloadHistory(reading, view, frame);
+    // A stop abandons the records: the console keeps them for the next start.
+    if (reading.blockRead && reading.count > 0 && !view.IsStopRequested())
         StoreHistory(view, reading, frame);
-    stored = reading.stored;
-    return reading.count;
+    return true;
 }
 
-// One cycle, with the pause that follows it.
+// One cycle, with the pause that follows it. Every pause ends soon after a stop request.
 void RunCycle(IMonitorView& view, IStatusTextTarget* frame) {
     if (g_weatherComm.m_busy) {
         SleepMs(kMonitorRetryPauseMs);
         return;
     }
-    int count = 0;
-    bool stored = true;
+    Reading reading;
     if (g_weatherComm.IsConnected()) {
         // A connection made in this very tick of the link timer: the timer turns polling on
         // again at its next tick.
@@ -184,18 +205,16 @@ void RunCycle(IMonitorView& view, IStatusTextTarget* frame) {
             SleepMs(kMonitorRetryPauseMs);
             return;
         }
-        if (g_weatherComm.m_busy) {
-            SleepMs(kMonitorBusyPauseMs);
+        if (g_weatherComm.m_busy || !ReadConsole(view, frame, reading)) {
+            PauseUnlessStopped(view, kMonitorBusyPauseMs);
             return;
         }
-        count = ReadConsole(view, frame, stored);
-        if (count < 0) {
-            SleepMs(kMonitorBusyPauseMs);
+        // The reading may have taken the view's wake: the pause would not end.
+        if (view.IsStopRequested())
             return;
-        }
     }
     if (g_weatherComm.IsConnected())
-        ShowSummary(count, stored, frame);
+        ShowSummary(reading, frame);
     g_wakeEvent.Wait(std::chrono::milliseconds(kMonitorCycleWaitMs));
 }
 

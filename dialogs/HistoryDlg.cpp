@@ -181,6 +181,9 @@ void CHistoryDlg::OnExport() {
     }
     const std::string text =
         BuildGridCsv(list, chooser.m_entries, chooser.m_header != 0, chooser.m_separator);
+    // An export killed while writing left its temporary file beside the target: the user's
+    // folder keeps none of them. A failed write removes its own.
+    RemoveAbandonedTemporariesBeside(path);
     if (!ReplaceFileWith(path, text))
         MessageBox(HistoryText(kExportFailedMessage));
 }

@@ -16,7 +16,7 @@
 // `writeContents` writes the new contents to the descriptor it is given (positioned at 0)
 // and reports whether every write succeeded. The new file is locked exclusively before it
 // takes the name, so that no other instance can open it between the rename and the moment
-// the caller closes `current`.
+// the caller closes `current`. (Every temporary file is locked while it is written.)
 //
 // Returns the new file, open for reading and writing and locked. On any failure the result
 // is invalid, the file under `path` is untouched and the temporary file is gone.
@@ -31,3 +31,10 @@ bool ReplaceFileWith(const std::string& path, std::string_view contents);
 // in the middle of one. Call it only while holding the lock of `path`: nobody else can be
 // replacing the file then.
 void RemoveAbandonedReplacements(const std::string& path);
+
+// Deletes, in the folder where a replacement of `path` writes its temporary file, every
+// temporary file that a replacement of any file there left behind when the program died in the
+// middle of it: the regular files named "<name>.replace-XXXXXX" that nobody holds locked (a
+// replacement under way keeps its temporary file locked). Other files stay, whatever their
+// names.
+void RemoveAbandonedTemporariesBeside(const std::string& path);

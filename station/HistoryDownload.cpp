@@ -55,7 +55,8 @@ bool IsSameRecord(const CWeatherRecord& stored, const CWeatherRecord& fresh, int
 
 // The list is emptied first, so that whatever returns 0 delivers nothing.
 int CWeatherComm::DownloadHistory(CWeatherRecordArray& records, const CWeatherSettings& settings,
-                                  IStatusTextTarget* window) {
+                                  IStatusTextTarget* window,
+                                  const std::function<bool()>& stopRequested) {
     records.clear();
     // The newest record is still being filled; it comes with a later download.
     const int attempts =
@@ -72,6 +73,12 @@ int CWeatherComm::DownloadHistory(CWeatherRecordArray& records, const CWeatherSe
     int address = HistorySlotBefore(newest);
     // A failed read uses up its attempt; the record is skipped.
     for (int attempt = 1; attempt <= attempts && !met; ++attempt) {
+        // A full ring takes minutes on a slow console; the program must not wait for that to
+        // end. The console keeps the records, so the next download fetches them.
+        if (stopRequested && stopRequested()) {
+            records.clear();
+            return 0;
+        }
         ShowProgress(window, attempt);
         CWeatherRecord record;
         if (ReadRecordAt(address, record, false)) {

@@ -8,7 +8,9 @@
 // after it, until it meets the newest record of the data file again or has tried as many slots
 // as the console holds complete records. Met again, the stored record's time is the better
 // anchor: the new records are dated forwards from it. A list whose times fit neither the stored
-// record nor the current time is dropped whole; the next download tries again.
+// record nor the current time is dropped whole; the next download tries again. So is a
+// download stopped half way, when the program ends: it delivers nothing, and the next one
+// fetches the same records again from the console.
 
 // The most slots one download tries: every complete record of a full ring.
 inline constexpr int kMostDownloadedRecords = kHistorySlotCount - 1;

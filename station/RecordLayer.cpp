@@ -9,11 +9,15 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
 
 namespace {
+
+// The block in which a file the store cannot open is read for counting.
+constexpr std::size_t kCountBlockBytes = std::size_t{1} << 20;
 
 // The last stored line, "" when the file holds none or it could not be read.
 std::string LastStoredLine() {
@@ -92,18 +96,20 @@ bool SetAsideTornLastLine() {
     return SetAsideTornLine(session);
 }
 
-bool AppendRecords(const CWeatherRecordArray& records) {
+int AppendRecords(const CWeatherRecordArray& records) {
     const CBusyGuard busy = WaitAndTakeDataFile();
     if (!busy.IsTaken())
-        return false;
+        return 0;
     DataFileSession session;
     CFdb& store = session.Store();
     const bool indexed = session.Index().IsCurrent(store);
     // Numbering on from a torn line, or from a last line that could not be read, would give
     // old numbers a second time; the records come again with the next download instead.
     std::string last;
-    if (!store.IsOpen() || !SetAsideTornLine(session) || !store.ReadLineFromEnd(1, last))
-        return false;
+    FileState before;
+    if (!store.IsOpen() || !SetAsideTornLine(session) || !store.ReadLineFromEnd(1, last) ||
+        !store.ReadState(before))
+        return 0;
     long long number = RecordNumberOfLine(last) + 1LL;
     std::vector<std::string> lines;
     lines.reserve(records.size());
@@ -114,7 +120,34 @@ bool AppendRecords(const CWeatherRecordArray& records) {
     }
     const bool written = store.WriteLines(lines);
     session.Index().AcceptAppend(store, indexed);
-    return written;
+    if (written)
+        return static_cast<int>(records.size());
+    // The lines ended before the write failed; a whole last line left without its end before
+    // the append reads from here as a blank rest and does not count.
+    int stored = 0;
+    store.ForEachLineBetween(before.size, -1, [&](std::string_view, LineEnd end) {
+        stored += end.ended ? 1 : 0;
+        return end.ended;
+    });
+    return stored;
+}
+
+long long CountStoredRecords() {
+    DataFileSession session;
+    CFdb& store = session.Store();
+    if (store.IsOpen())
+        return session.Index().Update(store) ? session.Index().Lines() : -1;
+    // Opened for reading only: the store refuses a file it may not write.
+    const UniqueFd file(open(store.Path().c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.IsValid())
+        return -1;
+    long long lines = 0;
+    const bool whole = ScanLinesBetween(file.Get(), 0, -1, kCountBlockBytes,
+                                        [&](std::string_view line, LineEnd end) {
+                                            lines += end.ended && !TrimBlanks(line).empty();
+                                            return true;
+                                        });
+    return whole ? lines : -1;
 }
 
 void LoadRecordsForGraph(CWeatherRecordArray& records, const std::string& start,

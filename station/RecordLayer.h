@@ -48,11 +48,17 @@ bool SetAsideTornLastLine();
 // Stores `records` (newest first, as the history download delivers them) at the end of the
 // file, oldest first, numbered on from the last line's number and stamped with the current
 // time; a torn last line is set aside first, as SetAsideTornLastLine does. The caller's
-// records are not changed. True when every line was written; false when the file stayed busy,
-// could not be opened or written, or its last line could not be read or set aside: then the
-// records are not stored (a write that failed half way may leave a torn line, set aside next
-// time). Busy flag.
-bool AppendRecords(const CWeatherRecordArray& records);
+// records are not changed. Returns how many of them are stored: all of them when every line
+// was written; after a write that failed half way, the oldest ones whose lines got their line
+// end (a part of the next line may stay, to be set aside next time); 0 when the file stayed
+// busy, could not be opened, or its last line could not be read or set aside. Busy flag.
+int AppendRecords(const CWeatherRecordArray& records);
+
+// The whole records the file holds: its non-blank lines that have their line end, so a torn
+// last line does not count. A file this program cannot open for writing is counted all the
+// same as long as it can be read; -1 when it cannot be read at all. No busy flag; after the
+// first count only the lines appended since are read.
+long long CountStoredRecords();
 
 // Puts the records of the span into `records`, in place of what it held. A file without lines
 // leaves it as it is. Busy flag.

@@ -5,6 +5,7 @@
 #include "station/WeatherRecord.h"
 
 #include <atomic>
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -55,9 +56,11 @@ public:
     bool ReadLatestRecord(CWeatherRecord& record, int n, bool quiet);
     // Reads the records the data file does not hold yet, newest first, with their times rebuilt
     // from their intervals, and returns how many it delivered. `settings` holds a freshly read
-    // fixed block; one progress text per record goes to `window`. Details in HistoryDownload.h.
+    // fixed block; one progress text per record goes to `window`. Before each record it asks
+    // `stopRequested` (when given): once that says yes, the download is abandoned, delivering
+    // nothing. Details in HistoryDownload.h.
     int DownloadHistory(CWeatherRecordArray& records, const CWeatherSettings& settings,
-                        IStatusTextTarget* window);
+                        IStatusTextTarget* window, const std::function<bool()>& stopRequested = {});
 
     CUsbDevice m_device;
     std::atomic<bool> m_pollLink{true};

@@ -164,10 +164,12 @@ bool CFdb::SetAsideTornLastLine(const std::function<bool(std::string_view line)>
     std::string piece(std::size_t(size - start), '\0');
     if (ReadAt(m_file.Get(), piece.data(), piece.size(), start) != ssize_t(piece.size()))
         return false;
-    if (TrimBlanks(piece).empty() || isWhole(TrimBlanks(piece)))
+    // A piece of blanks (a writer died within a record number's padding) is torn too: left,
+    // the next append would end it as a blank line amid the records.
+    const std::string_view text = TrimBlanks(piece);
+    if (!text.empty() && isWhole(text))
         return true;
     UniqueFd aside(open(asidePath.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666));
-    piece += "\r\n";
     if (!aside.IsValid() || !WriteAll(aside.Get(), piece.data(), piece.size()) ||
         fsync(aside.Get()) != 0)
         return false;

@@ -97,11 +97,11 @@ public:
     bool ReadState(FileState& state) const;
 
     // A last line without its line end (left by a writer that died while appending) that
-    // `isWhole` does not accept is moved out of the file: added, byte for byte and followed by
-    // CR LF, at the end of the file at `asidePath`, and only then cut from this one, so that a
-    // crash in between leaves it in both places rather than in none. Lines `isWhole` accepts
-    // stay (the next append ends them). False when the line could not be moved (the file then
-    // keeps it) or the end of the file could not be read.
+    // `isWhole` does not accept, or that holds nothing but blanks, is moved out of the file:
+    // added, byte for byte and nothing else, at the end of the file at `asidePath`, and only
+    // then cut from this one, so that a crash in between leaves it in both places rather than
+    // in none. Lines `isWhole` accepts stay (the next append ends them). False when the line
+    // could not be moved (the file then keeps it) or the end of the file could not be read.
     bool SetAsideTornLastLine(const std::function<bool(std::string_view line)>& isWhole,
                               const std::string& asidePath);
 

@@ -8,15 +8,18 @@
 #include <sys/stat.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QThread>
 #include <QWidget>
 
 namespace {
 
 constexpr char kRaised[] = "1\n";
 constexpr char kNotFound[] = "0\n";
+constexpr char kEnding[] = "2\n";
 
 } // namespace
 
@@ -51,7 +54,7 @@ QString SingleInstance::RuntimeFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 }
 
-bool SingleInstance::Claim() {
+bool SingleInstance::Claim(int waitMs) {
     if (m_lockPath.isEmpty())
         return true;
     if (!AdoptHandedDownLock()) {
@@ -59,8 +62,14 @@ bool SingleInstance::Claim() {
             open(m_lockPath.toLocal8Bit().constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
         if (!lock.IsValid())
             return true;
-        if (flock(lock.Get(), LOCK_EX | LOCK_NB) != 0)
-            return errno != EWOULDBLOCK;
+        const QDeadlineTimer deadline(waitMs);
+        while (flock(lock.Get(), LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK)
+                return true;
+            if (deadline.hasExpired())
+                return false;
+            QThread::msleep(kClaimRetryMs);
+        }
         m_lock = std::move(lock);
     }
     Listen();
@@ -118,23 +127,26 @@ void SingleInstance::OnRequest(QLocalSocket* socket) {
     if (!socket->canReadLine())
         return;
     const QString title = QString::fromUtf8(socket->readLine()).chopped(1);
-    socket->write(RaiseWindowTitled(title) ? kRaised : kNotFound);
+    socket->write(m_ending ? kEnding : RaiseWindowTitled(title) ? kRaised : kNotFound);
     socket->flush();
     socket->disconnectFromServer();
 }
 
-bool SingleInstance::AskHolderToRaise(const QString& title, int timeoutMs) const {
+SingleInstance::Answer SingleInstance::AskHolderToRaise(const QString& title, int timeoutMs) const {
     if (m_socketPath.isEmpty())
-        return false;
+        return Answer::kNoAnswer;
     QLocalSocket socket;
     socket.connectToServer(m_socketPath);
     if (!socket.waitForConnected(timeoutMs))
-        return false;
+        return Answer::kNoAnswer;
     socket.write(title.toUtf8() + '\n');
     if (!socket.waitForBytesWritten(timeoutMs))
-        return false;
+        return Answer::kNoAnswer;
     while (!socket.canReadLine())
         if (!socket.waitForReadyRead(timeoutMs))
-            return false;
-    return socket.readLine() == kRaised;
+            return Answer::kNoAnswer;
+    const QByteArray answer = socket.readLine();
+    return answer == kRaised   ? Answer::kRaised
+           : answer == kEnding ? Answer::kEnding
+                               : Answer::kNoSuchWindow;
 }

@@ -20,10 +20,16 @@ public:
     explicit SingleInstance(const QString& name, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // Claims the name for this process. False when another instance holds it. True also when
-    // the claim cannot be made at all (no runtime folder, no lock file): the program then runs
-    // without the guarantee.
-    bool Claim();
+    // Claims the name for this process. False when another instance holds it, and still holds
+    // it after `waitMs` (tried again every kClaimRetryMs). True also when the claim cannot be
+    // made at all (no runtime folder, no lock file): the program then runs without the
+    // guarantee.
+    bool Claim(int waitMs = 0);
+    static constexpr int kClaimRetryMs = 50;
+
+    // This instance is ending: from now on it tells later starts so, and they wait for its end
+    // instead of asking it for a window.
+    void Withdraw() { m_ending = true; }
 
     // Hands the claim to a new copy of the program: stops answering later starts and gives the
     // open lock file, which the new copy inherits (see ProgramStart.h) under the environment
@@ -36,10 +42,17 @@ public:
     // The environment variable under which a new copy finds the lock handed down to it.
     static constexpr const char* kHandedDownLockVariable = "TALVORIN_INSTANCE_LOCK";
 
+    // What the instance that holds the name answers a later start.
+    enum class Answer {
+        kRaised,       // it had the window and brought it up
+        kNoSuchWindow, // it runs, without a window of that title
+        kEnding,       // it is ending and lets go of the name within seconds
+        kNoAnswer,     // it could not be reached or did not answer in time
+    };
     // For a start that found the name taken: asks the instance that holds it to restore, raise
     // and activate its top-level window whose title is exactly `title`, and waits up to
-    // `timeoutMs` for the answer. True when that instance had such a window.
-    bool AskHolderToRaise(const QString& title, int timeoutMs = 3000) const;
+    // `timeoutMs` for the answer.
+    Answer AskHolderToRaise(const QString& title, int timeoutMs = 3000) const;
 
     // The folder of the lock and the socket: $XDG_RUNTIME_DIR, or the desktop's fallback.
     static QString RuntimeFolder();
@@ -54,6 +67,7 @@ private:
     QString m_socketPath;
     UniqueFd m_lock;
     QLocalServer* m_server = nullptr;
+    bool m_ending = false;
 };
 
 // Restores (when minimised), raises and activates the first visible top-level window of this

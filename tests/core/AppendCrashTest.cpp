@@ -110,7 +110,7 @@ TEST_F(AppendCrashTest, AKilledWriterLosesNoRecordItReportedAndLeavesTheTornLine
         }
         const std::string piece = bytes.substr(bytes.find_last_of('\n') + 1);
         if (std::count(piece.begin(), piece.end(), ',') < 39 && !piece.empty()) {
-            aside += piece + "\r\n";
+            aside += piece;
             bytes.resize(bytes.size() - piece.size());
             ++torn;
         }
@@ -148,9 +148,26 @@ TEST_F(AppendCrashTest, ATornPieceLongerThanAReadBlockIsSetAsideWhole) {
 
     ASSERT_TRUE(SetAsideTornLastLine());
     EXPECT_EQ(Bytes(), first);
-    EXPECT_EQ(ReadBytes(TornLinesPath(DataPath())), piece + "\r\n");
+    EXPECT_EQ(ReadBytes(TornLinesPath(DataPath())), piece) << "byte for byte, nothing added";
     ASSERT_TRUE(SetAsideTornLastLine()) << "nothing torn any more";
     EXPECT_EQ(Bytes(), first);
+}
+
+// A writer that died within the padding of the next record number left only blanks.
+TEST_F(AppendCrashTest, ATornPieceOfBlanksIsSetAsideSoThatNoBlankLineStaysAmidTheRecords) {
+    const std::string first = LineOf(Numbered(0)) + "\r\n";
+    WriteBytes(DataPath(), first + "   ");
+
+    ASSERT_TRUE(SetAsideTornLastLine());
+    EXPECT_EQ(Bytes(), first);
+    EXPECT_EQ(ReadBytes(TornLinesPath(DataPath())), "   ");
+    WriteBytes(DataPath(), first + "  ");
+    ASSERT_EQ(AppendRecords({Numbered(1)}), 1) << "the append sets it aside as well";
+    const std::string added = Bytes().substr(first.size());
+    EXPECT_TRUE(Bytes().starts_with(first));
+    EXPECT_EQ(std::count(added.begin(), added.end(), '\n'), 1) << added;
+    EXPECT_EQ(std::count(added.begin(), added.end(), ','), 39) << "one record, no blank line";
+    EXPECT_EQ(ReadBytes(TornLinesPath(DataPath())), "     ");
 }
 
 TEST_F(AppendCrashTest, RecordsForAFileThatCannotBeWrittenAreNotStoredAndSaidSo) {

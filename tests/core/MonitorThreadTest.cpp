@@ -3,9 +3,11 @@
 #include "app/Config.h"
 #include "app/WakeEvent.h"
 #include "platform/WorkerThread.h"
+#include "station/BusyFlag.h"
 #include "station/RecordLayer.h"
 #include "station/TimeText.h"
 #include "station/WeatherComm.h"
+#include "store/FDB.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/FixedClock.h"
 #include "tests/core/ScopedTimeZone.h"
@@ -17,12 +19,16 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <set>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -68,11 +74,15 @@ public:
     int Cycles() const { return m_cycles; }
 
     std::atomic<bool> stop{false};
+    // The status text on which the view asks the thread to stop, as a user's Exit would.
+    std::string stopAt;
 
 private:
     bool IsWindow() const override { return true; }
     int OnStatusText(const char* text) override {
         Log(std::string("status ") + text);
+        if (!stopAt.empty() && stopAt == text)
+            stop = true;
         return 0;
     }
 
@@ -248,18 +258,34 @@ TEST_F(MonitorThreadTest, ABusyConsoleIsLeftAloneAndTriedAgainEverySecond) {
     ASSERT_TRUE(m_view.WaitFor(kSummary));
 }
 
-// The summary of a cycle whose records could not be stored, in English, German and Danish:
-// how it begins (up to the number of records read) and how it ends.
-const std::pair<std::string, std::string> kNotStoredSummaries[] = {
-    {"Last Read Time: 07-03-2010 10:05:09, Read Records: ",
-     " (Total Records: 0). The records read could not be stored!"},
-    {"Letzter Zeitstempel: 07-03-2010 10:05:09, Auslesen der Aufzeichnung: ",
-     " (Gesamte Aufzeichnungen: 0). Die gelesenen Datensätze konnten nicht gespeichert werden!"},
-    {"Last Read Time: 07-03-2010 10:05:09, Read Records: ",
-     " (Total Records: 0). De læste poster kunne ikke gemmes!"},
+// The summary of a cycle that could not read the history, since the data file's last line could
+// not be checked, in English, German and Danish: how it begins and how it ends.
+const std::pair<std::string, std::string> kNotReadSummaries[] = {
+    {"Last Read Time: 07-03-2010 10:05:09, Read Records: 0 (Total Records: ",
+     "). The history was not read: the data file is busy or cannot be written. The next reading "
+     "tries again."},
+    {"Letzter Zeitstempel: 07-03-2010 10:05:09, Auslesen der Aufzeichnung: 0 (Gesamte "
+     "Aufzeichnungen: ",
+     "). Die Aufzeichnungen wurden nicht gelesen: Die Datendatei ist belegt oder kann nicht "
+     "geschrieben werden. Das nächste Auslesen versucht es erneut."},
+    {"Last Read Time: 07-03-2010 10:05:09, Read Records: 0 (Total Records: ",
+     "). Historikken blev ikke læst: Datafilen er optaget eller kan ikke skrives. Næste "
+     "aflæsning prøver igen."},
 };
 
-TEST_F(MonitorThreadTest, RecordsThatCannotBeStoredAreSaidSoAndStoredOnceTheFileIsBack) {
+// Every stored record once, numbered 1, 2, ... in file order.
+void ExpectEachRecordOnce(std::size_t count) {
+    CWeatherRecordArray stored;
+    LoadAllRecords(stored);
+    ASSERT_EQ(stored.size(), count);
+    std::set<std::string> addresses;
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        EXPECT_EQ(stored[i].recordNo, std::to_string(i + 1));
+        EXPECT_TRUE(addresses.insert(stored[i].hexAddr).second) << "twice: " << stored[i].hexAddr;
+    }
+}
+
+TEST_F(MonitorThreadTest, WithADataFileThatCannotBeOpenedNothingIsReadSaidSoAndReadOnceItIsBack) {
     Connect();
     SetSimulatedHistory(4, 3);
     std::filesystem::remove(DataPath());
@@ -271,48 +297,192 @@ TEST_F(MonitorThreadTest, RecordsThatCannotBeStoredAreSaidSoAndStoredOnceTheFile
             g_lang = lang; // before the wake, which the thread waits for
             g_wakeEvent.Set();
         }
-        const auto& [begins, ends] = kNotStoredSummaries[lang];
+        const auto& [begins, ends] = kNotReadSummaries[lang];
         ASSERT_TRUE(m_view.WaitFor("status " + begins, lang == 2 ? 2 : 1));
-        const std::string summary = StatusTexts().back();
-        EXPECT_TRUE(summary.starts_with(begins) && summary.ends_with(ends)) << summary;
+        EXPECT_EQ(StatusTexts().back(), begins + "0" + ends);
     }
+    const std::vector<std::string> texts = StatusTexts();
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                            [](const std::string& text) {
+                                return text.find("Data has been read.") != std::string::npos;
+                            }),
+              0)
+        << "no record was read";
 
     std::filesystem::remove(DataPath());
     g_wakeEvent.Set();
     ASSERT_TRUE(m_view.WaitFor("status Last Read Time", 3));
     Stop();
-    const std::string summary = StatusTexts().back();
-    CWeatherRecordArray stored;
-    LoadAllRecords(stored);
-    ASSERT_GE(stored.size(), 3u);
-    EXPECT_EQ(summary, "Last Read Time: 07-03-2010 10:05:09, Read Records: " +
-                           std::to_string(stored.size()) +
-                           " (Total Records: " + std::to_string(stored.size()) + ").");
+    // The simulated console has added a record at each reading meanwhile.
+    EXPECT_EQ(StatusTexts().back(),
+              "Last Read Time: 07-03-2010 10:05:09, Read Records: 9 (Total Records: 9).");
+    ExpectEachRecordOnce(9);
 }
 
-TEST_F(MonitorThreadTest, RecordsForAReadOnlyFileAreSaidNotToBeStored) {
+// Total Records counts what the file holds, also when the program may not write it.
+TEST_F(MonitorThreadTest, AReadOnlyFileIsCountedAndReadFromOnceItCanBeWritten) {
     Connect();
     SetSimulatedHistory(4, 3);
+    Start();
+    ASSERT_TRUE(m_view.WaitFor(kSummary));
+    Stop();
     ASSERT_EQ(chmod(m_folder.Path().c_str(), 0755), 0);
     ASSERT_EQ(chmod(DataPath().c_str(), 0444), 0);
+    const std::string before = Bytes();
+    m_clock.emplace(TextToTime("2010-03-07 10:37:09"));
     // Run as an ordinary user: the superuser may write any file.
     const int status = RunInChild([&] {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             return 10;
+        m_view.stop = false;
         Start();
-        const bool said = m_view.WaitFor("status " + kNotStoredSummaries[0].first + "3" +
-                                         kNotStoredSummaries[0].second);
+        const bool said = m_view.WaitFor(
+            "status Last Read Time: 07-03-2010 10:37:09, Read Records: 0 (Total Records: 3). "
+            "The history was not read: the data file is busy or cannot be written.");
         Stop();
         return said ? 0 : 1;
     });
     EXPECT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(ReadBytes(DataPath()), "");
+    EXPECT_EQ(Bytes(), before);
 
     ASSERT_EQ(chmod(DataPath().c_str(), 0644), 0);
+    m_view.stop = false;
     Start();
-    ASSERT_TRUE(m_view.WaitFor("status Last Read Time: 07-03-2010 10:05:09, Read Records: 3 "
-                               "(Total Records: 3)."));
+    ASSERT_TRUE(m_view.WaitFor("status Last Read Time: 07-03-2010 10:37:09, Read Records: 5 "
+                               "(Total Records: 8)."));
+    Stop();
+    ExpectEachRecordOnce(8);
+}
+
+// A user's history search holds the data-file busy flag just while the cycle would set the torn
+// last line aside: the cycle reads nothing rather than take the torn line for a stored record.
+TEST_F(MonitorThreadTest, ATornLastLineThatCannotBeSetAsideIsNeverTakenForAStoredRecord) {
+    Connect();
+    SetSimulatedHistory(4, 3);
+    Start();
+    ASSERT_TRUE(m_view.WaitFor(kSummary));
+    // A crash cut the next line short before its address field.
+    const std::string whole = Bytes();
+    const std::string last = whole.substr(whole.rfind('\n', whole.size() - 2) + 1);
+    const std::string piece = last.substr(0, 30);
+    WriteBytes(DataPath(), whole + piece);
+    m_clock.emplace(TextToTime("2010-03-07 10:37:09"));
+
+    std::optional<CBusyGuard> search;
+    std::thread([&] { search.emplace(g_fdb.m_busy, 0, 0); }).join();
+    ASSERT_TRUE(search->IsTaken());
+    const std::size_t textsBefore = StatusTexts().size();
+    g_wakeEvent.Set();
+    ASSERT_TRUE(m_view.WaitFor(kSummary, 2));
+    std::vector<std::string> texts = StatusTexts();
+    EXPECT_EQ(texts.back(),
+              "Last Read Time: 07-03-2010 10:37:09, Read Records: 0 (Total Records: 3" +
+                  kNotReadSummaries[0].second);
+    EXPECT_TRUE(std::none_of(texts.begin() + textsBefore, texts.end(), [](const auto& text) {
+        return text.find("Data has been read.") != std::string::npos;
+    })) << "nothing downloaded";
+    EXPECT_EQ(Bytes(), whole + piece);
+
+    std::thread([&] { search.reset(); }).join();
+    g_wakeEvent.Set();
+    ASSERT_TRUE(m_view.WaitFor(kSummary, 3));
+    Stop();
+    // The console added a record at the reading that read no history.
+    EXPECT_EQ(StatusTexts().back(),
+              "Last Read Time: 07-03-2010 10:37:09, Read Records: 7 (Total Records: 10).");
+    ExpectEachRecordOnce(10);
+    EXPECT_EQ(ReadBytes(TornLinesPath(DataPath())), piece);
+}
+
+// A full disk lets only a part of the records reach the file: the summary says how many, Total
+// Records counts the whole ones, and the next cycle stores the rest, each record once.
+TEST_F(MonitorThreadTest, AWriteThatFailsHalfWaySaysHowManyRecordsWereStored) {
+    Connect();
+    SetSimulatedHistory(4, 3);
+    Start();
+    ASSERT_TRUE(m_view.WaitFor(kSummary));
+    Stop();
+    const off_t size = static_cast<off_t>(Bytes().size());
+    const off_t line = size / 3;
+    m_clock.emplace(TextToTime("2010-03-07 10:37:09"));
+
+    struct LimitCase {
+        off_t room;
+        std::string summary;
+    };
+    const LimitCase cases[] = {
+        {line / 2, "(Total Records: 3). The records read could not be stored!"},
+        {line + line / 2, "(Total Records: 4). Only 1 of the 5 records read could be stored!"},
+    };
+    for (const LimitCase& limit : cases) {
+        const int status = RunInChild([&] {
+            signal(SIGXFSZ, SIG_IGN);
+            const rlimit fileSize{static_cast<rlim_t>(size + limit.room),
+                                  static_cast<rlim_t>(size + limit.room)};
+            if (setrlimit(RLIMIT_FSIZE, &fileSize) != 0)
+                return 10;
+            m_view.stop = false;
+            Start();
+            const bool said = m_view.WaitFor(kSummary, 2);
+            Stop();
+            const std::string summary = StatusTexts().back();
+            return said && summary == "Last Read Time: 07-03-2010 10:37:09, Read Records: 5 " +
+                                          limit.summary
+                       ? 0
+                       : 1;
+        });
+        EXPECT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << limit.summary;
+    }
+
+    m_view.stop = false;
+    Start();
+    ASSERT_TRUE(m_view.WaitFor(kSummary, 2));
+    Stop();
+    EXPECT_EQ(StatusTexts().back(),
+              "Last Read Time: 07-03-2010 10:37:09, Read Records: 4 (Total Records: 8).");
+    ExpectEachRecordOnce(8);
+}
+
+// Exit during a long download: the thread stops between two records, stores nothing of the
+// download, and the next start fetches every record once.
+TEST_F(MonitorThreadTest, AStopEndsADownloadBetweenTwoRecordsAndTheNextRunStoresEveryRecordOnce) {
+    Connect();
+    constexpr int kRecords = 3263;
+    SetSimulatedHistory(kRecords + 1, kRecords);
+    m_view.stopAt = "100 Data has been read. ...";
+    Start();
+    m_thread.Join(); // it ends by itself, at the stop
+    EXPECT_EQ(m_exitCode, 1);
+    const std::vector<std::string> texts = StatusTexts();
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts.back(), m_view.stopAt) << "no record read after the stop, no summary";
+    EXPECT_EQ(Bytes(), "") << "an abandoned download stores nothing";
+
+    RecordingView next;
+    ASSERT_TRUE(m_thread.Start([&] { MonitorThread(next); }, ThreadPriority::kBelowNormal));
+    ASSERT_TRUE(next.WaitFor(kSummary));
+    next.stop = true;
+    g_wakeEvent.Set();
+    m_thread.Join();
+    ExpectEachRecordOnce(kRecords);
+}
+
+// The link coming up wakes the thread just before its first reading: that reading answers the
+// wake, and no second one follows it.
+TEST_F(MonitorThreadTest, AWakeBeforeAReadingBeginsBringsNoSecondReading) {
+    Connect();
+    SetSimulatedHistory(4, 3);
+    g_wakeEvent.Set();
+    Start();
+    ASSERT_TRUE(m_view.WaitFor(kSummary));
+    std::this_thread::sleep_for(300ms);
+    const std::vector<std::string> texts = StatusTexts();
+    EXPECT_EQ(
+        std::count(texts.begin(), texts.end(), "Read data from Talvorin Radio Controlled ..."), 1);
+    g_wakeEvent.Set();
+    EXPECT_TRUE(m_view.WaitFor(kSummary, 2)) << "a wake while it waits still starts a reading";
 }
 
 TEST_F(MonitorThreadTest, OutsideTestModeTheTitleIsTheStationNameAlone) {

@@ -144,9 +144,14 @@ TEST_F(ProgramRunTest, ALanguageSwitchRestartsTheProgramInTheNewLanguage) {
     // thread nothing renames it).
     SingleInstance asker(CKR5160App::kInstanceName);
     ASSERT_FALSE(asker.Claim());
-    EXPECT_TRUE(
-        WaitFor([&] { return asker.AskHolderToRaise("Unbenannt - Talvorin", 1000); }, 30000));
-    EXPECT_FALSE(asker.AskHolderToRaise("Untitled - Talvorin", 1000));
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            return asker.AskHolderToRaise("Unbenannt - Talvorin", 1000) ==
+                   SingleInstance::Answer::kRaised;
+        },
+        30000));
+    EXPECT_EQ(asker.AskHolderToRaise("Untitled - Talvorin", 1000),
+              SingleInstance::Answer::kNoSuchWindow);
 
     // It is no child of this test: it is found by its program file and asked to end.
     pid_t successor = 0;

@@ -21,7 +21,8 @@ const QString kTitle = "Talvorin Radio Controlled";
 // holder's socket.
 bool AskFromAnotherStart(const SingleInstance& asker, const QString& title) {
     bool raised = false;
-    RunOnAnotherThread([&] { raised = asker.AskHolderToRaise(title); });
+    RunOnAnotherThread(
+        [&] { raised = asker.AskHolderToRaise(title) == SingleInstance::Answer::kRaised; });
     return raised;
 }
 
@@ -66,7 +67,7 @@ TEST_F(SingleInstanceTest, ASocketLeftByAHolderThatDiedIsReplaced) {
 
 TEST_F(SingleInstanceTest, WithoutAHolderNothingIsRaised) {
     SingleInstance lone(kName);
-    EXPECT_FALSE(lone.AskHolderToRaise(kTitle, 500));
+    EXPECT_EQ(lone.AskHolderToRaise(kTitle, 500), SingleInstance::Answer::kNoAnswer);
 }
 
 struct RaiseCase {
