@@ -17,6 +17,7 @@
 #include "platform/qt/UiThread.h"
 #include "resources/ResourceIds.h"
 #include "station/QuantityConversion.h"
+#include "station/WeatherComm.h"
 #include "store/SystemUtils.h"
 #include "texts/Env.h"
 
@@ -280,8 +281,12 @@ void CKR5160View::StopMonitor() {
     if (!m_monitor.IsStarted())
         return;
     g_wakeEvent.Set();
+    // A read under way (a slow console takes seconds for the fixed block) gives up at once;
+    // a download stops before its next record, and an append under way ends whole.
+    g_weatherComm.m_device.m_abandon = true;
     while (!m_monitorEnded)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
                                         QEventLoop::WaitForMoreEvents);
     m_monitor.Join();
+    g_weatherComm.m_device.m_abandon = false;
 }

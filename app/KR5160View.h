@@ -28,8 +28,9 @@ class CKR5160View : public QWidget, private IMonitorView {
 
 public:
     explicit CKR5160View(QWidget* parent = nullptr);
-    // Asks the monitor thread to stop, wakes it from its pause and waits for it to end, while
-    // still carrying out what it sends to this thread meanwhile.
+    // Asks the monitor thread to stop, wakes it from its pause, makes a console read under way
+    // give up and waits for the thread to end, while still carrying out what it sends to this
+    // thread meanwhile.
     ~CKR5160View() override;
 
     // Called by the frame once it has placed the view and shown itself: background, frame

@@ -74,14 +74,14 @@ bool CUsbDevice::ReadFrame(Frame& frame) {
 // The console hands frames over when it is ready, so a frame is tried again at once until it
 // goes through or the attempts run out.
 bool CUsbDevice::SendWithAttempts(const Frame& frame) {
-    for (long attempt = 0; attempt < kFrameAttempts; ++attempt)
+    for (long attempt = 0; attempt < kFrameAttempts && !m_abandon; ++attempt)
         if (WriteFrame(frame))
             return true;
     return false;
 }
 
 bool CUsbDevice::ReceiveWithAttempts(Frame& frame) {
-    for (long attempt = 0; attempt < kFrameAttempts; ++attempt)
+    for (long attempt = 0; attempt < kFrameAttempts && !m_abandon; ++attempt)
         if (ReadFrame(frame))
             return true;
     return false;
@@ -98,7 +98,7 @@ bool CUsbDevice::ExchangeBlocks(std::uint8_t command, int address, int& length, 
     bool result = true;
     int position = 0;
     for (; position < length; position += kBlockSize) {
-        if (!WriteFrame(BlockCommandFrame(command, address + position))) {
+        if (m_abandon || !WriteFrame(BlockCommandFrame(command, address + position))) {
             result = false;
             break;
         }

@@ -56,6 +56,9 @@ public:
 
     // The connected state. The station link sets and clears it; this class never reads it.
     std::atomic<bool> m_open{false};
+    // While set, an exchange under way gives up at its next frame and a new one fails at once,
+    // so that a program that ends does not wait for a slow console to answer a whole read.
+    std::atomic<bool> m_abandon{false};
 
 private:
     // Sends the `command` for each 32-byte block of the `length` bytes at `address`, each

@@ -21,8 +21,9 @@ constexpr int kMemorySize = 0x10000;
 // its environment, since the test cannot reach into that process:
 //   CONSOLEEMU_MEMORY  a file of the 64 KB the console's memory holds at the start;
 //   CONSOLEEMU_READ_DELAY_US  how long every ReadData call takes, for a slow console;
-//   CONSOLEEMU_MARK  a file created when the console takes its kMarkAfterCommands-th command,
-//                    a read command, so that the test knows the reading is under way.
+//   CONSOLEEMU_MARK  a file created when the console takes its kMarkAfterCommands-th command
+//                    (or the CONSOLEEMU_MARK_AFTER-th), a read command, so that the test knows
+//                    the reading is under way.
 constexpr long kMarkAfterCommands = 100;
 
 std::array<std::uint8_t, kMemorySize> StartMemory() {
@@ -43,8 +44,12 @@ void DelayRead() {
 }
 
 void MarkReadingUnderWay(long commands) {
+    static const long markAfter = [] {
+        const char* text = std::getenv("CONSOLEEMU_MARK_AFTER");
+        return text ? std::atol(text) : kMarkAfterCommands;
+    }();
     const char* path = std::getenv("CONSOLEEMU_MARK");
-    if (path && commands == kMarkAfterCommands)
+    if (path && commands == markAfter)
         std::ofstream(path) << commands << '\n';
 }
 

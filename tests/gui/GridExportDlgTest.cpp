@@ -1,7 +1,9 @@
 #include "dialogs/GridExport.h"
+#include "platform/FileLock.h"
 #include "tests/gui/HistoryDlgFixture.h"
 #include "texts/Env.h"
 
+#include <fcntl.h>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -31,7 +33,7 @@ protected:
             }
         });
         Click(IDC_HISTORY_EXPORT);
-        return path.empty() || !std::filesystem::exists(path) ? "(none)" : ReadBytes(path);
+        return path.empty() || !std::filesystem::is_regular_file(path) ? "(none)" : ReadBytes(path);
     }
 
     static std::vector<std::string> Items(CGridExportDlg& chooser) {
@@ -229,6 +231,49 @@ TEST_F(GridExportTest, AFileIsReplacedWholeOrNotAtAll) {
         EXPECT_EQ(boxes.size(), 2u);
     }
     std::filesystem::permissions(m_folder.Path("locked"), std::filesystem::perms::owner_all);
+}
+
+// An export killed while writing left its temporary file: the next export into that folder
+// removes the program's temporaries there and nothing else; a failed export leaves none.
+TEST_F(GridExportTest, TheNextExportRemovesTheTemporariesAKilledOneLeftAndAFailedOneLeavesNone) {
+    Open("2024-03-06 10:05:30");
+    const auto all = [](CGridExportDlg& chooser) { Press(chooser, IDOK); };
+    const std::vector<std::string> leftovers = {"export.csv.replace-Ab12Cd",
+                                                "other.csv.replace-x9Y8z7"};
+    const std::vector<std::string> others = {
+        "notes.replace-me",           // not six letters and digits
+        "export.csv.replace-Ab12C",   // one short
+        "export.csv.replace-Ab12Cd~", // more after them
+        ".replace-Ab12Cd",            // no name
+        "export.csv.replace-Ab-2Cd",  // not letters and digits
+    };
+    for (const std::string& name : leftovers)
+        WriteBytes(m_folder.Path(name), std::string(1000, 'x'));
+    for (const std::string& name : others)
+        WriteBytes(m_folder.Path(name), "the user's");
+    std::filesystem::create_directory(m_folder.Path("folder.csv.replace-Qw12Er"));
+    // A temporary file that a replacement under way holds locked is not abandoned.
+    const std::string busy = m_folder.Path("Talvorin.ini.replace-Zx98Cv");
+    WriteBytes(busy, "being written");
+    const UniqueFd held(open(busy.c_str(), O_RDONLY | O_CLOEXEC));
+    ASSERT_TRUE(TryLockExclusive(held.Get()));
+
+    EXPECT_EQ(Export(all, "new.csv"), kVisibleHeader);
+    for (const std::string& name : leftovers)
+        EXPECT_FALSE(std::filesystem::exists(m_folder.Path(name))) << name;
+    for (const std::string& name : others)
+        EXPECT_EQ(ReadBytes(m_folder.Path(name)), "the user's") << name;
+    EXPECT_TRUE(std::filesystem::is_directory(m_folder.Path("folder.csv.replace-Qw12Er")));
+    EXPECT_TRUE(std::filesystem::exists(busy));
+
+    // A folder in the file's place: the rename fails, after the contents were written.
+    std::filesystem::create_directory(m_folder.Path("taken.csv"));
+    EXPECT_EQ(Export(all, "taken.csv"), "(none)");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "The file could not be written!");
+    for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path("")))
+        EXPECT_FALSE(entry.path().filename().string().starts_with("taken.csv.replace-"))
+            << entry.path();
 }
 
 // A header or cell holding a double quote is quoted as CSV quotes it; the others stay as shown.

@@ -1,7 +1,10 @@
 #include "app/Config.h"
 #include "app/KR5160View.h"
+#include "app/MainFrm.h"
+#include "app/MyStatusBar.h"
 #include "app/WakeEvent.h"
 #include "controls/TempLevel.h"
+#include "platform/qt/CommandActions.h"
 #include "resources/ResourceIds.h"
 #include "station/RecordLayer.h"
 #include "station/TimeText.h"
@@ -23,6 +26,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QDeadlineTimer>
 #include <QTest>
 #include <QThread>
 
@@ -148,6 +153,28 @@ TEST_F(MonitorViewTest, DestroyingTheFrameWithTheViewInsideEndsTheThreadAtOnce) 
     const auto closing = std::chrono::steady_clock::now();
     frame.reset();
     EXPECT_LT(std::chrono::steady_clock::now() - closing, 5s);
+}
+
+// Exit during a long download: the thread, sending a progress text per record, stops at the
+// next record; the frame and its view are gone at once, and nothing of the download is stored.
+TEST_F(MonitorViewTest, ExitDuringALongDownloadEndsAtOnceAndStoresNothing) {
+    SetSimulatedHistory(3264, 3263);
+    auto main = std::make_unique<CMainFrame>();
+    ASSERT_TRUE(main->OnCreate());
+    main->InitialUpdateFrame();
+    // Each progress text waits for this thread: handled one by one, the download is caught at
+    // its start.
+    const QDeadlineTimer deadline(20000);
+    while (!main->StatusBar().PaneText().contains("Data has been read.") && !deadline.hasExpired())
+        QCoreApplication::processEvents();
+    ASSERT_TRUE(main->StatusBar().PaneText().contains("Data has been read."));
+
+    main->Commands().Find(ID_APP_EXIT)->trigger();
+    EXPECT_FALSE(main->isVisible());
+    const auto ending = std::chrono::steady_clock::now();
+    main.reset(); // as the application's end does
+    EXPECT_LT(std::chrono::steady_clock::now() - ending, 2s);
+    EXPECT_EQ(Bytes(), "");
 }
 
 TEST_F(MonitorViewTest, WithSearchDataOffNoThreadStartsAndTheViewStaysEmpty) {

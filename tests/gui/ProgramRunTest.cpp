@@ -74,9 +74,20 @@ protected:
     QTemporaryDir m_folder;
 };
 
-// A console that holds a full history ring, answering slowly enough that the program is still
-// reading it when the test asks it to end.
-TEST_F(ProgramRunTest, SigtermEndsTheProgramThroughItsExitPathWithTheDataFileWhole) {
+// Whole lines only, each a record numbered on from 1.
+void ExpectRecordsNumberedFromOne(const std::vector<std::string>& lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        CWeatherRecord record;
+        ASSERT_GE(record.ParseRecordLine(lines[i]), 40) << lines[i];
+        ASSERT_EQ(std::stoi(record.recordNo), static_cast<int>(i + 1)) << lines[i];
+    }
+}
+
+// A console that holds a full history ring. Read slowly (a record a third of a second), the ring
+// would take twenty minutes: the program ends during the download when the system asks it to,
+// within two seconds, and stores nothing of it; a second start meanwhile waits for that end and
+// shows its own window; a later run stores every record of the ring once.
+TEST_F(ProgramRunTest, SigtermDuringALongDownloadEndsTheProgramAtOnceAndTheNextRunStoresAll) {
     ASSERT_TRUE(QFile::copy(kBuildFolder + "/consoleemu.so", Path("usbbat.so")));
     ResetSimulatedConsole();
     constexpr int kStoredCount = 3264;
@@ -85,38 +96,66 @@ TEST_F(ProgramRunTest, SigtermEndsTheProgramThroughItsExitPathWithTheDataFileWho
     std::ofstream(Path("console.bin").toStdString(), std::ios::binary)
         .write(reinterpret_cast<const char*>(g_simMemory), kSimMemorySize);
     WriteIni("[communication]\nTestFlag=false\nSearchData=true\n");
+    const auto start = [&](QProcess& program, const char* readDelayUs) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("CONSOLEEMU_MEMORY", Path("console.bin"));
+        environment.insert("CONSOLEEMU_READ_DELAY_US", readDelayUs);
+        // The fixed block takes eight commands, the live record one: then the download runs.
+        environment.insert("CONSOLEEMU_MARK", Path("reading"));
+        environment.insert("CONSOLEEMU_MARK_AFTER", "12");
+        program.setProcessEnvironment(environment);
+        program.start(Path("Talvorin"), {});
+        return program.waitForStarted(5000);
+    };
+    const auto endsWithin = [](QProcess& program, int ms) {
+        return WaitFor([&] { return program.state() == QProcess::NotRunning; }, ms) &&
+               program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
+    };
+    const QString title = CKR5160App::kInstanceName;
+    SingleInstance asker(CKR5160App::kInstanceName);
+    const auto answer = [&] { return asker.AskHolderToRaise(title, 500); };
 
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("CONSOLEEMU_MEMORY", Path("console.bin"));
-    environment.insert("CONSOLEEMU_READ_DELAY_US", "200");
-    environment.insert("CONSOLEEMU_MARK", Path("reading"));
-    program.setProcessEnvironment(environment);
-    program.start(Path("Talvorin"), {});
-    ASSERT_TRUE(program.waitForStarted(5000));
-
+    QProcess first;
+    ASSERT_TRUE(start(first, "60000"));
     ASSERT_TRUE(WaitFor([&] { return QFile::exists(Path("reading")); }, 30000))
-        << program.readAllStandardError().toStdString();
-    EXPECT_TRUE(IsInstanceRunning());
-    EXPECT_FALSE(QFileInfo(Path("Talvorin.dat")).size() > 0); // still reading
-    ASSERT_EQ(kill(static_cast<pid_t>(program.processId()), SIGTERM), 0);
+        << first.readAllStandardError().toStdString();
+    ASSERT_TRUE(WaitFor([&] { return answer() == SingleInstance::Answer::kRaised; }, 5000));
+    EXPECT_EQ(QFileInfo(Path("Talvorin.dat")).size(), 0); // still reading
 
-    ASSERT_TRUE(WaitFor([&] { return program.state() == QProcess::NotRunning; }, 60000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 0);
-    EXPECT_FALSE(IsInstanceRunning());
-
-    // The reading under way was finished and stored whole before the program ended: every
-    // record of the ring but the one the console still fills, each on a line of its own.
+    const QDeadlineTimer twoSeconds(2000);
+    ASSERT_EQ(kill(static_cast<pid_t>(first.processId()), SIGTERM), 0);
+    // Once its window is gone, a second start comes.
+    ASSERT_TRUE(WaitFor([&] { return answer() != SingleInstance::Answer::kRaised; }, 2000));
+    QProcess second;
+    ASSERT_TRUE(start(second, "60000"));
+    EXPECT_TRUE(endsWithin(first, 2000));
+    EXPECT_FALSE(twoSeconds.hasExpired()) << "ended within two seconds";
     bool endsWithLineBreak = false;
-    const std::vector<std::string> lines = Lines(Path("Talvorin.dat"), endsWithLineBreak);
+    EXPECT_TRUE(Lines(Path("Talvorin.dat"), endsWithLineBreak).empty())
+        << "an abandoned download stores nothing";
+
+    EXPECT_TRUE(WaitFor([&] { return answer() == SingleInstance::Answer::kRaised; }, 30000))
+        << "the second start shows its window";
+    EXPECT_EQ(second.state(), QProcess::Running);
+    ASSERT_EQ(kill(static_cast<pid_t>(second.processId()), SIGINT), 0);
+    EXPECT_TRUE(endsWithin(second, 2000));
+
+    // A run with a console that answers at once stores the whole ring, each record once.
+    QProcess third;
+    ASSERT_TRUE(start(third, "0"));
+    std::vector<std::string> lines;
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            lines = Lines(Path("Talvorin.dat"), endsWithLineBreak);
+            return lines.size() >= static_cast<std::size_t>(kStoredCount - 1);
+        },
+        60000));
+    ASSERT_EQ(kill(static_cast<pid_t>(third.processId()), SIGTERM), 0);
+    EXPECT_TRUE(endsWithin(third, 2000));
+    lines = Lines(Path("Talvorin.dat"), endsWithLineBreak);
     EXPECT_TRUE(endsWithLineBreak);
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(kStoredCount - 1));
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        CWeatherRecord record;
-        ASSERT_GE(record.ParseRecordLine(lines[i]), 40) << lines[i];
-        ASSERT_EQ(std::stoi(record.recordNo), static_cast<int>(i + 1)) << lines[i];
-    }
+    ExpectRecordsNumberedFromOne(lines);
 }
 
 TEST_F(ProgramRunTest, ALanguageSwitchRestartsTheProgramInTheNewLanguage) {

@@ -3,7 +3,11 @@
 #include "tests/gui/OtherThread.h"
 #include "tests/gui/RuntimeFolder.h"
 
+#include <chrono>
+#include <fcntl.h>
 #include <memory>
+#include <sys/file.h>
+#include <thread>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -63,6 +67,45 @@ TEST_F(SingleInstanceTest, ASocketLeftByAHolderThatDiedIsReplaced) {
     SingleInstance second(kName);
     ASSERT_FALSE(second.Claim());
     EXPECT_TRUE(AskFromAnotherStart(second, kTitle));
+}
+
+// A holder that is ending no longer raises its window: it tells a later start to wait for it.
+TEST_F(SingleInstanceTest, AnEndingHolderSaysSoInsteadOfRaisingItsWindow) {
+    SingleInstance first(kName);
+    ASSERT_TRUE(first.Claim());
+    QWidget window;
+    window.setWindowTitle(kTitle);
+    window.showMinimized();
+    first.Withdraw();
+    SingleInstance second(kName);
+    ASSERT_FALSE(second.Claim());
+    SingleInstance::Answer answer = SingleInstance::Answer::kNoAnswer;
+    RunOnAnotherThread([&] { answer = second.AskHolderToRaise(kTitle); });
+    EXPECT_EQ(answer, SingleInstance::Answer::kEnding);
+    EXPECT_TRUE(window.isMinimized());
+}
+
+// The holder here is another open of the lock file, as another process would hold it.
+TEST_F(SingleInstanceTest, AStartThatWaitsTakesTheNameOnceTheHolderHasLetGoOfIt) {
+    const std::string lockPath = (m_runtime.Path() + '/' + kName + ".lock").toStdString();
+    {
+        SingleInstance first(kName); // makes the lock file
+        ASSERT_TRUE(first.Claim());
+    }
+    int holder = open(lockPath.c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(flock(holder, LOCK_EX | LOCK_NB), 0);
+
+    SingleInstance later(kName);
+    EXPECT_FALSE(later.Claim(3 * SingleInstance::kClaimRetryMs)) << "still held";
+    std::thread ending([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        close(holder);
+    });
+    EXPECT_TRUE(later.Claim(5000));
+    ending.join();
+    SingleInstance third(kName);
+    EXPECT_FALSE(third.Claim());
 }
 
 TEST_F(SingleInstanceTest, WithoutAHolderNothingIsRaised) {
