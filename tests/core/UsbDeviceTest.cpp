@@ -6,6 +6,7 @@
 #include "tests/emulator/EmulatorModule.h"
 
 #include <numeric>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -207,6 +208,29 @@ TEST_F(UsbDeviceTest, ALostAnswerFrameFailsTheReadLeavesItsBytesAndTheRestIsStil
     EXPECT_EQ(length, 64);
     EXPECT_EQ(m_emulator.Count(kEmuCommands), 2);
     EXPECT_EQ(m_emulator.Count(kEmuReadCalls), kFrameAttempts + 7);
+}
+
+// A program that ends while the console keeps an answer back: the read gives up at once instead
+// of trying the frame to the end and reading the other blocks, and no new read starts.
+TEST_F(UsbDeviceTest, AnAbandonedReadGivesUpAtItsNextFrameAndNoNewOneStarts) {
+    m_emulator.StallFrame(1, kFrameAttempts, true);
+    std::thread ending([&] {
+        while (m_emulator.Count(kEmuReadCalls) < 1000)
+            std::this_thread::yield();
+        m_device.m_abandon = true;
+    });
+    int length = 256;
+    std::vector<std::uint8_t> buffer(256);
+    EXPECT_FALSE(m_device.ReadMemory(0x0000, buffer.data(), length));
+    ending.join();
+    EXPECT_LT(m_emulator.Count(kEmuReadCalls), kFrameAttempts / 2);
+    EXPECT_EQ(m_emulator.Count(kEmuCommands), 1) << "the other blocks are not asked for";
+
+    length = 32;
+    EXPECT_FALSE(m_device.ReadMemory(0x0100, buffer.data(), length));
+    EXPECT_EQ(m_emulator.Count(kEmuCommands), 1);
+    m_device.m_abandon = false;
+    EXPECT_TRUE(m_device.ReadMemory(0x0100, buffer.data(), length));
 }
 
 TEST_F(UsbDeviceTest, ADataFrameIsTriedForExactlyTheGivenNumberOfAttempts) {
