@@ -11,7 +11,8 @@
 // when that is done, as a message sent to a window of that thread would.
 class IMonitorView {
 public:
-    // The view's stop request, read once at the top of every cycle.
+    // The view's stop request, read at the top of every cycle, before each record of a download
+    // and during the pauses.
     virtual bool IsStopRequested() const = 0;
     // Where the status texts go (the main frame). Taken once, when the thread starts.
     virtual IStatusTextTarget* StatusTarget() = 0;
@@ -46,6 +47,8 @@ inline constexpr int kMonitorCycleWaitMs = 60000;
 // shown on the view and never stored) and the history records the data file does not hold yet
 // (stored, oldest first). It reports its progress and a summary as status texts, takes the
 // device-busy flag around each console operation, and between two readings waits on
-// g_wakeEvent, which the main frame sets after the console's settings changed. It ends only at
-// the top of a cycle, once the view asks it to stop; the result is its exit code, 1.
+// g_wakeEvent, which the main frame sets after the console's settings changed. Once the view
+// asks it to stop, it ends within about a second: a download stops before its next record and
+// stores nothing (the console keeps the records for the next start), records being appended
+// are appended whole, and a pause ends. The result is its exit code, 1.
 int MonitorThread(IMonitorView& view);

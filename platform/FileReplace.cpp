@@ -3,7 +3,6 @@
 #include "platform/FileLock.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
@@ -29,11 +28,12 @@ bool IsTemporary(std::string_view entry) {
     if (entry.size() <= tail)
         return false;
     const std::string_view unique = entry.substr(entry.size() - kUniqueSuffix.size());
+    // Tested by hand: a locale's letters are not mkostemp's.
     return entry.substr(entry.size() - tail).starts_with(kTemporaryMark) &&
-           std::all_of(unique.begin(), unique.end(),
-                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+           std::all_of(unique.begin(), unique.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+           });
 }
-
 
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');

@@ -38,11 +38,11 @@ inline std::string TornLinesPath(const std::string& dataPath) {
 }
 
 // A last line without its line end that does not hold a whole record (a writer died while
-// appending it) is taken out of the file and kept, byte for byte, at the end of the file at
-// TornLinesPath: it is no stored record, so the next history download stops at the last whole
-// one and fetches the torn one again from the console. A whole last line stays (the next
-// append gives it its line end). False when the file stayed busy, could not be opened, or the
-// line could not be moved. Busy flag.
+// appending it, maybe within the blanks before its number) is taken out of the file and kept,
+// byte for byte, at the end of the file at TornLinesPath: it is no stored record, so the next
+// history download stops at the last whole one and fetches the torn one again from the
+// console. A whole last line stays (the next append gives it its line end). False when the
+// file stayed busy, could not be opened, or the line could not be moved. Busy flag.
 bool SetAsideTornLastLine();
 
 // Stores `records` (newest first, as the history download delivers them) at the end of the
