@@ -64,11 +64,12 @@ bool CUsbDevice::CheckOpen() {
 }
 
 bool CUsbDevice::WriteFrame(const Frame& frame) {
-    return m_handle != kNoDevice && m_writeData && m_writeData(m_handle, frame.data());
+    return !m_abandon && m_handle != kNoDevice && m_writeData &&
+           m_writeData(m_handle, frame.data());
 }
 
 bool CUsbDevice::ReadFrame(Frame& frame) {
-    return m_handle != kNoDevice && m_readData && m_readData(m_handle, frame.data());
+    return !m_abandon && m_handle != kNoDevice && m_readData && m_readData(m_handle, frame.data());
 }
 
 // The console hands frames over when it is ready, so a frame is tried again at once until it
@@ -98,7 +99,7 @@ bool CUsbDevice::ExchangeBlocks(std::uint8_t command, int address, int& length, 
     bool result = true;
     int position = 0;
     for (; position < length; position += kBlockSize) {
-        if (m_abandon || !WriteFrame(BlockCommandFrame(command, address + position))) {
+        if (!WriteFrame(BlockCommandFrame(command, address + position))) {
             result = false;
             break;
         }
