@@ -28,6 +28,7 @@
 
 #include <QAction>
 #include <QDeadlineTimer>
+#include <QLabel>
 #include <QTest>
 #include <QThread>
 
@@ -175,6 +176,45 @@ TEST_F(MonitorViewTest, ExitDuringALongDownloadEndsAtOnceAndStoresNothing) {
     main.reset(); // as the application's end does
     EXPECT_LT(std::chrono::steady_clock::now() - ending, 2s);
     EXPECT_EQ(Bytes(), "");
+}
+
+// Notes every text the status pane shows, as it is painted.
+class PaneTexts : public QObject {
+public:
+    explicit PaneTexts(CMyStatusBar& bar) : m_bar(bar) {
+        for (QLabel* label : bar.findChildren<QLabel*>())
+            label->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && (texts.empty() || texts.back() != m_bar.PaneText()))
+            texts.push_back(m_bar.PaneText());
+        return false;
+    }
+    long Count(const QString& text) const { return std::count(texts.begin(), texts.end(), text); }
+
+    std::vector<QString> texts;
+
+private:
+    CMyStatusBar& m_bar;
+};
+
+// The link comes up at the first tick of the frame's timer, which wakes the thread to read the
+// console at once; the thread's first reading answers that wake, and no second one follows.
+TEST_F(MonitorViewTest, TheLinkComingUpAtStartBringsOneReading) {
+    g_weatherComm.m_device.m_open = false;
+    auto main = std::make_unique<CMainFrame>();
+    ASSERT_TRUE(main->OnCreate());
+    PaneTexts pane(main->StatusBar());
+    main->OnTimer();
+    ASSERT_TRUE(g_weatherComm.IsConnected());
+    main->InitialUpdateFrame();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return main->StatusBar().PaneText().startsWith("Last Read Time"); }, 20000));
+    QTest::qWait(2500); // two more ticks of the link timer
+    EXPECT_EQ(pane.Count("Read data from Talvorin Radio Controlled ..."), 1);
+    EXPECT_EQ(
+        pane.Count("Last Read Time: 07-03-2010 10:05:09, Read Records: 0 (Total Records: 0)."), 1)
+        << "the simulated console holds no finished record at its first reading";
 }
 
 TEST_F(MonitorViewTest, WithSearchDataOffNoThreadStartsAndTheViewStaysEmpty) {
