@@ -2,6 +2,7 @@
 
 #include "app/Config.h"
 #include "app/WakeEvent.h"
+#include "platform/FileLock.h"
 #include "platform/WorkerThread.h"
 #include "station/BusyFlag.h"
 #include "station/RecordLayer.h"
@@ -20,14 +21,13 @@
 #include <chrono>
 #include <condition_variable>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <mutex>
 #include <optional>
 #include <set>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -319,40 +319,32 @@ TEST_F(MonitorThreadTest, WithADataFileThatCannotBeOpenedNothingIsReadSaidSoAndR
     ExpectEachRecordOnce(9);
 }
 
-// Total Records counts what the file holds, also when the program may not write it.
-TEST_F(MonitorThreadTest, AReadOnlyFileIsCountedAndReadFromOnceItCanBeWritten) {
+// Total Records counts what the file holds, also while the program cannot open it for writing
+// (here another open of it holds its lock, as another program would).
+TEST_F(MonitorThreadTest, AFileThatCannotBeOpenedIsCountedAndReadFromOnceItCanBe) {
     Connect();
     SetSimulatedHistory(4, 3);
     Start();
     ASSERT_TRUE(m_view.WaitFor(kSummary));
-    Stop();
-    ASSERT_EQ(chmod(m_folder.Path().c_str(), 0755), 0);
-    ASSERT_EQ(chmod(DataPath().c_str(), 0444), 0);
     const std::string before = Bytes();
     m_clock.emplace(TextToTime("2010-03-07 10:37:09"));
-    // Run as an ordinary user: the superuser may write any file.
-    const int status = RunInChild([&] {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            return 10;
-        m_view.stop = false;
-        Start();
-        const bool said = m_view.WaitFor(
-            "status Last Read Time: 07-03-2010 10:37:09, Read Records: 0 (Total Records: 3). "
-            "The history was not read: the data file is busy or cannot be written.");
-        Stop();
-        return said ? 0 : 1;
-    });
-    EXPECT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    std::optional<UniqueFd> holder(open(DataPath().c_str(), O_RDWR | O_CLOEXEC));
+    ASSERT_TRUE(TryLockExclusive(holder->Get()));
+    g_wakeEvent.Set();
+    ASSERT_TRUE(m_view.WaitFor(kSummary, 2));
+    EXPECT_EQ(StatusTexts().back(),
+              "Last Read Time: 07-03-2010 10:37:09, Read Records: 0 (Total Records: 3" +
+                  kNotReadSummaries[0].second);
     EXPECT_EQ(Bytes(), before);
 
-    ASSERT_EQ(chmod(DataPath().c_str(), 0644), 0);
-    m_view.stop = false;
-    Start();
-    ASSERT_TRUE(m_view.WaitFor("status Last Read Time: 07-03-2010 10:37:09, Read Records: 5 "
-                               "(Total Records: 8)."));
+    holder.reset();
+    g_wakeEvent.Set();
+    ASSERT_TRUE(m_view.WaitFor(kSummary, 3));
     Stop();
-    ExpectEachRecordOnce(8);
+    // The console added a record at the reading that read no history.
+    EXPECT_EQ(StatusTexts().back(),
+              "Last Read Time: 07-03-2010 10:37:09, Read Records: 7 (Total Records: 10).");
+    ExpectEachRecordOnce(10);
 }
 
 // A user's history search holds the data-file busy flag just while the cycle would set the torn
@@ -407,6 +399,7 @@ TEST_F(MonitorThreadTest, AWriteThatFailsHalfWaySaysHowManyRecordsWereStored) {
     const off_t line = size / 3;
     m_clock.emplace(TextToTime("2010-03-07 10:37:09"));
 
+    // The process may write no file beyond the limit; what would go further fails.
     struct LimitCase {
         off_t room;
         std::string summary;
@@ -415,30 +408,32 @@ TEST_F(MonitorThreadTest, AWriteThatFailsHalfWaySaysHowManyRecordsWereStored) {
         {line / 2, "(Total Records: 3). The records read could not be stored!"},
         {line + line / 2, "(Total Records: 4). Only 1 of the 5 records read could be stored!"},
     };
+    // Each run meets the console as the first run left it.
+    const std::vector<std::uint8_t> console(g_simMemory, g_simMemory + kSimMemorySize);
+    const auto restoreConsole = [&] { std::copy(console.begin(), console.end(), g_simMemory); };
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+    std::size_t summaries = 1;
     for (const LimitCase& limit : cases) {
-        const int status = RunInChild([&] {
-            signal(SIGXFSZ, SIG_IGN);
-            const rlimit fileSize{static_cast<rlim_t>(size + limit.room),
-                                  static_cast<rlim_t>(size + limit.room)};
-            if (setrlimit(RLIMIT_FSIZE, &fileSize) != 0)
-                return 10;
-            m_view.stop = false;
-            Start();
-            const bool said = m_view.WaitFor(kSummary, 2);
-            Stop();
-            const std::string summary = StatusTexts().back();
-            return said && summary == "Last Read Time: 07-03-2010 10:37:09, Read Records: 5 " +
-                                          limit.summary
-                       ? 0
-                       : 1;
-        });
-        EXPECT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), 0) << limit.summary;
+        const rlimit fileSize{static_cast<rlim_t>(size + limit.room), saved.rlim_max};
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &fileSize), 0);
+        restoreConsole();
+        m_view.stop = false;
+        Start();
+        const bool said = m_view.WaitFor(kSummary, ++summaries);
+        Stop();
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+        ASSERT_TRUE(said);
+        EXPECT_EQ(StatusTexts().back(),
+                  "Last Read Time: 07-03-2010 10:37:09, Read Records: 5 " + limit.summary);
     }
+    signal(SIGXFSZ, previousHandler);
 
+    restoreConsole();
     m_view.stop = false;
     Start();
-    ASSERT_TRUE(m_view.WaitFor(kSummary, 2));
+    ASSERT_TRUE(m_view.WaitFor(kSummary, ++summaries));
     Stop();
     EXPECT_EQ(StatusTexts().back(),
               "Last Read Time: 07-03-2010 10:37:09, Read Records: 4 (Total Records: 8).");
