@@ -24,6 +24,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <set>
@@ -319,37 +320,20 @@ TEST_F(MonitorThreadTest, WithADataFileThatCannotBeOpenedNothingIsReadSaidSoAndR
     ExpectEachRecordOnce(9);
 }
 
-// Total Records counts what the file holds, also while the program cannot open it for writing
-// (here another open of it holds its lock, as another program would).
-TEST_F(MonitorThreadTest, AFileThatCannotBeOpenedIsCountedAndReadFromOnceItCanBe) {
-    Connect();
-    SetSimulatedHistory(4, 3);
-    Start();
-    ASSERT_TRUE(m_view.WaitFor(kSummary));
-    const std::string before = Bytes();
-    m_clock.emplace(TextToTime("2010-03-07 10:37:09"));
-    std::optional<UniqueFd> holder(open(DataPath().c_str(), O_RDWR | O_CLOEXEC));
-    ASSERT_TRUE(TryLockExclusive(holder->Get()));
-    g_wakeEvent.Set();
-    ASSERT_TRUE(m_view.WaitFor(kSummary, 2));
-    EXPECT_EQ(StatusTexts().back(),
-              "Last Read Time: 07-03-2010 10:37:09, Read Records: 0 (Total Records: 3" +
-                  kNotReadSummaries[0].second);
-    EXPECT_EQ(Bytes(), before);
+// Takes the data file at the path from the monitor thread; the result gives it back.
+using DataFileHold = std::function<std::function<void()>(const std::string& path)>;
 
-    holder.reset();
-    g_wakeEvent.Set();
-    ASSERT_TRUE(m_view.WaitFor(kSummary, 3));
-    Stop();
-    // The console added a record at the reading that read no history.
-    EXPECT_EQ(StatusTexts().back(),
-              "Last Read Time: 07-03-2010 10:37:09, Read Records: 7 (Total Records: 10).");
-    ExpectEachRecordOnce(10);
-}
+struct HoldCase {
+    const char* name;
+    DataFileHold hold;
+};
 
-// A user's history search holds the data-file busy flag just while the cycle would set the torn
-// last line aside: the cycle reads nothing rather than take the torn line for a stored record.
-TEST_F(MonitorThreadTest, ATornLastLineThatCannotBeSetAsideIsNeverTakenForAStoredRecord) {
+class HeldDataFileTest : public MonitorThreadTest, public testing::WithParamInterface<HoldCase> {};
+
+// The data file is taken from the thread just while a cycle would set the torn last line aside:
+// the cycle reads nothing rather than take the torn line for a stored record, says so, counts
+// the whole records the file holds, and the next cycle stores every record once.
+TEST_P(HeldDataFileTest, ATornLastLineThatCannotBeSetAsideIsNeverTakenForAStoredRecord) {
     Connect();
     SetSimulatedHistory(4, 3);
     Start();
@@ -361,9 +345,7 @@ TEST_F(MonitorThreadTest, ATornLastLineThatCannotBeSetAsideIsNeverTakenForAStore
     WriteBytes(DataPath(), whole + piece);
     m_clock.emplace(TextToTime("2010-03-07 10:37:09"));
 
-    std::optional<CBusyGuard> search;
-    std::thread([&] { search.emplace(g_fdb.m_busy, 0, 0); }).join();
-    ASSERT_TRUE(search->IsTaken());
+    const std::function<void()> giveBack = GetParam().hold(DataPath());
     const std::size_t textsBefore = StatusTexts().size();
     g_wakeEvent.Set();
     ASSERT_TRUE(m_view.WaitFor(kSummary, 2));
@@ -376,7 +358,7 @@ TEST_F(MonitorThreadTest, ATornLastLineThatCannotBeSetAsideIsNeverTakenForAStore
     })) << "nothing downloaded";
     EXPECT_EQ(Bytes(), whole + piece);
 
-    std::thread([&] { search.reset(); }).join();
+    giveBack();
     g_wakeEvent.Set();
     ASSERT_TRUE(m_view.WaitFor(kSummary, 3));
     Stop();
@@ -386,6 +368,28 @@ TEST_F(MonitorThreadTest, ATornLastLineThatCannotBeSetAsideIsNeverTakenForAStore
     ExpectEachRecordOnce(10);
     EXPECT_EQ(ReadBytes(TornLinesPath(DataPath())), piece);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Holders, HeldDataFileTest,
+    testing::Values(
+        // A history search on the user-interface thread holds the data-file busy flag.
+        HoldCase{"BusyFlag",
+                 [](const std::string&) -> std::function<void()> {
+                     auto search = std::make_shared<std::optional<CBusyGuard>>();
+                     std::thread([&] { search->emplace(g_fdb.m_busy, 0, 0); }).join();
+                     EXPECT_TRUE((*search)->IsTaken());
+                     return [search] { std::thread([&] { search->reset(); }).join(); };
+                 }},
+        // Another program holds the file's lock: this one cannot open it for writing, but
+        // still counts what it holds.
+        HoldCase{"FileLock",
+                 [](const std::string& path) -> std::function<void()> {
+                     auto holder =
+                         std::make_shared<UniqueFd>(open(path.c_str(), O_RDWR | O_CLOEXEC));
+                     EXPECT_TRUE(TryLockExclusive(holder->Get()));
+                     return [holder] { holder->Reset(); };
+                 }}),
+    [](const testing::TestParamInfo<HoldCase>& info) { return info.param.name; });
 
 // A full disk lets only a part of the records reach the file: the summary says how many, Total
 // Records counts the whole ones, and the next cycle stores the rest, each record once.
