@@ -31,6 +31,7 @@ threaded_tests=(
 # shared worker pool that the tests of the record layer start lives until the process ends.
 forking_tests=(
     'MonitorThreadTest.*'
+    '*HeldDataFileTest.*'
 )
 
 # The sanitizer's shadow memory needs a fixed address layout: run without address randomisation.
