@@ -23,19 +23,13 @@ threaded_tests=(
     '*RecordLayerBusyTest.*'
     'RainSumFileTest.*'
     'SimulatedDownloadTest.*'
+    'MonitorThreadTest.*'
+    '*HeldDataFileTest.*'
     'WorkerPool.*'
     'WorkerThread.*'
 )
-# The monitor thread's tests run in a process of their own: one of them starts the thread in a
-# forked child, which the sanitizer allows only while the parent has no other thread, and the
-# shared worker pool that the tests of the record layer start lives until the process ends.
-forking_tests=(
-    'MonitorThreadTest.*'
-    '*HeldDataFileTest.*'
-)
+filter="$(IFS=:; echo "${threaded_tests[*]}")"
 
 # The sanitizer's shadow memory needs a fixed address layout: run without address randomisation.
 export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 ${TSAN_OPTIONS:-}"
-for filter in "$(IFS=:; echo "${threaded_tests[*]}")" "$(IFS=:; echo "${forking_tests[*]}")"; do
-    setarch "$(uname -m)" -R "$build/bin/core_tests" --gtest_filter="$filter" --gtest_brief=1
-done
+setarch "$(uname -m)" -R "$build/bin/core_tests" --gtest_filter="$filter" --gtest_brief=1
