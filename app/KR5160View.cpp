@@ -16,8 +16,8 @@
 #include "platform/qt/StandardControls.h"
 #include "platform/qt/UiThread.h"
 #include "resources/ResourceIds.h"
-#include "station/QuantityConversion.h"
-#include "station/WeatherComm.h"
+#include "station/link/WeatherComm.h"
+#include "station/values/QuantityConversion.h"
 #include "store/SystemUtils.h"
 #include "texts/Env.h"
 

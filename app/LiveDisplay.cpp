@@ -1,7 +1,7 @@
 #include "app/LiveDisplay.h"
 
 #include "resources/ResourceIds.h"
-#include "station/AlarmThresholds.h"
+#include "station/console/AlarmThresholds.h"
 
 #include <cstdlib>
 

@@ -2,7 +2,7 @@
 
 #include "app/MainView.h"
 #include "app/StatusText.h"
-#include "station/WeatherComm.h"
+#include "station/link/WeatherComm.h"
 
 #include <atomic>
 #include <ctime>

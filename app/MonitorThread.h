@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/StatusText.h"
-#include "station/WeatherRecord.h"
-#include "station/WeatherSet.h"
+#include "station/console/WeatherRecord.h"
+#include "station/console/WeatherSet.h"
 
 #include <string>
 

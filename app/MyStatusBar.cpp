@@ -2,7 +2,7 @@
 
 #include "platform/qt/ResourceLibrary.h"
 #include "resources/ResourceIds.h"
-#include "station/WeatherComm.h"
+#include "station/link/WeatherComm.h"
 
 #include <QFontMetrics>
 #include <QLabel>

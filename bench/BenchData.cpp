@@ -1,7 +1,7 @@
 #include "bench/BenchData.h"
 
 #include "bench/BenchFigures.h"
-#include "station/RecordLayer.h"
+#include "station/records/RecordLayer.h"
 #include "store/FDB.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "station/WeatherRecord.h"
-#include "station/WeatherSet.h"
+#include "station/console/WeatherRecord.h"
+#include "station/console/WeatherSet.h"
 
 #include <optional>
 #include <string>

@@ -10,9 +10,9 @@
 #include "controls/TChart1.h"
 #include "controls/chart/ChartRenderer.h"
 #include "dialogs/ChartSetup.h"
-#include "station/GraphRecords.h"
-#include "station/RecordLayer.h"
-#include "station/TimeText.h"
+#include "station/records/GraphRecords.h"
+#include "station/records/RecordLayer.h"
+#include "station/values/TimeText.h"
 
 #include <chrono>
 #include <cstdio>

@@ -7,10 +7,10 @@
 #include "bench/BenchData.h"
 #include "bench/BenchFigures.h"
 #include "controls/HistoryListCtrl.h"
-#include "station/HistoryList.h"
-#include "station/RecordLayer.h"
-#include "station/RowsOnlyList.h"
-#include "station/TimeText.h"
+#include "station/records/HistoryList.h"
+#include "station/records/RecordLayer.h"
+#include "station/records/RowsOnlyList.h"
+#include "station/values/TimeText.h"
 
 #include <atomic>
 #include <chrono>

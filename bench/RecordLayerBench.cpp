@@ -10,12 +10,12 @@
 #include "bench/BenchData.h"
 #include "bench/BenchFigures.h"
 #include "bench/WeatherGenerator.h"
-#include "station/GraphRecords.h"
-#include "station/HistoryList.h"
-#include "station/RainSum.h"
-#include "station/RecordLayer.h"
-#include "station/RowsOnlyList.h"
-#include "station/TimeText.h"
+#include "station/records/GraphRecords.h"
+#include "station/records/HistoryList.h"
+#include "station/records/RainSum.h"
+#include "station/records/RecordLayer.h"
+#include "station/records/RowsOnlyList.h"
+#include "station/values/TimeText.h"
 #include "store/FDB.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 // Times the data-file line work at the size a station collects in years: a million lines
 // formatted, read back into records, split for their time only, and tested for their week.
-#include "station/CalendarPeriod.h"
-#include "station/RecordLineReader.h"
-#include "station/WeatherRecord.h"
+#include "station/console/WeatherRecord.h"
+#include "station/records/RecordLineReader.h"
+#include "station/values/CalendarPeriod.h"
 
 #include <array>
 #include <chrono>

@@ -6,7 +6,7 @@
 // COUNT records five minutes apart, the last one at LAST ("YYYY-MM-DD HH:MM:SS", local time;
 // by default the last five-minute mark before now). An existing FILE is left alone (exit 1).
 #include "bench/WeatherGenerator.h"
-#include "station/TimeText.h"
+#include "station/values/TimeText.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,9 +1,9 @@
 #include "bench/WeatherGenerator.h"
 
-#include "station/Beaufort.h"
-#include "station/DerivedValues.h"
-#include "station/TimeText.h"
-#include "station/WindDirection.h"
+#include "station/values/Beaufort.h"
+#include "station/values/DerivedValues.h"
+#include "station/values/TimeText.h"
+#include "station/values/WindDirection.h"
 #include "store/FDB.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "station/WeatherRecord.h"
+#include "station/console/WeatherRecord.h"
 
 #include <ctime>
 #include <random>

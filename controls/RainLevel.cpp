@@ -2,7 +2,7 @@
 
 #include "controls/GdiPainter.h"
 #include "controls/ScaleBounds.h"
-#include "station/ValueText.h"
+#include "station/values/ValueText.h"
 
 #include <cmath>
 

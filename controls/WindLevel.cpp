@@ -1,7 +1,7 @@
 #include "controls/WindLevel.h"
 
 #include "controls/GdiPainter.h"
-#include "station/ValueText.h"
+#include "station/values/ValueText.h"
 
 namespace {
 constexpr int kTopLevel = 12;

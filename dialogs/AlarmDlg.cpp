@@ -4,10 +4,10 @@
 #include "dialogs/SettingsChangedText.h"
 #include "platform/qt/DataExchange.h"
 #include "resources/ResourceIds.h"
-#include "station/AlarmThresholds.h"
-#include "station/UnitNames.h"
-#include "station/ValueText.h"
-#include "station/WeatherFmt.h"
+#include "station/console/AlarmThresholds.h"
+#include "station/values/UnitNames.h"
+#include "station/values/ValueText.h"
+#include "station/values/WeatherFmt.h"
 #include "texts/TextEntries.h"
 
 #include <cstddef>

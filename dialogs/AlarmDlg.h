@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/qt/Dialog.h"
-#include "station/AlarmInputLimits.h"
-#include "station/WeatherSet.h"
+#include "station/console/AlarmInputLimits.h"
+#include "station/console/WeatherSet.h"
 
 #include <array>
 

@@ -2,8 +2,8 @@
 
 #include "platform/Dispatch.h"
 #include "platform/ocx/ChartMembers.h"
-#include "station/QuantityConversion.h"
-#include "station/TimeText.h"
+#include "station/values/QuantityConversion.h"
+#include "station/values/TimeText.h"
 #include "texts/Env.h"
 
 #include <cmath>

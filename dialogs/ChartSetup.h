@@ -1,7 +1,7 @@
 #pragma once
 
-#include "station/GraphRecords.h"
-#include "station/WeatherSet.h"
+#include "station/console/WeatherSet.h"
+#include "station/records/GraphRecords.h"
 
 #include <ctime>
 #include <optional>

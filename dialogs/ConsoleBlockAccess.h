@@ -1,7 +1,7 @@
 #pragma once
 
-#include "station/WeatherComm.h"
-#include "station/WeatherSet.h"
+#include "station/console/WeatherSet.h"
+#include "station/link/WeatherComm.h"
 
 #include <functional>
 

@@ -3,8 +3,8 @@
 #include "platform/qt/DataExchange.h"
 #include "platform/qt/UiThread.h"
 #include "resources/ResourceIds.h"
-#include "station/WeatherRecord.h"
-#include "station/WeatherSet.h"
+#include "station/console/WeatherRecord.h"
+#include "station/console/WeatherSet.h"
 #include "texts/TextEntries.h"
 
 #include <chrono>

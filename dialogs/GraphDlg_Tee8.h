@@ -3,7 +3,7 @@
 #include "app/MainFrm.h"
 #include "dialogs/TimeSpanControls.h"
 #include "platform/qt/Dialog.h"
-#include "station/GraphRecords.h"
+#include "station/records/GraphRecords.h"
 
 #include <ctime>
 #include <string>

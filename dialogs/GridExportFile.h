@@ -1,6 +1,6 @@
 #pragma once
 
-#include "station/ListControl.h"
+#include "station/records/ListControl.h"
 
 #include <cstddef>
 #include <string>

@@ -8,9 +8,9 @@
 #include "platform/qt/CommandActions.h"
 #include "platform/qt/FileDialog.h"
 #include "resources/ResourceIds.h"
-#include "station/Clock.h"
-#include "station/HistoryList.h"
-#include "station/RecordLayer.h"
+#include "station/records/HistoryList.h"
+#include "station/records/RecordLayer.h"
+#include "station/values/Clock.h"
 #include "texts/Env.h"
 #include "texts/TextEntries.h"
 

@@ -2,7 +2,7 @@
 
 #include "dialogs/TimeSpanControls.h"
 #include "platform/qt/Dialog.h"
-#include "station/WeatherSet.h"
+#include "station/console/WeatherSet.h"
 
 #include <ctime>
 #include <string>

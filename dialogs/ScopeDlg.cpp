@@ -1,10 +1,10 @@
 #include "dialogs/ScopeDlg.h"
 
 #include "resources/ResourceIds.h"
-#include "station/MinMaxReset.h"
-#include "station/MinMaxUnits.h"
-#include "station/TimeText.h"
-#include "station/ValueText.h"
+#include "station/console/MinMaxReset.h"
+#include "station/console/MinMaxUnits.h"
+#include "station/values/TimeText.h"
+#include "station/values/ValueText.h"
 #include "texts/TextEntries.h"
 
 namespace {

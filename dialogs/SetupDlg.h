@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/qt/Dialog.h"
-#include "station/WeatherSet.h"
+#include "station/console/WeatherSet.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 #include "dialogs/Sizer.h"
 #include "platform/qt/ControlFactories.h"
 #include "platform/qt/MessageBox.h"
-#include "station/WeatherComm.h"
+#include "station/link/WeatherComm.h"
 #include "texts/Env.h"
 
 #include <ctime>

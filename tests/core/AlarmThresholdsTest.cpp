@@ -1,8 +1,8 @@
-#include "station/AlarmThresholds.h"
+#include "station/console/AlarmThresholds.h"
 
-#include "station/AlarmInputLimits.h"
-#include "station/UnitNames.h"
-#include "station/ValueText.h"
+#include "station/console/AlarmInputLimits.h"
+#include "station/values/UnitNames.h"
+#include "station/values/ValueText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Appends cut short by a killed process: what was reported stored stays, once, in lines of
 // their own with rising numbers, and a torn last line is set aside whole before the next one.
-#include "station/RecordLayer.h"
-#include "station/TimeText.h"
+#include "station/records/RecordLayer.h"
+#include "station/values/TimeText.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/PlainRecordReading.h"
 #include "tests/core/ScopedTimeZone.h"

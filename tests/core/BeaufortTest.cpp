@@ -1,6 +1,6 @@
-#include "station/Beaufort.h"
+#include "station/values/Beaufort.h"
 
-#include "station/WindDirection.h"
+#include "station/values/WindDirection.h"
 
 #include <cmath>
 #include <cstdlib>

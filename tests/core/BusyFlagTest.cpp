@@ -1,4 +1,4 @@
-#include "station/BusyFlag.h"
+#include "station/threads/BusyFlag.h"
 
 #include "tests/core/SleepRecorder.h"
 

@@ -1,4 +1,4 @@
-#include "station/ByteText.h"
+#include "station/values/ByteText.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "station/CalendarPeriod.h"
+#include "station/values/CalendarPeriod.h"
 
 #include "ScopedTimeZone.h"
 

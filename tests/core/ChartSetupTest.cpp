@@ -1,9 +1,9 @@
 #include "dialogs/ChartSetup.h"
 
-#include "station/RecordScaling.h"
-#include "station/TimeText.h"
-#include "station/UnitNames.h"
-#include "station/ValueText.h"
+#include "station/console/RecordScaling.h"
+#include "station/values/TimeText.h"
+#include "station/values/UnitNames.h"
+#include "station/values/ValueText.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/RecordingDispatch.h"
 #include "tests/core/ScopedTimeZone.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "station/HistoryRing.h"
-#include "station/WeatherComm.h"
+#include "station/console/HistoryRing.h"
+#include "station/link/WeatherComm.h"
 #include "tests/emulator/EmulatorModule.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "station/WeatherRecord.h"
+#include "station/console/WeatherRecord.h"
 #include "store/FDB.h"
 #include "tests/core/FileTestSupport.h"
 

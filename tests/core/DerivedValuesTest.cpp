@@ -1,6 +1,6 @@
-#include "station/DerivedValues.h"
+#include "station/values/DerivedValues.h"
 
-#include "station/ValueText.h"
+#include "station/values/ValueText.h"
 
 #include <cmath>
 

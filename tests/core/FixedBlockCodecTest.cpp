@@ -1,5 +1,5 @@
-#include "station/UnitNames.h"
-#include "station/WeatherSet.h"
+#include "station/console/WeatherSet.h"
+#include "station/values/UnitNames.h"
 #include "tests/core/FixedBlockSamples.h"
 
 #include <random>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "station/SimulatedConsole.h"
-#include "station/WeatherSet.h"
+#include "station/console/WeatherSet.h"
+#include "station/link/SimulatedConsole.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "station/Clock.h"
+#include "station/values/Clock.h"
 
 #include <ctime>
 

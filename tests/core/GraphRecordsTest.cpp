@@ -1,9 +1,9 @@
-#include "station/GraphRecords.h"
+#include "station/records/GraphRecords.h"
 
-#include "station/RecordLayer.h"
-#include "station/RecordScaling.h"
-#include "station/UnitNames.h"
-#include "station/ValueText.h"
+#include "station/console/RecordScaling.h"
+#include "station/records/RecordLayer.h"
+#include "station/values/UnitNames.h"
+#include "station/values/ValueText.h"
 #include "tests/core/DataFileFixture.h"
 
 #include <algorithm>

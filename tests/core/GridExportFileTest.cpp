@@ -1,6 +1,6 @@
 #include "dialogs/GridExportFile.h"
 
-#include "station/HistoryList.h"
+#include "station/records/HistoryList.h"
 #include "tests/core/MemoryListControl.h"
 #include "texts/Env.h"
 

@@ -1,9 +1,9 @@
-#include "station/HistoryDownload.h"
+#include "station/link/HistoryDownload.h"
 
 #include "app/Config.h"
-#include "station/TimeText.h"
-#include "station/WeatherComm.h"
-#include "station/WeatherSet.h"
+#include "station/console/WeatherSet.h"
+#include "station/link/WeatherComm.h"
+#include "station/values/TimeText.h"
 #include "tests/core/ConsoleRing.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/FixedClock.h"

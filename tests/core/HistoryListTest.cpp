@@ -1,6 +1,6 @@
-#include "station/HistoryList.h"
+#include "station/records/HistoryList.h"
 
-#include "station/TimeText.h"
+#include "station/values/TimeText.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/MemoryListControl.h"
 #include "tests/core/SleepRecorder.h"

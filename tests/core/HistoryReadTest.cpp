@@ -1,5 +1,5 @@
 #include "app/Config.h"
-#include "station/WeatherComm.h"
+#include "station/link/WeatherComm.h"
 #include "tests/core/ConsoleRing.h"
 #include "tests/core/FixedClock.h"
 #include "tests/core/RecordingDebugLog.h"

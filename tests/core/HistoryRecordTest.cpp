@@ -1,4 +1,4 @@
-#include "station/HistoryRecord.h"
+#include "station/console/HistoryRecord.h"
 
 #include <array>
 #include <initializer_list>

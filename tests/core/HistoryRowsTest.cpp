@@ -1,6 +1,6 @@
-#include "station/HistoryRows.h"
+#include "station/records/HistoryRows.h"
 
-#include "station/HistoryList.h"
+#include "station/records/HistoryList.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/MemoryListControl.h"
 

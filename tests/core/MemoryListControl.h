@@ -1,7 +1,7 @@
 #pragma once
 
-#include "station/HistoryRows.h"
-#include "station/ListControl.h"
+#include "station/records/HistoryRows.h"
+#include "station/records/ListControl.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "station/MinMaxReset.h"
+#include "station/console/MinMaxReset.h"
 
-#include "station/DerivedValues.h"
+#include "station/values/DerivedValues.h"
 
 #include <cmath>
 #include <string>

@@ -1,6 +1,6 @@
-#include "station/MinMaxUnits.h"
+#include "station/console/MinMaxUnits.h"
 
-#include "station/UnitNames.h"
+#include "station/values/UnitNames.h"
 
 #include <gtest/gtest.h>
 

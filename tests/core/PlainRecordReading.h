@@ -4,10 +4,10 @@
 // the data file read in turn by one record that is never reset, and the rain walk over every
 // stored record, summing in single precision. The tests hold the fast ways to these.
 
-#include "station/CalendarPeriod.h"
-#include "station/UnitConversions.h"
-#include "station/ValueText.h"
-#include "station/WeatherRecord.h"
+#include "station/console/WeatherRecord.h"
+#include "station/values/CalendarPeriod.h"
+#include "station/values/UnitConversions.h"
+#include "station/values/ValueText.h"
 #include "tests/core/FileTestSupport.h"
 
 #include <string>

@@ -1,7 +1,7 @@
-#include "station/QuantityConversion.h"
+#include "station/values/QuantityConversion.h"
 
-#include "station/UnitNames.h"
-#include "station/ValueText.h"
+#include "station/values/UnitNames.h"
+#include "station/values/ValueText.h"
 
 #include <cstdlib>
 #include <string>

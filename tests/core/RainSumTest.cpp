@@ -1,6 +1,6 @@
-#include "station/RainSum.h"
+#include "station/records/RainSum.h"
 
-#include "station/RecordLayer.h"
+#include "station/records/RecordLayer.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/PlainRecordReading.h"
 #include "tests/core/SleepRecorder.h"

@@ -1,6 +1,6 @@
-#include "station/RecordBlockIndex.h"
+#include "station/records/RecordBlockIndex.h"
 
-#include "station/TimeText.h"
+#include "station/values/TimeText.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/ScopedTimeZone.h"
 

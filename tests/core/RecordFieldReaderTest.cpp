@@ -1,4 +1,4 @@
-#include "station/RecordFieldReader.h"
+#include "station/records/RecordFieldReader.h"
 
 #include <random>
 #include <string>

@@ -3,12 +3,12 @@
 // saving ends, short lines that take fields from the line before, corrupt and blank lines,
 // both line ends, a torn last line, and appends, deletes and changes by another program in
 // between the reads.
-#include "station/GraphRecords.h"
-#include "station/HistoryList.h"
-#include "station/RainSum.h"
-#include "station/RecordLayer.h"
-#include "station/RowsOnlyList.h"
-#include "station/TimeText.h"
+#include "station/records/GraphRecords.h"
+#include "station/records/HistoryList.h"
+#include "station/records/RainSum.h"
+#include "station/records/RecordLayer.h"
+#include "station/records/RowsOnlyList.h"
+#include "station/values/TimeText.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/MemoryListControl.h"
 #include "tests/core/PlainRecordReading.h"

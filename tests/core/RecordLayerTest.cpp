@@ -1,6 +1,6 @@
-#include "station/RecordLayer.h"
+#include "station/records/RecordLayer.h"
 
-#include "station/DataFileBusy.h"
+#include "station/records/DataFileBusy.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/FixedClock.h"
 #include "tests/core/ScopedTimeZone.h"

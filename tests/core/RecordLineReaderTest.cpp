@@ -1,4 +1,4 @@
-#include "station/RecordLineReader.h"
+#include "station/records/RecordLineReader.h"
 
 #include "store/SystemUtils.h"
 

@@ -1,7 +1,7 @@
-#include "station/RecordScaling.h"
+#include "station/console/RecordScaling.h"
 
-#include "station/RecordDerivedValues.h"
-#include "station/UnitNames.h"
+#include "station/console/RecordDerivedValues.h"
+#include "station/values/UnitNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "dialogs/DebugLog.h"
-#include "station/WeatherRecord.h"
-#include "station/WeatherSet.h"
+#include "station/console/WeatherRecord.h"
+#include "station/console/WeatherSet.h"
 
 #include <functional>
 #include <string>

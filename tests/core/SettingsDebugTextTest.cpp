@@ -1,4 +1,4 @@
-#include "station/WeatherSet.h"
+#include "station/console/WeatherSet.h"
 #include "tests/core/FixedBlockSamples.h"
 
 #include <algorithm>

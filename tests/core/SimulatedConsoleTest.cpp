@@ -1,7 +1,7 @@
-#include "station/SimulatedConsole.h"
+#include "station/link/SimulatedConsole.h"
 
 #include "app/Config.h"
-#include "station/UsbDevice.h"
+#include "station/link/UsbDevice.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"
 #include "tests/emulator/EmulatorModule.h"

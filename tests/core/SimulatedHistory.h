@@ -1,7 +1,7 @@
 #pragma once
 
-#include "station/HistoryRing.h"
-#include "station/SimulatedConsole.h"
+#include "station/console/HistoryRing.h"
+#include "station/link/SimulatedConsole.h"
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
-#include "station/AlarmThresholds.h"
-#include "station/UnitNames.h"
+#include "station/console/AlarmThresholds.h"
+#include "station/values/UnitNames.h"
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
-#include "station/TimeText.h"
+#include "station/values/TimeText.h"
 
 #include "FixedClock.h"
 #include "ScopedTimeZone.h"
-#include "station/TimeFields.h"
+#include "station/values/TimeFields.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "station/UsbDevice.h"
+#include "station/link/UsbDevice.h"
 
 #include "app/Config.h"
 #include "tests/core/ScopedValue.h"

@@ -1,5 +1,5 @@
 #include "app/Config.h"
-#include "station/UsbDevice.h"
+#include "station/link/UsbDevice.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"
 

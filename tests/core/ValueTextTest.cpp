@@ -1,4 +1,4 @@
-#include "station/ValueText.h"
+#include "station/values/ValueText.h"
 
 #include <algorithm>
 #include <climits>

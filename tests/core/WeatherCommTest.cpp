@@ -1,8 +1,8 @@
-#include "station/WeatherComm.h"
+#include "station/link/WeatherComm.h"
 
 #include "app/Config.h"
-#include "station/SimulatedConsole.h"
-#include "station/WeatherSet.h"
+#include "station/console/WeatherSet.h"
+#include "station/link/SimulatedConsole.h"
 #include "tests/core/RecordingDebugLog.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"

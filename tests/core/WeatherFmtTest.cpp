@@ -1,6 +1,6 @@
-#include "station/WeatherFmt.h"
+#include "station/values/WeatherFmt.h"
 
-#include "station/UnitNames.h"
+#include "station/values/UnitNames.h"
 
 #include <gtest/gtest.h>
 

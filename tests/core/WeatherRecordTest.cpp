@@ -1,4 +1,4 @@
-#include "station/WeatherRecord.h"
+#include "station/console/WeatherRecord.h"
 
 #include "FixedClock.h"
 #include "ScopedTimeZone.h"

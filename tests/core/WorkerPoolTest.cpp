@@ -1,4 +1,4 @@
-#include "station/WorkerPool.h"
+#include "station/threads/WorkerPool.h"
 
 #include <atomic>
 #include <chrono>

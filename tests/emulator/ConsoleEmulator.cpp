@@ -1,6 +1,6 @@
 #include "tests/emulator/ConsoleEmulator.h"
 
-#include "station/ConsoleFrames.h"
+#include "station/link/ConsoleFrames.h"
 #include "usb/UsbLibrary.h"
 
 #include <array>

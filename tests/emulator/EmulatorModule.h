@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Module.h"
-#include "station/ConsoleFrames.h"
+#include "station/link/ConsoleFrames.h"
 #include "tests/emulator/ConsoleEmulator.h"
 
 #include <cstdint>

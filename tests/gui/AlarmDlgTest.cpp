@@ -2,7 +2,7 @@
 
 #include "dialogs/SettingsChangedText.h"
 #include "resources/ResourceIds.h"
-#include "station/UnitNames.h"
+#include "station/values/UnitNames.h"
 #include "tests/core/ScopedNumericLocale.h"
 #include "tests/gui/ConsoleDialogFixture.h"
 

@@ -2,7 +2,7 @@
 #include "platform/qt/DesktopLocale.h"
 #include "platform/qt/Dialog.h"
 #include "platform/qt/UiThread.h"
-#include "station/WeatherComm.h"
+#include "station/link/WeatherComm.h"
 #include "tests/core/ScopedNumericLocale.h"
 #include "tests/core/ScopedTimeZone.h"
 #include "tests/core/ScopedValue.h"

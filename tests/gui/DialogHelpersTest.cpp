@@ -3,7 +3,7 @@
 #include "platform/qt/ComboSearch.h"
 #include "platform/qt/DateTimePicker.h"
 #include "platform/qt/Dialog.h"
-#include "station/TimeText.h"
+#include "station/values/TimeText.h"
 #include "tests/core/ScopedTimeZone.h"
 #include "tests/core/ScopedValue.h"
 

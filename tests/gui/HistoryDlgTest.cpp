@@ -1,6 +1,6 @@
 #include "app/MainFrm.h"
 #include "platform/qt/CommandActions.h"
-#include "station/RecordLayer.h"
+#include "station/records/RecordLayer.h"
 #include "tests/emulator/EmulatorModule.h"
 #include "tests/gui/FakeMainView.h"
 #include "tests/gui/HistoryDlgFixture.h"

@@ -1,7 +1,7 @@
 #include "controls/HistoryListCtrl.h"
 
-#include "station/HistoryList.h"
-#include "station/TimeText.h"
+#include "station/records/HistoryList.h"
+#include "station/values/TimeText.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/MemoryListControl.h"
 

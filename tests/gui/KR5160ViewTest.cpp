@@ -8,7 +8,7 @@
 #include "controls/WindDir.h"
 #include "controls/WindLevel.h"
 #include "resources/ResourceIds.h"
-#include "station/UnitNames.h"
+#include "station/values/UnitNames.h"
 #include "store/SystemUtils.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/gui/ViewTestSupport.h"

@@ -6,7 +6,7 @@
 #include "platform/Profile.h"
 #include "platform/qt/CommandActions.h"
 #include "resources/ResourceIds.h"
-#include "station/WeatherComm.h"
+#include "station/link/WeatherComm.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/gui/FakeMainView.h"
 

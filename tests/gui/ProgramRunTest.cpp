@@ -2,8 +2,8 @@
 // how it ends when the system asks it to, and how it restarts in another language.
 #include "app/KR5160.h"
 #include "platform/qt/SingleInstance.h"
-#include "station/SimulatedConsole.h"
-#include "station/WeatherRecord.h"
+#include "station/console/WeatherRecord.h"
+#include "station/link/SimulatedConsole.h"
 #include "tests/gui/RuntimeFolder.h"
 
 #include <csignal>

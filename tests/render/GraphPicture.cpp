@@ -3,7 +3,7 @@
 #include "dialogs/GraphDlg_Tee8.h"
 #include "dialogs/RangePreset.h"
 #include "resources/ResourceIds.h"
-#include "station/Clock.h"
+#include "station/values/Clock.h"
 #include "store/ControlRegistration.h"
 #include "tests/render/WindowPictures.h"
 

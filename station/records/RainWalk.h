@@ -1,0 +1,55 @@
+#pragma once
+
+#include "station/console/WeatherRecord.h"
+#include "station/values/CalendarPeriod.h"
+
+#include <array>
+#include <map>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+// A stored record as the rain sums see it: the calendar periods of its time and its rain.
+struct RainRow {
+    PeriodKeys periods;
+    float rainMm = 0;
+    float totalRain = 0;
+    long long incrementTenths = 0;
+};
+
+// The row of a record's time and rain texts.
+RainRow MakeRainRow(std::string_view time, std::string_view rainMm, std::string_view increment,
+                    std::string_view totalRain);
+// Whether a stored record's rain text gives it a place in the rain sums: the walk over the
+// stored records passes over those without one.
+bool HasRainValue(std::string_view rainMm);
+
+// The rain sums of records against the stored records that have a rain value, oldest first,
+// in time linear in their number: each sum is a difference of two running totals in tenths of
+// a millimetre, and where each calendar period's sum ends is found without walking the
+// records (a lookup by period is built only for records whose times are out of order). The
+// results are those of AccumulateRain's walk (RainSum.h) over the same records.
+class RainWalk {
+public:
+    // A stored record with a rain value, later in the file than those added before.
+    void Add(const RainRow& row);
+    // AccumulateRain of `record` against the rows added so far.
+    bool Sum(CWeatherRecord& record);
+
+private:
+    struct PeriodTrack {
+        int runStart = 0;    // first row of the run of rows in the newest row's period
+        bool ordered = true; // every row has a period, none earlier than the row before
+        std::map<PeriodKey, std::vector<int>> rows; // rows of each period, once built
+        bool built = false;
+    };
+
+    // The newest row outside `key`'s period, -1 when there is none.
+    int LastOutside(CalendarPeriod period, const std::optional<PeriodKey>& key) const;
+    // The oldest row from `from` on inside `key`'s period, -1 when there is none.
+    int FirstInside(CalendarPeriod period, const std::optional<PeriodKey>& key, int from);
+
+    std::vector<RainRow> m_rows;
+    std::vector<long long> m_before{0}; // m_before[k]: increments of the rows before row k
+    std::array<PeriodTrack, 4> m_tracks;
+};

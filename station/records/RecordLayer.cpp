@@ -1,0 +1,211 @@
+#include "station/records/RecordLayer.h"
+
+#include "station/records/DataFileBusy.h"
+#include "station/records/DataFileSession.h"
+#include "station/records/RecordLineReader.h"
+#include "station/records/StoredRecordScan.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+namespace {
+
+// The block in which a file the store cannot open is read for counting.
+constexpr std::size_t kCountBlockBytes = std::size_t{1} << 20;
+
+// The last stored line, "" when the file holds none or it could not be read.
+std::string LastStoredLine() {
+    DataFileSession session;
+    return session.Store().GetLastLine();
+}
+
+// atoi's reading of the record number before the first comma, with numbers beyond the int
+// range held at its ends.
+int RecordNumberOfLine(const std::string& line) {
+    const long number = std::strtol(line.substr(0, line.find(',')).c_str(), nullptr, 10);
+    return static_cast<int>(std::clamp<long>(number, INT_MIN, INT_MAX));
+}
+
+void LoadRecords(CWeatherRecordArray& records, const std::optional<RecordTimeSpan>& span) {
+    const CBusyGuard busy = WaitAndTakeDataFile();
+    if (!busy.IsTaken())
+        return;
+    DataFileSession session;
+    CWeatherRecord record;
+    // Room for every record at once spares moving a long list again and again as it grows.
+    ScanStoredRecords(
+        session, span,
+        [&](std::size_t most) {
+            records.clear();
+            records.reserve(most);
+        },
+        [&](const RecordFieldViews& fields) {
+            AssignFields(record, fields);
+            records.push_back(record);
+        });
+}
+
+// A line holds a whole record when its last field has begun: every field a record reads back
+// is then complete.
+bool IsWholeRecordLine(std::string_view line) {
+    return std::count(line.begin(), line.end(), ',') >= kRecordLineFields - 1;
+}
+
+bool SetAsideTornLine(DataFileSession& session) {
+    CFdb& store = session.Store();
+    const bool indexed = session.Index().IsCurrent(store);
+    if (!store.SetAsideTornLastLine(IsWholeRecordLine, TornLinesPath(store.Path())))
+        return false;
+    session.Index().AcceptAppend(store, indexed);
+    return true;
+}
+
+std::string RecordNumberText(long long number) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%4lld", number);
+    return text;
+}
+
+} // namespace
+
+int LastRecordNumber() {
+    return RecordNumberOfLine(LastStoredLine());
+}
+
+bool LoadLastRecord(CWeatherRecord& record) {
+    const std::string line = LastStoredLine();
+    if (line.empty()) {
+        record.Reset();
+        return false;
+    }
+    record.ParseRecordLine(line);
+    return true;
+}
+
+bool SetAsideTornLastLine() {
+    const CBusyGuard busy = WaitAndTakeDataFile();
+    if (!busy.IsTaken())
+        return false;
+    DataFileSession session;
+    return SetAsideTornLine(session);
+}
+
+int AppendRecords(const CWeatherRecordArray& records) {
+    const CBusyGuard busy = WaitAndTakeDataFile();
+    if (!busy.IsTaken())
+        return 0;
+    DataFileSession session;
+    CFdb& store = session.Store();
+    const bool indexed = session.Index().IsCurrent(store);
+    // Numbering on from a torn line, or from a last line that could not be read, would give
+    // old numbers a second time; the records come again with the next download instead.
+    std::string last;
+    FileState before;
+    if (!store.IsOpen() || !SetAsideTornLine(session) || !store.ReadLineFromEnd(1, last) ||
+        !store.ReadState(before))
+        return 0;
+    long long number = RecordNumberOfLine(last) + 1LL;
+    std::vector<std::string> lines;
+    lines.reserve(records.size());
+    for (auto record = records.rbegin(); record != records.rend(); ++record) {
+        CWeatherRecord numbered = *record;
+        numbered.recordNo = RecordNumberText(number++);
+        lines.push_back(numbered.FormatRecordLine());
+    }
+    const bool written = store.WriteLines(lines);
+    session.Index().AcceptAppend(store, indexed);
+    if (written)
+        return static_cast<int>(records.size());
+    // The lines ended before the write failed; a whole last line left without its end before
+    // the append reads from here as a blank rest and does not count.
+    int stored = 0;
+    store.ForEachLineBetween(before.size, -1, [&](std::string_view, LineEnd end) {
+        stored += end.ended ? 1 : 0;
+        return end.ended;
+    });
+    return stored;
+}
+
+long long CountStoredRecords() {
+    DataFileSession session;
+    CFdb& store = session.Store();
+    if (store.IsOpen())
+        return session.Index().Update(store) ? session.Index().Lines() : -1;
+    // Opened for reading only: the store refuses a file it may not write.
+    const UniqueFd file(open(store.Path().c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.IsValid())
+        return -1;
+    long long lines = 0;
+    const bool whole = ScanLinesBetween(file.Get(), 0, -1, kCountBlockBytes,
+                                        [&](std::string_view line, LineEnd end) {
+                                            lines += end.ended && !TrimBlanks(line).empty();
+                                            return true;
+                                        });
+    return whole ? lines : -1;
+}
+
+void LoadRecordsForGraph(CWeatherRecordArray& records, const std::string& start,
+                         const std::string& end) {
+    LoadRecords(records, RecordTimeSpan{start, end});
+}
+
+bool VisitRecordsInRange(
+    const std::string& start, const std::string& end, off_t partBytes,
+    const std::function<void(const std::vector<std::size_t>& mostRecords)>& begin,
+    const std::function<void(std::size_t part, const RecordFieldViews&)>& take) {
+    const CBusyGuard busy = WaitAndTakeDataFile();
+    if (!busy.IsTaken())
+        return false;
+    DataFileSession session;
+    bool anyLine = false;
+    ScanStoredRecordsInParts(session, RecordTimeSpan{start, end}, partBytes, begin, take, anyLine);
+    return anyLine;
+}
+
+void LoadAllRecords(CWeatherRecordArray& records) {
+    LoadRecords(records, std::nullopt);
+}
+
+bool DeleteRecords(const CWeatherRecordArray& records) {
+    const CBusyGuard busy = WaitAndTakeDataFile();
+    if (!busy.IsTaken())
+        return false;
+    std::unordered_set<std::string_view> deleted;
+    for (const CWeatherRecord& record : records)
+        deleted.insert(record.recordNo);
+    DataFileSession session;
+    std::vector<std::string> kept;
+    // A line without a first field keeps the number of the line before it, as a record that
+    // reads the lines in turn would; before the first line that is a new record's number.
+    std::string number = CWeatherRecord().recordNo;
+    const int lines = session.Store().ForEachLine([&](std::string_view line) {
+        std::string_view first;
+        if (RecordLineReader(line).Next(first))
+            number.assign(first);
+        if (!deleted.contains(number)) {
+            kept.emplace_back(line);
+            kept.back() += '\n';
+        }
+    });
+    // A file that could not be read to its end is left alone: rewriting it would drop the
+    // lines past the read error.
+    if (lines < 0)
+        return false;
+    session.Index().Invalidate();
+    return lines == 0 || session.Store().Rewrite(kept);
+}
+
+bool ClearDataFile() {
+    const CBusyGuard busy = WaitAndTakeDataFile();
+    if (!busy.IsTaken())
+        return false;
+    DataFileSession session;
+    session.Index().Invalidate();
+    return session.Store().Clear();
+}

@@ -1,0 +1,102 @@
+#include "station/records/StoredRecordScan.h"
+
+#include "station/records/RecordFieldReader.h"
+#include "station/threads/WorkerPool.h"
+
+#include <algorithm>
+#include <atomic>
+
+namespace {
+
+using Region = RecordBlockIndex::Region;
+
+// Reads one region as a fresh record: each region starts where such a record reads as one that
+// read every line before. `first` is called before the region's first line. False on a read
+// error.
+bool ScanRegion(const CFdb& store, const Region& region, const RecordTimeSpan& span,
+                const std::function<void()>& first,
+                const std::function<void(const RecordFieldViews&)>& take) {
+    RecordFieldReader record;
+    bool begun = false;
+    return store.ForEachLineBetween(region.from, region.to, [&](std::string_view line, LineEnd) {
+        if (!begun) {
+            begun = true;
+            first();
+        }
+        record.Read(line);
+        if (span.Contains(record[kRecordTimePiece]))
+            take(record.Fields());
+        return true;
+    }) != CFdb::kReadFailed;
+}
+
+bool ScanSpan(DataFileSession& session, const RecordTimeSpan& span,
+              const std::function<void(std::size_t)>& begin,
+              const std::function<void(const RecordFieldViews&)>& take) {
+    RecordBlockIndex& index = session.Index();
+    if (!index.Update(session.Store()))
+        return false;
+    const std::vector<Region> regions = index.RegionsFor(span);
+    long long lines = 0;
+    for (const Region& region : regions)
+        lines += region.endLine - region.firstLine;
+    bool begun = false;
+    const auto first = [&] {
+        if (!begun) {
+            begun = true;
+            begin(static_cast<std::size_t>(lines));
+        }
+    };
+    return std::all_of(regions.begin(), regions.end(), [&](const Region& region) {
+        return ScanRegion(session.Store(), region, span, first, take);
+    });
+}
+
+} // namespace
+
+bool ScanStoredRecords(DataFileSession& session, const std::optional<RecordTimeSpan>& span,
+                       const std::function<void(std::size_t records)>& begin,
+                       const std::function<void(const RecordFieldViews&)>& take) {
+    if (span)
+        return ScanSpan(session, *span, begin, take);
+    // The index counts the lines (and serves the range reads after this one).
+    RecordBlockIndex& index = session.Index();
+    if (!index.Update(session.Store()))
+        return false;
+    RecordFieldReader record;
+    bool begun = false;
+    return session.Store().ForEachLine([&](std::string_view line) {
+        if (!begun) {
+            begun = true;
+            begin(static_cast<std::size_t>(index.Lines() + 1));
+        }
+        record.Read(line);
+        take(record.Fields());
+    }) != CFdb::kReadFailed;
+}
+
+bool ScanStoredRecordsInParts(DataFileSession& session, const RecordTimeSpan& span, off_t partBytes,
+                              const std::function<void(const std::vector<std::size_t>&)>& begin,
+                              const std::function<void(std::size_t, const RecordFieldViews&)>& take,
+                              bool& anyLine) {
+    anyLine = false;
+    RecordBlockIndex& index = session.Index();
+    if (!index.Update(session.Store()))
+        return false;
+    const std::vector<Region> regions = index.RegionsFor(span, partBytes);
+    std::vector<std::size_t> most;
+    for (const Region& region : regions)
+        most.push_back(static_cast<std::size_t>(region.endLine - region.firstLine));
+    begin(most);
+    std::atomic<bool> lines = false;
+    std::atomic<bool> whole = true;
+    WorkerPool::Shared().Run(regions.size(), [&](std::size_t part) {
+        const bool read = ScanRegion(
+            session.Store(), regions[part], span, [&] { lines = true; },
+            [&](const RecordFieldViews& fields) { take(part, fields); });
+        if (!read)
+            whole = false;
+    });
+    anyLine = lines;
+    return whole;
+}
