@@ -11,6 +11,7 @@
 #include "station/RecordScaling.h"
 #include "station/WeatherComm.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <chrono>
 #include <cstdio>
@@ -19,15 +20,6 @@
 #include <ctime>
 
 namespace {
-
-// Entries of the text table.
-constexpr int kStationNameText = 3;     // "Talvorin Radio Controlled"
-constexpr int kReadDataFromText = 148;  // "Read data from"
-constexpr int kDataProcessedText = 151; // "Data has been processed."
-constexpr int kSaveAllDataText = 152;   // "Save all data on PC"
-constexpr int kLastReadTimeText = 153;  // "Last Read Time"
-constexpr int kReadRecordsText = 154;   // "Read Records"
-constexpr int kTotalRecordsText = 155;  // "Total Records"
 
 // The sentence the summary ends with when the records read could not be stored: the text table
 // has no such entry. In language order, as the text table.
@@ -109,11 +101,11 @@ void StoreHistory(IMonitorView& view, Reading& reading, IStatusTextTarget* frame
     for (int i = 0; i < reading.count; ++i) {
         ScaleRecordToMetric(reading.history[i], reading.settings);
         std::snprintf(g_statusText, kStatusTextSize, "%d%% %s", (i + 1) * 100 / reading.count,
-                      Tr(kDataProcessedText));
+                      Tr(kTextDataProcessed));
         SetStatusText(frame, g_statusText);
     }
     AccumulateRainForList(reading.history, frame);
-    std::snprintf(g_statusText, kStatusTextSize, "%s ...", Tr(kSaveAllDataText));
+    std::snprintf(g_statusText, kStatusTextSize, "%s ...", Tr(kTextSaveAllData));
     SetStatusText(frame, g_statusText);
     reading.stored = AppendRecords(reading.history);
     // The live record again, its rain sums now counting the records just stored.
@@ -130,8 +122,8 @@ void ShowSummary(int count, bool stored, IStatusTextTarget* frame) {
     localtime_r(&now, &local);
     std::snprintf(
         g_statusText, kStatusTextSize, "%s: %02d-%02d-%04d %02d:%02d:%02d, %s: %d (%s: %d).",
-        Tr(kLastReadTimeText), local.tm_mday, local.tm_mon + 1, local.tm_year + 1900, local.tm_hour,
-        local.tm_min, local.tm_sec, Tr(kReadRecordsText), count, Tr(kTotalRecordsText), total);
+        Tr(kTextLastReadTime), local.tm_mday, local.tm_mon + 1, local.tm_year + 1900, local.tm_hour,
+        local.tm_min, local.tm_sec, Tr(kTextReadRecords), count, Tr(kTextTotalRecords), total);
     if (!stored) {
         const std::size_t length = std::strlen(g_statusText);
         std::snprintf(g_statusText + length, kStatusTextSize - length, " %s",
@@ -144,8 +136,8 @@ void ShowSummary(int count, bool stored, IStatusTextTarget* frame) {
 // downloaded, or -1 when the console became busy before the first read and nothing was done;
 // `stored` turns false when downloaded records could not be stored.
 int ReadConsole(IMonitorView& view, IStatusTextTarget* frame, bool& stored) {
-    std::snprintf(g_statusText, kStatusTextSize, "%s %s ...", Tr(kReadDataFromText),
-                  Tr(kStationNameText));
+    std::snprintf(g_statusText, kStatusTextSize, "%s %s ...", Tr(kTextReadDataFrom),
+                  Tr(kTextStationName));
     SetStatusText(frame, g_statusText);
 
     Reading reading;
@@ -205,7 +197,7 @@ int MonitorThread(IMonitorView& view) {
     IStatusTextTarget* frame = view.StatusTarget();
     SleepMs(kMonitorStartPauseMs);
     std::snprintf(g_statusText, kStatusTextSize, IsTestMode() ? "%s(---TEST MODE---)" : "%s",
-                  Tr(kStationNameText));
+                  Tr(kTextStationName));
     view.SetTitle(g_statusText);
     while (!view.IsStopRequested())
         RunCycle(view, frame);
