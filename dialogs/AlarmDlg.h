@@ -2,6 +2,7 @@
 
 #include "platform/qt/Dialog.h"
 #include "station/AlarmInputLimits.h"
+#include "station/WeatherComm.h"
 #include "station/WeatherSet.h"
 
 #include <array>

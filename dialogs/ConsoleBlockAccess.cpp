@@ -1,13 +1,13 @@
 #include "dialogs/ConsoleBlockAccess.h"
 
+#include "dialogs/ConsoleAccess.h"
 #include "platform/qt/Dialog.h"
 #include "texts/Env.h"
 #include "texts/TextEntries.h"
 
 OpeningRead ReadBlockAtOpening(CDialog& dialog, CWeatherComm& comm, CWeatherSettings& settings) {
-    const CBusyGuard device = dialog.WaitAndTakeDevice(comm);
-    if (!device.IsTaken()) {
-        dialog.MessageBox(Tr(kTextCantCommunicate));
+    const CConsoleAccess console(dialog, comm);
+    if (!console.IsTaken()) {
         dialog.EndDialog(IDCANCEL);
         return OpeningRead::kBusy;
     }
@@ -24,10 +24,6 @@ bool ConfirmAndSave(CDialog& dialog, CWeatherComm& comm, const std::function<boo
     if (dialog.MessageBox(Tr(kTextSaveQuestion), Tr(kTextOperationNotify),
                           kMbYesNo | kMbIconQuestion) != kIdYes)
         return false;
-    const CBusyGuard device = dialog.WaitAndTakeDevice(comm);
-    if (!device.IsTaken()) {
-        dialog.MessageBox(Tr(kTextCantCommunicate));
-        return false;
-    }
-    return save();
+    const CConsoleAccess console(dialog, comm);
+    return console.IsTaken() && save();
 }

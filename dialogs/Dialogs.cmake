@@ -1,6 +1,7 @@
 # The dialogs of the record tools, on top of the Qt library.
 target_sources(talvorin_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AlarmDlg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ConsoleAccess.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ConsoleBlockAccess.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DebugDlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GraphDlg_Tee8.cpp

@@ -1,6 +1,7 @@
 #include "dialogs/HistoryDlg.h"
 
 #include "controls/HistoryListCtrl.h"
+#include "dialogs/ConsoleAccess.h"
 #include "dialogs/GridExport.h"
 #include "dialogs/GridExportFile.h"
 #include "dialogs/HistoryMessages.h"
@@ -59,9 +60,8 @@ bool CHistoryDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     bool read = false;
     {
-        const CBusyGuard device = WaitAndTakeDevice(m_comm);
-        if (!device.IsTaken()) {
-            MessageBox(Tr(kTextCantCommunicate));
+        const CConsoleAccess console(*this, m_comm);
+        if (!console.IsTaken()) {
             OnOK();
             return true;
         }
@@ -137,11 +137,9 @@ void CHistoryDlg::OnClearMemory() {
         return;
     bool cleared = false;
     {
-        const CBusyGuard device = WaitAndTakeDevice(m_comm);
-        if (!device.IsTaken()) {
-            MessageBox(Tr(kTextCantCommunicate));
+        const CConsoleAccess console(*this, m_comm);
+        if (!console.IsTaken())
             return;
-        }
         cleared = m_comm.ClearHistoryCount();
     }
     if (!cleared)

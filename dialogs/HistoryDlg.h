@@ -2,6 +2,7 @@
 
 #include "dialogs/TimeSpanControls.h"
 #include "platform/qt/Dialog.h"
+#include "station/WeatherComm.h"
 #include "station/WeatherSet.h"
 
 #include <ctime>

@@ -1,6 +1,7 @@
 #include "dialogs/LanguageDlg.h"
 
 #include "app/LanguageSwitch.h"
+#include "dialogs/ConsoleAccess.h"
 #include "platform/qt/DataExchange.h"
 #include "resources/ResourceIds.h"
 #include "texts/TextEntries.h"
@@ -74,17 +75,15 @@ void CLanguageDlg::OnSave() {
     if (MessageBox(Tr(kTextRestartQuestion), Tr(kTextLanguageNotify), kMbYesNo | kMbIconQuestion) !=
         kIdYes)
         return;
-    CBusyGuard device = WaitAndTakeDevice();
-    if (!device.IsTaken()) {
-        MessageBox(Tr(kTextDeviceBusy));
+    CConsoleAccess console(*this, g_weatherComm, kTextDeviceBusy);
+    if (!console.IsTaken())
         return;
-    }
     const LanguageSwitch result = SaveLanguageAndRestart(m_selected);
     if (result != LanguageSwitch::kRestarting) {
         MessageBox(LanguageSwitchFailureText(result));
         return;
     }
     // No console access starts while the program goes down.
-    device.KeepTaken();
+    console.KeepTaken();
     EndDialog(IDOK);
 }

@@ -1,5 +1,6 @@
 #include "dialogs/ScopeDlg.h"
 
+#include "dialogs/ConsoleAccess.h"
 #include "resources/ResourceIds.h"
 #include "station/MinMaxReset.h"
 #include "station/MinMaxUnits.h"
@@ -85,9 +86,8 @@ CScopeDlg::CScopeDlg(QWidget* parent, CWeatherComm& comm)
 bool CScopeDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     {
-        const CBusyGuard device = WaitAndTakeDevice(m_comm);
-        if (!device.IsTaken()) {
-            MessageBox(Tr(kTextCantCommunicate));
+        const CConsoleAccess console(*this, m_comm);
+        if (!console.IsTaken()) {
             EndDialog(IDCANCEL);
             return true;
         }
@@ -139,11 +139,9 @@ void CScopeDlg::OnReset() {
         return;
     bool written = false;
     {
-        const CBusyGuard device = WaitAndTakeDevice(m_comm);
-        if (!device.IsTaken()) {
-            MessageBox(Tr(kTextCantCommunicate));
+        const CConsoleAccess console(*this, m_comm);
+        if (!console.IsTaken())
             return;
-        }
         // The console goes on storing history while the dialog is open: the block as read now
         // keeps its history pointer and record count, and only the chosen records change.
         CWeatherSettings block;

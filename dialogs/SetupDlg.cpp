@@ -1,5 +1,6 @@
 #include "dialogs/SetupDlg.h"
 
+#include "dialogs/ConsoleAccess.h"
 #include "dialogs/ConsoleBlockAccess.h"
 #include "dialogs/SettingsChangedText.h"
 #include "platform/qt/ComboSearch.h"
@@ -261,11 +262,9 @@ void CSetupDlg::OnInit() {
     {
         // Re-initialising writes to the console like any other access, so it waits for the
         // monitor thread as they do.
-        const CBusyGuard device = WaitAndTakeDevice(m_comm);
-        if (!device.IsTaken()) {
-            MessageBox(Tr(kTextCantCommunicate));
+        const CConsoleAccess console(*this, m_comm);
+        if (!console.IsTaken())
             return;
-        }
         done = m_comm.ReinitStation();
     }
     if (!done) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/qt/Dialog.h"
+#include "station/WeatherComm.h"
 #include "station/WeatherSet.h"
 
 #include <string>

@@ -1,19 +1,14 @@
 #include "platform/qt/DataExchange.h"
 #include "platform/qt/DesktopLocale.h"
 #include "platform/qt/Dialog.h"
-#include "platform/qt/UiThread.h"
-#include "station/WeatherComm.h"
 #include "tests/core/ScopedNumericLocale.h"
 #include "tests/core/ScopedTimeZone.h"
 #include "tests/core/ScopedValue.h"
 
-#include <atomic>
-#include <chrono>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -404,49 +399,6 @@ TEST_F(DialogBaseTest, AnchoredControlsFollowTheEdgesAndTheDialogKeepsItsFirstSi
     dialog.resize(first);
     EXPECT_EQ(dialog.GetDlgItem(1025)->geometry(), log);
     EXPECT_EQ(dialog.GetDlgItem(1022)->geometry(), clear);
-}
-
-// ---- The device-busy wait ------------------------------------------------------------------
-
-TEST_F(DialogBaseTest, TheBusyWaitHandlesTheHoldersCallsAndTakesTheFlagWhenItIsFree) {
-    CWeatherComm comm("no-such-module.so");
-    BaseDlg dialog;
-    dialog.Create();
-    std::atomic<bool> held = false;
-    std::atomic<bool> delivered = false;
-    std::thread holder([&] {
-        const CBusyGuard busy = WaitAndTakeDevice(comm, 0);
-        held = true;
-        // A status text sent to the user-interface thread while the flag is held.
-        RunOnUiThread([&] { delivered = true; });
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    });
-    while (!held)
-        std::this_thread::yield();
-
-    const auto start = std::chrono::steady_clock::now();
-    const CBusyGuard busy = dialog.WaitAndTakeDevice(comm);
-    const auto waited = std::chrono::steady_clock::now() - start;
-    holder.join();
-
-    EXPECT_TRUE(busy.IsTaken());
-    EXPECT_TRUE(delivered);
-    EXPECT_LT(waited, std::chrono::milliseconds(2500));
-}
-
-TEST_F(DialogBaseTest, TheBusyWaitGivesUpAfterThreeSeconds) {
-    CWeatherComm comm("no-such-module.so");
-    comm.m_busy = true;
-    BaseDlg dialog;
-    const auto start = std::chrono::steady_clock::now();
-    {
-        const CBusyGuard busy = dialog.WaitAndTakeDevice(comm);
-        EXPECT_FALSE(busy.IsTaken());
-    }
-    const auto waited = std::chrono::steady_clock::now() - start;
-    EXPECT_GE(waited, std::chrono::milliseconds(2900));
-    EXPECT_LT(waited, std::chrono::milliseconds(4500));
-    EXPECT_TRUE(comm.m_busy); // still the other holder's
 }
 
 } // namespace
