@@ -1,6 +1,7 @@
 #include "dialogs/ConsoleBlockAccess.h"
 
 #include "dialogs/ConsoleAccess.h"
+#include "dialogs/OperationQuestion.h"
 #include "platform/qt/Dialog.h"
 #include "texts/Env.h"
 #include "texts/TextEntries.h"
@@ -21,8 +22,7 @@ OpeningRead ReadBlockAtOpening(CDialog& dialog, CWeatherComm& comm, CWeatherSett
 bool ConfirmAndSave(CDialog& dialog, CWeatherComm& comm, const std::function<bool()>& save) {
     if (!dialog.UpdateData(true))
         return false;
-    if (dialog.MessageBox(Tr(kTextSaveQuestion), Tr(kTextOperationNotify),
-                          kMbYesNo | kMbIconQuestion) != kIdYes)
+    if (!ConfirmOperation(dialog, kTextSaveQuestion))
         return false;
     const CConsoleAccess console(dialog, comm);
     return console.IsTaken() && save();

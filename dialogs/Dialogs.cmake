@@ -8,6 +8,7 @@ target_sources(talvorin_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/GridExport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HistoryDlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LanguageDlg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OperationQuestion.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScopeDlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsChangedText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SetupDlg.cpp

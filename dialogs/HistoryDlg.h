@@ -46,8 +46,6 @@ private:
     void OnClearMemory();
     void OnGraph();
     void OnExport();
-    // Asks a Yes/No question under "Operation Notify"; true for Yes.
-    bool Confirm(int textEntry);
 
     CWeatherComm& m_comm;
     CWeatherSettings m_settings;

@@ -2,6 +2,7 @@
 
 #include "app/LanguageSwitch.h"
 #include "dialogs/ConsoleAccess.h"
+#include "dialogs/OperationQuestion.h"
 #include "platform/qt/DataExchange.h"
 #include "resources/ResourceIds.h"
 #include "texts/TextEntries.h"
@@ -72,8 +73,7 @@ void CLanguageDlg::OnSave() {
     if (!UpdateData(true))
         return;
     // Asked in the language the program speaks now, whatever the list shows.
-    if (MessageBox(Tr(kTextRestartQuestion), Tr(kTextLanguageNotify), kMbYesNo | kMbIconQuestion) !=
-        kIdYes)
+    if (!ConfirmOperation(*this, kTextRestartQuestion, kTextLanguageNotify))
         return;
     CConsoleAccess console(*this, g_weatherComm, kTextDeviceBusy);
     if (!console.IsTaken())

@@ -1,6 +1,7 @@
 #include "dialogs/ScopeDlg.h"
 
 #include "dialogs/ConsoleAccess.h"
+#include "dialogs/OperationQuestion.h"
 #include "resources/ResourceIds.h"
 #include "station/MinMaxReset.h"
 #include "station/MinMaxUnits.h"
@@ -134,8 +135,7 @@ void CScopeDlg::OnReset() {
         MessageBox(Tr(kTextSelectItemsFirst), Tr(kTextOperationNotify), kMbOk | kMbIconInformation);
         return;
     }
-    if (MessageBox(Tr(kTextResetQuestion), Tr(kTextOperationNotify), kMbYesNo | kMbIconQuestion) !=
-        kIdYes)
+    if (!ConfirmOperation(*this, kTextResetQuestion))
         return;
     bool written = false;
     {

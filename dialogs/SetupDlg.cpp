@@ -2,6 +2,7 @@
 
 #include "dialogs/ConsoleAccess.h"
 #include "dialogs/ConsoleBlockAccess.h"
+#include "dialogs/OperationQuestion.h"
 #include "dialogs/SettingsChangedText.h"
 #include "platform/qt/ComboSearch.h"
 #include "platform/qt/DataExchange.h"
@@ -255,8 +256,7 @@ bool CSetupDlg::SaveSettings() {
 }
 
 void CSetupDlg::OnInit() {
-    if (MessageBox(Tr(kTextInitQuestion), Tr(kTextOperationNotify), kMbYesNo | kMbIconQuestion) !=
-        kIdYes)
+    if (!ConfirmOperation(*this, kTextInitQuestion))
         return;
     bool done = false;
     {

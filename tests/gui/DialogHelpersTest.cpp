@@ -1,4 +1,5 @@
 #include "dialogs/ConsoleAccess.h"
+#include "dialogs/OperationQuestion.h"
 #include "dialogs/RangePreset.h"
 #include "dialogs/TimeSpanControls.h"
 #include "platform/qt/ComboSearch.h"
@@ -211,7 +212,7 @@ TEST_F(TimeSpanControlsTest, TheResizeRuleIgnoresSmallSizesAndThenMovesByTheDiff
               QPoint(dialog.GetDlgItem(3)->x(), dialog.GetDlgItem(3)->y()));
 }
 
-// ---- The dialogs' console access ----------------------------------------------------------
+// ---- The dialogs' console access and confirmation question ---------------------------------
 
 // A dialog of the tests' own, with the messages it shows collected instead of shown.
 class ConsoleAccessTest : public testing::Test {
@@ -283,6 +284,20 @@ TEST_F(ConsoleAccessTest, AQuietAccessGivesUpWithoutAWord) {
     }
     EXPECT_TRUE(m_requests.empty());
     EXPECT_TRUE(m_comm.m_busy);
+}
+
+TEST_F(ConsoleAccessTest, TheConfirmationAsksYesOrNoUnderOperationNotifyAndTakesOnlyYes) {
+    m_answer = kIdYes;
+    EXPECT_TRUE(ConfirmOperation(m_dialog, kTextResetQuestion));
+    m_answer = kIdNo;
+    EXPECT_FALSE(ConfirmOperation(m_dialog, kTextInitQuestion));
+    ASSERT_EQ(m_requests.size(), 2u);
+    EXPECT_EQ(m_requests[0].text, "Are you sure to reset min/max records on the device?");
+    EXPECT_EQ(m_requests[1].text, "Do you want init setup?");
+    for (const MessageBoxRequest& request : m_requests) {
+        EXPECT_EQ(request.caption, "Operation Notify");
+        EXPECT_EQ(request.style, kMbYesNo | kMbIconQuestion);
+    }
 }
 
 } // namespace
