@@ -85,6 +85,13 @@ public:
     bool endInInit = false;
 };
 
+// A text an edit refuses, and the message that says so.
+struct RefusedValue {
+    int id;
+    const char* text;
+    const char* message;
+};
+
 class DialogBaseTest : public testing::Test {
 protected:
     DialogBaseTest() {
@@ -107,6 +114,25 @@ protected:
         window.show();
         QApplication::setActiveWindow(&window);
         QCoreApplication::processEvents();
+    }
+
+    // Types `value` into a new dialog and presses OK: the dialog stays open with one message
+    // that names the range, the edit focused and its text selected; `check` looks further.
+    template <class Dialog>
+    void ExpectRefused(const RefusedValue& value, const std::function<void(Dialog&)>& check) {
+        m_messages.clear();
+        Dialog dialog;
+        dialog.Create();
+        Activate(dialog);
+        dialog.SetDlgItemText(value.id, value.text);
+        dialog.template GetDlgItem<QPushButton>(IDOK)->click();
+
+        EXPECT_TRUE(dialog.isVisible()) << value.text;
+        EXPECT_EQ(m_messages, std::vector<std::string>{value.message}) << value.text;
+        auto* edit = dialog.template GetDlgItem<QLineEdit>(value.id);
+        EXPECT_EQ(dialog.focusWidget(), edit) << value.text;
+        EXPECT_EQ(edit->selectedText(), edit->text()) << value.text;
+        check(dialog);
     }
 
     std::vector<std::string> m_messages;
@@ -209,12 +235,6 @@ TEST_F(DialogBaseTest, AMissingTemplateGivesMinusOneAndNoDialog) {
 
 // ---- Data exchange and validation ---------------------------------------------------------
 
-struct RefusedValue {
-    int id;
-    const char* text;
-    const char* message;
-};
-
 TEST_F(DialogBaseTest, AValueOutOfRangeOrNoNumberIsRefusedNamingTheRangeWithTheEditSelected) {
     const RefusedValue refused[] = {
         {kInterval, "4", "Please enter a whole number from 5 to 240."},
@@ -235,20 +255,52 @@ TEST_F(DialogBaseTest, AValueOutOfRangeOrNoNumberIsRefusedNamingTheRangeWithTheE
         {kInterval, "1e1", "Please enter a whole number from 5 to 240."},
     };
     for (const RefusedValue& value : refused) {
-        m_messages.clear();
-        BaseDlg dialog;
-        dialog.Create();
-        Activate(dialog);
-        dialog.SetDlgItemText(value.id, value.text);
-        dialog.GetDlgItem<QPushButton>(IDOK)->click();
-
-        EXPECT_TRUE(dialog.isVisible()) << value.text;
-        EXPECT_EQ(m_messages, std::vector<std::string>{value.message}) << value.text;
-        auto* edit = dialog.GetDlgItem<QLineEdit>(value.id);
-        EXPECT_EQ(dialog.focusWidget(), edit) << value.text;
-        EXPECT_EQ(edit->selectedText(), edit->text()) << value.text;
-        EXPECT_EQ(dialog.m_name, "home") << "nothing after the failure is taken";
+        ExpectRefused<BaseDlg>(value, [](BaseDlg& dialog) {
+            EXPECT_EQ(dialog.m_name, "home") << "nothing after the failure is taken";
+        });
     }
+}
+
+// A dialog whose edits keep their texts as typed and are only checked.
+class TextCheckDlg : public CDialog {
+public:
+    TextCheckDlg() : CDialog(kTestDialog, nullptr) {}
+
+    bool OnInitDialog() override {
+        CDialog::OnInitDialog();
+        SetDlgItemText(kInterval, "010");
+        SetDlgItemText(kPressure, " 1013.25");
+        return true;
+    }
+
+protected:
+    void DoDataExchange(CDataExchange& dx) override {
+        DDV_WholeNumberText(dx, kInterval, 5, 240);
+        DDV_NumberText(dx, kPressure, 500.0f, 1100.0f);
+    }
+};
+
+TEST_F(DialogBaseTest, TheTextChecksRefuseWhatTheNumberExchangeRefusesAndKeepTheTextsAsTyped) {
+    const RefusedValue refused[] = {
+        {kInterval, "241", "Please enter a whole number from 5 to 240."},
+        {kInterval, "12abc", "Please enter a whole number from 5 to 240."},
+        {kInterval, "", "Please enter a whole number from 5 to 240."},
+        {kPressure, "499.9", "Please enter a number from 500 to 1100."},
+        {kPressure, "1013,2", "Please enter a number from 500 to 1100."},
+        {kPressure, "nan", "Please enter a number from 500 to 1100."},
+    };
+    for (const RefusedValue& value : refused)
+        ExpectRefused<TextCheckDlg>(value, [](TextCheckDlg&) {});
+
+    m_messages.clear();
+    TextCheckDlg dialog;
+    dialog.Create();
+    EXPECT_TRUE(dialog.UpdateData(true));
+    EXPECT_TRUE(dialog.UpdateData(false));
+    EXPECT_TRUE(m_messages.empty());
+    // Neither direction rewrites a text: the console's own number texts stay as they are.
+    EXPECT_EQ(dialog.GetDlgItemText(kInterval), "010");
+    EXPECT_EQ(dialog.GetDlgItemText(kPressure), " 1013.25");
 }
 
 TEST_F(DialogBaseTest, TheLimitsThemselvesAreAccepted) {
