@@ -4,20 +4,15 @@
 #include "controls/HyperLink.h"
 #include "resources/ResourceIds.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <QLabel>
-
-namespace {
-
-constexpr int kAboutCaptionText = 20; // "About Talvorin"
-
-} // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : CDialog(IDD_ABOUTBOX, parent) {}
 
 bool CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    setWindowTitle(QString::fromUtf8(Tr(kAboutCaptionText)));
+    setWindowTitle(QString::fromUtf8(Tr(kTextAboutCaption)));
     SetDlgItemText(IDC_ABOUT_VERSION, g_aboutVersion);
     SetDlgItemText(IDC_ABOUT_COPYRIGHT, g_aboutCopyright);
     SetDlgItemText(IDC_ABOUT_DESCRIPTION, g_aboutDescription);

@@ -2,6 +2,7 @@
 
 #include "dialogs/DebugLog.h"
 #include "platform/qt/Dialog.h"
+#include "station/link/WeatherComm.h"
 
 #include <functional>
 #include <string>

@@ -2,6 +2,7 @@
 
 #include "controls/TChart1.h"
 #include "dialogs/ChartSetup.h"
+#include "dialogs/ConsoleAccess.h"
 #include "dialogs/GridExportFile.h"
 #include "dialogs/RangePreset.h"
 #include "platform/ocx/ChartMembers.h"
@@ -156,8 +157,9 @@ void CGraphDlg::BuildChart() {
         return;
     CWeatherSettings settings;
     {
-        const CBusyGuard device = WaitAndTakeDevice();
-        if (device.IsTaken())
+        // Without the console the chart keeps the default units.
+        const CConsoleAccess console(*this, g_weatherComm, std::nullopt);
+        if (console.IsTaken())
             g_weatherComm.ReadFixedBlock(settings, 0, false);
     }
     ChartRequest request;

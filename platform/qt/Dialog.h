@@ -3,7 +3,6 @@
 #include "dialogs/Sizer.h"
 #include "platform/qt/ControlFactories.h"
 #include "platform/qt/MessageBox.h"
-#include "station/link/WeatherComm.h"
 #include "texts/Env.h"
 
 #include <ctime>
@@ -31,6 +30,12 @@ enum class Notification {
     kKillFocus,      // an edit lost the keyboard focus
     kDateTimeChange, // the user changed a date or time picker
 };
+
+// A pause of a busy wait on the user-interface thread: the events keep being handled, so that a
+// thread that holds a flag while it sends to this one can finish; what the user does waits, so
+// that no handler of a dialog runs again in the middle of its own wait. Off that thread, a
+// plain sleep.
+void PauseHandlingEvents(int milliseconds);
 
 // One anchored control of a resizable dialog (see dialogs/Sizer.h for the types).
 struct ControlAnchor {
@@ -121,11 +126,6 @@ public:
     // A message box or question owned by this dialog (see ShowMessageBox).
     MessageBoxAnswer MessageBox(const std::string& text, const std::string& caption = {},
                                 unsigned style = kMbOk);
-
-    // Takes the console's device-busy flag by the dialogs' rule, three waits of a second, while
-    // the window goes on handling events: the monitor thread may hold the flag while it sends
-    // status texts to this thread. Not taken: the console stayed busy.
-    [[nodiscard]] CBusyGuard WaitAndTakeDevice(CWeatherComm& comm = g_weatherComm);
 
     template <class Dialog>
     struct MessageEntry {
