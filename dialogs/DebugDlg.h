@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/DebugLog.h"
 #include "platform/qt/Dialog.h"
+#include "station/link/DebugLog.h"
 
 #include <functional>
 #include <string>
