@@ -1,7 +1,7 @@
 #include "app/Config.h"
 
 #include "platform/Profile.h"
-#include "store/SystemUtils.h"
+#include "platform/SystemUtils.h"
 #include "texts/Env.h"
 
 #include <strings.h>

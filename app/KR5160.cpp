@@ -5,6 +5,7 @@
 #include "app/LanguageSwitch.h"
 #include "app/MainFrm.h"
 #include "platform/ProgramStart.h"
+#include "platform/SystemUtils.h"
 #include "platform/qt/CommandActions.h"
 #include "platform/qt/DesktopLocale.h"
 #include "platform/qt/MessageBox.h"
@@ -13,7 +14,6 @@
 #include "resources/ResourceIds.h"
 #include "store/ControlRegistration.h"
 #include "store/FDB.h"
-#include "store/SystemUtils.h"
 #include "texts/Env.h"
 #include "texts/TextEntries.h"
 

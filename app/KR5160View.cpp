@@ -10,6 +10,7 @@
 #include "controls/TempLevel.h"
 #include "controls/WindDir.h"
 #include "controls/WindLevel.h"
+#include "platform/SystemUtils.h"
 #include "platform/qt/DialogBuilder.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/ResourceLibrary.h"
@@ -18,7 +19,6 @@
 #include "resources/ResourceIds.h"
 #include "station/link/WeatherComm.h"
 #include "station/values/QuantityConversion.h"
-#include "store/SystemUtils.h"
 #include "texts/Env.h"
 
 #include <algorithm>

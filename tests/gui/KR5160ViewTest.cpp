@@ -7,9 +7,9 @@
 #include "controls/TempLevel.h"
 #include "controls/WindDir.h"
 #include "controls/WindLevel.h"
+#include "platform/SystemUtils.h"
 #include "resources/ResourceIds.h"
 #include "station/values/UnitNames.h"
-#include "store/SystemUtils.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/gui/ViewTestSupport.h"
 

@@ -6,10 +6,10 @@
 #include "app/Config.h"
 #include "app/MainFrm.h"
 #include "bench/WeatherGenerator.h"
+#include "platform/SystemUtils.h"
 #include "platform/qt/DesktopLocale.h"
 #include "platform/qt/MessageBox.h"
 #include "store/FDB.h"
-#include "store/SystemUtils.h"
 #include "tests/render/WindowPictures.h"
 #include "texts/Env.h"
 
