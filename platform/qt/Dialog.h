@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/Sizer.h"
+#include "platform/Sizer.h"
 #include "platform/qt/ControlFactories.h"
 #include "platform/qt/MessageBox.h"
 #include "station/link/WeatherComm.h"
@@ -32,7 +32,7 @@ enum class Notification {
     kDateTimeChange, // the user changed a date or time picker
 };
 
-// One anchored control of a resizable dialog (see dialogs/Sizer.h for the types).
+// One anchored control of a resizable dialog (see platform/Sizer.h for the types).
 struct ControlAnchor {
     int id;
     SizerAnchor anchor;
