@@ -1,8 +1,6 @@
 #include "app/KR5160.h"
 
 #include "app/AboutDlg.h"
-#include "app/Config.h"
-#include "app/LanguageSwitch.h"
 #include "app/MainFrm.h"
 #include "platform/ProgramStart.h"
 #include "platform/SystemUtils.h"
@@ -11,6 +9,8 @@
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/ResourceLibrary.h"
 #include "platform/qt/TerminationSignals.h"
+#include "program/Config.h"
+#include "program/LanguageSwitch.h"
 #include "resources/ResourceIds.h"
 #include "store/ControlRegistration.h"
 #include "store/FDB.h"

@@ -1,7 +1,7 @@
 #include "dialogs/LanguageDlg.h"
 
-#include "app/LanguageSwitch.h"
 #include "platform/qt/DataExchange.h"
+#include "program/LanguageSwitch.h"
 #include "resources/ResourceIds.h"
 #include "texts/TextEntries.h"
 

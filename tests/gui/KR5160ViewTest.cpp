@@ -1,6 +1,5 @@
 #include "app/KR5160View.h"
 
-#include "app/Config.h"
 #include "app/FormBackground.h"
 #include "controls/RainLevel.h"
 #include "controls/ScopeValue.h"
@@ -8,6 +7,7 @@
 #include "controls/WindDir.h"
 #include "controls/WindLevel.h"
 #include "platform/SystemUtils.h"
+#include "program/Config.h"
 #include "resources/ResourceIds.h"
 #include "station/values/UnitNames.h"
 #include "tests/core/ScopedValue.h"
