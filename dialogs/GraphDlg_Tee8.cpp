@@ -1,9 +1,9 @@
 #include "dialogs/GraphDlg_Tee8.h"
 
 #include "controls/TChart1.h"
-#include "dialogs/ChartSetup.h"
-#include "dialogs/GridExportFile.h"
-#include "dialogs/RangePreset.h"
+#include "dialogs/core/ChartSetup.h"
+#include "dialogs/core/GridExportFile.h"
+#include "dialogs/core/RangePreset.h"
 #include "platform/ocx/ChartMembers.h"
 #include "platform/qt/FileDialog.h"
 #include "resources/ResourceIds.h"

@@ -2,8 +2,8 @@
 
 #include "controls/HistoryListCtrl.h"
 #include "dialogs/GridExport.h"
-#include "dialogs/GridExportFile.h"
-#include "dialogs/HistoryMessages.h"
+#include "dialogs/core/GridExportFile.h"
+#include "dialogs/core/HistoryMessages.h"
 #include "platform/FileReplace.h"
 #include "platform/qt/CommandActions.h"
 #include "platform/qt/FileDialog.h"

@@ -1,5 +1,5 @@
-#include "dialogs/RangePreset.h"
 #include "dialogs/TimeSpanControls.h"
+#include "dialogs/core/RangePreset.h"
 #include "platform/qt/ComboSearch.h"
 #include "platform/qt/DateTimePicker.h"
 #include "platform/qt/Dialog.h"
