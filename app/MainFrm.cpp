@@ -279,6 +279,7 @@ void CMainFrame::OnGraph() {
     CGraphDlg dialog(this);
     LoadSavedRange(dialog.m_rangePreset, dialog.m_rangeTimes);
     dialog.DoModal();
+    SaveRange(dialog.m_rangePreset, dialog.m_rangeTimes);
 }
 
 void CMainFrame::OnLanguage() {

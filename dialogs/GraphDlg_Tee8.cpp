@@ -72,11 +72,6 @@ CGraphDlg::CGraphDlg(QWidget* parent)
             [this] { OnPrint(); });
 }
 
-CGraphDlg::~CGraphDlg() {
-    if (auto* frame = qobject_cast<CMainFrame*>(parentWidget()))
-        frame->SaveRange(m_rangePreset, m_rangeTimes);
-}
-
 bool CGraphDlg::OnInitDialog() {
     // Without the control there is nothing to set up: the dialog ends at once.
     if (!IsChartControlRegistered() || !m_chart) {
