@@ -1,8 +1,8 @@
 #include "station/link/WeatherComm.h"
 
-#include "program/Config.h"
 #include "station/console/WeatherSet.h"
 #include "station/link/DebugLog.h"
+#include "station/link/LinkSettings.h"
 
 #include <cstdlib>
 
