@@ -1,10 +1,10 @@
 #include "dialogs/GraphDlg_Tee8.h"
 
 #include "controls/TChart1.h"
-#include "dialogs/ChartSetup.h"
 #include "dialogs/ConsoleAccess.h"
-#include "dialogs/GridExportFile.h"
-#include "dialogs/RangePreset.h"
+#include "dialogs/core/ChartSetup.h"
+#include "dialogs/core/GridExportFile.h"
+#include "dialogs/core/RangePreset.h"
 #include "platform/ocx/ChartMembers.h"
 #include "platform/qt/FileDialog.h"
 #include "resources/ResourceIds.h"
@@ -71,11 +71,6 @@ CGraphDlg::CGraphDlg(QWidget* parent)
     // its command all the same.
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
             [this] { OnPrint(); });
-}
-
-CGraphDlg::~CGraphDlg() {
-    if (auto* frame = qobject_cast<CMainFrame*>(parentWidget()))
-        frame->SaveRange(m_rangePreset, m_rangeTimes);
 }
 
 bool CGraphDlg::OnInitDialog() {

@@ -1,6 +1,6 @@
 #include "dialogs/TimeSpanControls.h"
 
-#include "dialogs/RangePreset.h"
+#include "dialogs/core/RangePreset.h"
 #include "platform/qt/DateTimePicker.h"
 #include "platform/qt/Dialog.h"
 #include "texts/Env.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/Sizer.h"
+#include "platform/Sizer.h"
 #include "platform/qt/ControlFactories.h"
 #include "platform/qt/MessageBox.h"
 #include "texts/Env.h"
@@ -37,7 +37,7 @@ enum class Notification {
 // plain sleep.
 void PauseHandlingEvents(int milliseconds);
 
-// One anchored control of a resizable dialog (see dialogs/Sizer.h for the types).
+// One anchored control of a resizable dialog (see platform/Sizer.h for the types).
 struct ControlAnchor {
     int id;
     SizerAnchor anchor;

@@ -1,5 +1,5 @@
-#include "dialogs/DebugLog.h"
 #include "station/console/HistoryRecord.h"
+#include "station/link/DebugLog.h"
 #include "station/link/WeatherComm.h"
 #include "station/values/AppendPrintf.h"
 #include "station/values/Clock.h"

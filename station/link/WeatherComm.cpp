@@ -1,8 +1,8 @@
 #include "station/link/WeatherComm.h"
 
-#include "app/Config.h"
-#include "dialogs/DebugLog.h"
 #include "station/console/WeatherSet.h"
+#include "station/link/DebugLog.h"
+#include "station/link/LinkSettings.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 #include "dialogs/ConsoleAccess.h"
 #include "dialogs/OperationQuestion.h"
-#include "dialogs/RangePreset.h"
 #include "dialogs/TimeSpanControls.h"
+#include "dialogs/core/RangePreset.h"
 #include "platform/qt/ComboSearch.h"
 #include "platform/qt/DateTimePicker.h"
 #include "platform/qt/Dialog.h"

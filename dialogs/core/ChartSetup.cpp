@@ -1,4 +1,4 @@
-#include "dialogs/ChartSetup.h"
+#include "dialogs/core/ChartSetup.h"
 
 #include "platform/Dispatch.h"
 #include "platform/ocx/ChartMembers.h"

@@ -1,9 +1,9 @@
-#include "app/MonitorThread.h"
+#include "program/MonitorThread.h"
 
-#include "app/Config.h"
-#include "app/MonitorMessages.h"
-#include "app/WakeEvent.h"
 #include "platform/Sleep.h"
+#include "program/Config.h"
+#include "program/MonitorMessages.h"
+#include "program/WakeEvent.h"
 #include "station/console/HistoryRing.h"
 #include "station/console/MinMaxUnits.h"
 #include "station/console/RecordScaling.h"
