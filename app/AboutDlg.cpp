@@ -1,7 +1,7 @@
 #include "app/AboutDlg.h"
 
+#include "app/core/Config.h"
 #include "controls/HyperLink.h"
-#include "program/Config.h"
 #include "resources/ResourceIds.h"
 #include "texts/Env.h"
 #include "texts/TextEntries.h"

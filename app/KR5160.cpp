@@ -2,6 +2,8 @@
 
 #include "app/AboutDlg.h"
 #include "app/MainFrm.h"
+#include "app/core/Config.h"
+#include "app/core/LanguageSwitch.h"
 #include "platform/ProgramStart.h"
 #include "platform/SystemUtils.h"
 #include "platform/qt/CommandActions.h"
@@ -9,8 +11,6 @@
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/ResourceLibrary.h"
 #include "platform/qt/TerminationSignals.h"
-#include "program/Config.h"
-#include "program/LanguageSwitch.h"
 #include "resources/ResourceIds.h"
 #include "store/ControlRegistration.h"
 #include "store/FDB.h"

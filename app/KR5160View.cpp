@@ -1,6 +1,8 @@
 #include "app/KR5160View.h"
 
 #include "app/FormBackground.h"
+#include "app/core/Config.h"
+#include "app/core/WakeEvent.h"
 #include "controls/AlarmBell.h"
 #include "controls/BellEvents.h"
 #include "controls/RainLevel.h"
@@ -14,8 +16,6 @@
 #include "platform/qt/ResourceLibrary.h"
 #include "platform/qt/StandardControls.h"
 #include "platform/qt/UiThread.h"
-#include "program/Config.h"
-#include "program/WakeEvent.h"
 #include "resources/ResourceIds.h"
 #include "station/link/WeatherComm.h"
 #include "station/values/QuantityConversion.h"

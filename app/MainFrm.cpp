@@ -1,6 +1,9 @@
 #include "app/MainFrm.h"
 
 #include "app/MyStatusBar.h"
+#include "app/core/Config.h"
+#include "app/core/ConsoleAbsenceText.h"
+#include "app/core/WakeEvent.h"
 #include "dialogs/AlarmDlg.h"
 #include "dialogs/DebugDlg.h"
 #include "dialogs/GraphDlg_Tee8.h"
@@ -12,9 +15,6 @@
 #include "platform/qt/MenuBuilder.h"
 #include "platform/qt/ResourceLibrary.h"
 #include "platform/qt/UiThread.h"
-#include "program/Config.h"
-#include "program/ConsoleAbsenceText.h"
-#include "program/WakeEvent.h"
 #include "resources/ResourceIds.h"
 #include "texts/Env.h"
 

@@ -1,9 +1,9 @@
 #include "dialogs/LanguageDlg.h"
 
+#include "app/core/LanguageSwitch.h"
 #include "dialogs/ConsoleAccess.h"
 #include "dialogs/OperationQuestion.h"
 #include "platform/qt/DataExchange.h"
-#include "program/LanguageSwitch.h"
 #include "resources/ResourceIds.h"
 #include "texts/TextEntries.h"
 

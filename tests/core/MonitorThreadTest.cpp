@@ -1,9 +1,9 @@
-#include "program/MonitorThread.h"
+#include "app/core/MonitorThread.h"
 
+#include "app/core/Config.h"
+#include "app/core/WakeEvent.h"
 #include "platform/FileLock.h"
 #include "platform/WorkerThread.h"
-#include "program/Config.h"
-#include "program/WakeEvent.h"
 #include "station/link/WeatherComm.h"
 #include "station/records/RecordLayer.h"
 #include "station/threads/BusyFlag.h"

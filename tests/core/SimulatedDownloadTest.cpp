@@ -1,4 +1,4 @@
-#include "program/Config.h"
+#include "app/core/Config.h"
 #include "station/console/HistoryRing.h"
 #include "station/console/RecordScaling.h"
 #include "station/link/SimulatedConsole.h"

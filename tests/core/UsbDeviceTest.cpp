@@ -1,6 +1,6 @@
 #include "station/link/UsbDevice.h"
 
-#include "program/Config.h"
+#include "app/core/Config.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"
 #include "tests/emulator/EmulatorModule.h"

@@ -1,6 +1,6 @@
 #include "station/link/WeatherComm.h"
 
-#include "program/Config.h"
+#include "app/core/Config.h"
 #include "station/console/WeatherSet.h"
 #include "station/link/SimulatedConsole.h"
 #include "tests/core/RecordingDebugLog.h"

@@ -1,10 +1,10 @@
 #include "dialogs/LanguageDlg.h"
 
 #include "app/MainFrm.h"
+#include "app/core/Config.h"
+#include "app/core/LanguageSwitch.h"
 #include "platform/Profile.h"
 #include "platform/qt/CommandActions.h"
-#include "program/Config.h"
-#include "program/LanguageSwitch.h"
 #include "resources/ResourceIds.h"
 #include "station/link/WeatherComm.h"
 #include "tests/core/ScopedValue.h"

@@ -4,11 +4,11 @@
 // registered window (WindowPictures.h) is opened over it. Files: <name>-<lang>.png.
 
 #include "app/MainFrm.h"
+#include "app/core/Config.h"
 #include "bench/WeatherGenerator.h"
 #include "platform/SystemUtils.h"
 #include "platform/qt/DesktopLocale.h"
 #include "platform/qt/MessageBox.h"
-#include "program/Config.h"
 #include "store/FDB.h"
 #include "tests/render/WindowPictures.h"
 #include "texts/Env.h"

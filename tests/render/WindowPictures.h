@@ -19,8 +19,8 @@ class QWidget;
 //
 // `open` runs with g_lang set to the language, a main frame of that language shown without a
 // monitor thread, and the simulated console connected and idle; the data file is a temporary
-// one that holds a week of sample records ending now (see StoreSampleWeek). It returns the window to
-// draw, already set up as it should be seen (shown or not: it is shown before it is drawn), or
+// one that holds a week of sample records ending now (see StoreSampleWeek). It returns the window
+// to draw, already set up as it should be seen (shown or not: it is shown before it is drawn), or
 // nullptr when it cannot be made.
 struct WindowPicture {
     std::string name;

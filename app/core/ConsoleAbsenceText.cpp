@@ -1,4 +1,4 @@
-#include "program/ConsoleAbsenceText.h"
+#include "app/core/ConsoleAbsenceText.h"
 
 #include "texts/Env.h"
 

@@ -1,4 +1,4 @@
-#include "program/MonitorMessages.h"
+#include "app/core/MonitorMessages.h"
 
 #include "texts/Env.h"
 

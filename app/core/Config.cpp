@@ -1,4 +1,4 @@
-#include "program/Config.h"
+#include "app/core/Config.h"
 
 #include "platform/Profile.h"
 #include "platform/SystemUtils.h"

@@ -1,9 +1,9 @@
-#include "program/MonitorThread.h"
+#include "app/core/MonitorThread.h"
 
+#include "app/core/Config.h"
+#include "app/core/MonitorMessages.h"
+#include "app/core/WakeEvent.h"
 #include "platform/Sleep.h"
-#include "program/Config.h"
-#include "program/MonitorMessages.h"
-#include "program/WakeEvent.h"
 #include "station/console/HistoryRing.h"
 #include "station/console/MinMaxUnits.h"
 #include "station/console/RecordScaling.h"

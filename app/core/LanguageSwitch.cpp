@@ -1,6 +1,6 @@
-#include "program/LanguageSwitch.h"
+#include "app/core/LanguageSwitch.h"
 
-#include "program/Config.h"
+#include "app/core/Config.h"
 #include "texts/Env.h"
 
 #include <array>

@@ -1,0 +1,3 @@
+#include "app/core/WakeEvent.h"
+
+CAutoResetEvent g_wakeEvent;

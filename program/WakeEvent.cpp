@@ -1,3 +1,0 @@
-#include "program/WakeEvent.h"
-
-CAutoResetEvent g_wakeEvent;
