@@ -2,6 +2,7 @@
 
 #include "app/Config.h"
 #include "dialogs/DebugLog.h"
+#include "station/console/FixedBlockCodec.h"
 #include "station/console/HistoryRecord.h"
 #include "station/console/WeatherSet.h"
 #include "station/values/AppendPrintf.h"
