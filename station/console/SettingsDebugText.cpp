@@ -1,7 +1,8 @@
-// The communication log's view of a settings object: per field its bytes, its integer and its
-// text side by side. Only raw-mode decodes and encodes fill the bytes and integers, so an
-// object without area dumps gives no text at all.
+// The settings object's defaults, and the communication log's view of it: per field its bytes,
+// its integer and its text side by side. Only raw-mode decodes and encodes fill the bytes and
+// integers, so an object without area dumps gives no text at all.
 
+#include "station/console/FixedBlockMap.h"
 #include "station/console/WeatherSet.h"
 
 #include <span>
@@ -197,6 +198,13 @@ void AppendLine(const DebugLine& line, const CWeatherSettings& s, std::string& o
 }
 
 } // namespace
+
+// Before the first read every value shows "no value" and every unit its metric name.
+CWeatherSettings::CWeatherSettings() {
+    for (const FixedBlockField& field : FixedBlockFields())
+        if (field.initial)
+            this->*field.text = field.initial;
+}
 
 std::string CWeatherSettings::FormatDebugText() const {
     std::string out;
