@@ -336,7 +336,7 @@ TEST_F(HistoryListSearchTest, EveryRowOfASearchShowsItsOwnRecord) {
         record.totalRain = i < 3 ? "350.1" : "350.4";
         lines.push_back(LineOf(record));
         records.push_back(record);
-        records.back().ParseRecordLine(lines.back()); // as read back: saveTime stamped
+        ParseRecordLine(records.back(), lines.back()); // as read back: saveTime stamped
     }
     WriteLines(lines);
     MemoryListControl list;
@@ -375,7 +375,7 @@ TEST_F(HistoryListSearchTest, AHundredThousandRowsFillTheListInFileOrder) {
     ASSERT_EQ(list.RowCount(), kRows);
     for (const int row : {0, kRows / 2, kRows - 1}) {
         CWeatherRecord stored;
-        stored.ParseRecordLine(lines[row]);
+        ParseRecordLine(stored, lines[row]);
         MemoryListControl single;
         InsertRecordColumns(single, kMetric);
         FillHistoryRow(stored, single, 0, kMetric);

@@ -2,6 +2,7 @@
 
 #include "FixedClock.h"
 #include "ScopedTimeZone.h"
+#include "station/records/RecordLineFields.h"
 
 #include <string>
 #include <string_view>
@@ -92,7 +93,7 @@ protected:
 
 TEST_F(WeatherRecordLine, ANewRecordFormattedAtOnceShowsEveryFieldAsNoValue) {
     CWeatherRecord record;
-    EXPECT_EQ(record.FormatRecordLine(),
+    EXPECT_EQ(FormatRecordLine(record),
               "     0, 2024-03-05 14:30:27,                    , ---,  ---,   ---,  ---,   ---,"
               "   ---,   ---,     ---,     ---,  ---, ---,  ---, ---, ---, ---, \t\t  ---,"
               "     ---,     ---,     ---,     ---,     ---,     ---,      ---,      ---, ---,"
@@ -102,7 +103,7 @@ TEST_F(WeatherRecordLine, ANewRecordFormattedAtOnceShowsEveryFieldAsNoValue) {
 
 TEST_F(WeatherRecordLine, AStoredLineKeepsItsWidthsAndEndsWithAnEmptyNewestAddress) {
     CWeatherRecord record = StoredRecord();
-    EXPECT_EQ(record.FormatRecordLine(),
+    EXPECT_EQ(FormatRecordLine(record),
               "    17, 2024-03-05 14:30:27, 2024-03-05 14:25:00,   5,   45,  -5.2,   90,   2.1,"
               "   0.6,   2.1,  1000.2,  1013.7,  1.2,   1,  2.0,   2,   6, ESE, \t\t  298,"
               "    89.4,     0.3,     0.6,     1.2,     4.8,    12.0,    350.1,   1000.0,   3,"
@@ -113,9 +114,9 @@ TEST_F(WeatherRecordLine, AStoredLineKeepsItsWidthsAndEndsWithAnEmptyNewestAddre
 TEST_F(WeatherRecordLine, ReadBackInEitherFormEveryFieldButTheNewestAddressSurvives) {
     CWeatherRecord written = StoredRecord();
     written.stackAddr = "00A108";
-    const std::string line = written.FormatRecordLine();
+    const std::string line = FormatRecordLine(written);
     written.stackAddr.clear();
-    const std::string storedForm = Trimmed(written.FormatRecordLine());
+    const std::string storedForm = Trimmed(FormatRecordLine(written));
 
     struct Form {
         std::string line;
@@ -124,7 +125,7 @@ TEST_F(WeatherRecordLine, ReadBackInEitherFormEveryFieldButTheNewestAddressSurvi
     for (const Form& form : {Form{storedForm, 39}, Form{line, 40}, Form{Trimmed(line), 40}}) {
         CWeatherRecord read;
         read.stackAddr = "kept";
-        EXPECT_EQ(read.ParseRecordLine(form.line), form.pieces) << form.line;
+        EXPECT_EQ(ParseRecordLine(read, form.line), form.pieces) << form.line;
         for (std::size_t i = 0; i + 1 < kLineOrder.size(); ++i) {
             EXPECT_EQ(read.*kLineOrder[i], Trimmed(written.*kLineOrder[i])) << "field " << i + 1;
         }
@@ -134,9 +135,9 @@ TEST_F(WeatherRecordLine, ReadBackInEitherFormEveryFieldButTheNewestAddressSurvi
 
 TEST_F(WeatherRecordLine, ANewRecordReadsBackAsEmptyTextsWhereItHadNone) {
     CWeatherRecord written;
-    const std::string line = Trimmed(written.FormatRecordLine());
+    const std::string line = Trimmed(FormatRecordLine(written));
     CWeatherRecord read = StoredRecord();
-    EXPECT_EQ(read.ParseRecordLine(line), 39);
+    EXPECT_EQ(ParseRecordLine(read, line), 39);
     for (std::size_t i = 0; i + 1 < kLineOrder.size(); ++i) {
         EXPECT_EQ(read.*kLineOrder[i], written.*kLineOrder[i]) << "field " << i + 1;
     }
@@ -147,11 +148,11 @@ TEST_F(WeatherRecordLine, TextsWiderThanTheirFieldsAreWrittenWholeAndReadBack) {
     written.recordNo = "12345678";
     written.totalRain = "1234567.8";
     written.lightmeter = "400000.0";
-    const std::string line = written.FormatRecordLine();
+    const std::string line = FormatRecordLine(written);
     EXPECT_EQ(line.rfind("12345678, 2024-03-05 14:30:27, ", 0), 0u) << line;
 
     CWeatherRecord read;
-    EXPECT_EQ(read.ParseRecordLine(Trimmed(line)), 39);
+    EXPECT_EQ(ParseRecordLine(read, Trimmed(line)), 39);
     EXPECT_EQ(read.recordNo, "12345678");
     EXPECT_EQ(read.totalRain, "1234567.8");
     EXPECT_EQ(read.lightmeter, "400000.0");
@@ -160,8 +161,8 @@ TEST_F(WeatherRecordLine, TextsWiderThanTheirFieldsAreWrittenWholeAndReadBack) {
 
 TEST(WeatherRecordParse, AShortLineFillsItsFieldsAndLeavesTheRest) {
     CWeatherRecord record = StoredRecord();
-    EXPECT_EQ(record.ParseRecordLine("1, 2024-01-01 00:00:00, 2024-01-01 00:05:00, 5, 40, 20.5,"
-                                     " 60, 10.0, 2.5, 9.0"),
+    EXPECT_EQ(ParseRecordLine(record, "1, 2024-01-01 00:00:00, 2024-01-01 00:05:00, 5, 40, 20.5,"
+                                      " 60, 10.0, 2.5, 9.0"),
               10);
     EXPECT_EQ(record.recordNo, "1");
     EXPECT_EQ(record.recordTime, "2024-01-01 00:05:00");
@@ -172,7 +173,7 @@ TEST(WeatherRecordParse, AShortLineFillsItsFieldsAndLeavesTheRest) {
 
 TEST(WeatherRecordParse, TwoAdjacentCommasEndTheReadingThere) {
     CWeatherRecord record = StoredRecord();
-    EXPECT_EQ(record.ParseRecordLine("9, 2024-01-01 00:00:00,, 7, 50"), 2);
+    EXPECT_EQ(ParseRecordLine(record, "9, 2024-01-01 00:00:00,, 7, 50"), 2);
     EXPECT_EQ(record.recordNo, "9");
     EXPECT_EQ(record.saveTime, "2024-01-01 00:00:00");
     EXPECT_EQ(record.recordTime, "2024-03-05 14:25:00");
@@ -181,7 +182,7 @@ TEST(WeatherRecordParse, TwoAdjacentCommasEndTheReadingThere) {
 
 TEST(WeatherRecordParse, APieceOfBlanksCountsAndReadsAsEmpty) {
     CWeatherRecord record = StoredRecord();
-    EXPECT_EQ(record.ParseRecordLine("3, \t ,2024-01-01 00:00:00\r"), 3);
+    EXPECT_EQ(ParseRecordLine(record, "3, \t ,2024-01-01 00:00:00\r"), 3);
     EXPECT_EQ(record.saveTime, "");
     EXPECT_EQ(record.recordTime, "2024-01-01 00:00:00");
 }
@@ -189,7 +190,7 @@ TEST(WeatherRecordParse, APieceOfBlanksCountsAndReadsAsEmpty) {
 TEST(WeatherRecordParse, NothingIsReadFromAnEmptyLineOrOneThatStartsWithAComma) {
     for (const char* line : {"", ",1, 2024-01-01 00:00:00"}) {
         CWeatherRecord record = StoredRecord();
-        EXPECT_EQ(record.ParseRecordLine(line), 0);
+        EXPECT_EQ(ParseRecordLine(record, line), 0);
         EXPECT_EQ(record.recordNo, "  17");
     }
 }
@@ -200,7 +201,7 @@ TEST(WeatherRecordParse, PiecesAfterTheHexBytesAreCountedButNotRead) {
         line += ", " + std::to_string(i);
     }
     CWeatherRecord record;
-    EXPECT_EQ(record.ParseRecordLine(line), 45);
+    EXPECT_EQ(ParseRecordLine(record, line), 45);
     EXPECT_EQ(record.hexValue, "39");
     EXPECT_EQ(record.stackAddr, "");
 }
