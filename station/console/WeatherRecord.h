@@ -3,8 +3,6 @@
 #include <string>
 #include <vector>
 
-class IListControl;
-
 // One weather record as the program handles it, from the 20 console bytes to the line of the
 // data file. Every value is a text ("---" or "" means no value); beside most console values the
 // record keeps the source bytes as hex text and the raw integer. A plain value type.
@@ -15,9 +13,6 @@ struct CWeatherRecord {
     // Addresses, bytes, hex texts, raw integers and the flag bit string are kept.
     void Reset();
 
-    // Takes the fields of the history list's columns from the cells of row `row`, as they are
-    // shown (display units, display time form); fields without a column keep their values.
-    void FromListRow(const IListControl& list, int row);
     // The eighteen-line dump for the communication log, each line ended by CR LF.
     std::string FormatDebugText() const;
 

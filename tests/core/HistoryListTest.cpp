@@ -195,7 +195,7 @@ TEST(HistoryListRows, ARowReadBackGivesTheTextsAsShown) {
     read.hexAddr = "00B000";
     read.rainRaw = 12;
 
-    read.FromListRow(list, 0);
+    ReadHistoryRow(read, list, 0);
 
     const CWeatherRecord shown = ShownRecord();
     EXPECT_EQ(read.recordNo, shown.recordNo);
@@ -255,7 +255,7 @@ TEST_F(HistoryListSearchTest, ASearchShowsTheRecordsOfTheSpanAsRows) {
         ASSERT_EQ(list.RowCount(), static_cast<int>(span.times.size())) << span.name;
         for (int row = 0; row < list.RowCount(); ++row) {
             CWeatherRecord shown;
-            shown.FromListRow(list, row);
+            ReadHistoryRow(shown, list, row);
             EXPECT_EQ(shown.recordTime, DisplayForm(span.times[row])) << span.name;
         }
         EXPECT_EQ(list.RowsOutsideUpdate(), 1) << span.name; // the one row filled above
@@ -317,7 +317,7 @@ TEST_F(HistoryListSearchTest, TheFirstRowOfASearchHoldsTheFirstRecordOfTheSpan) 
 
     ASSERT_EQ(list.RowCount(), 11);
     CWeatherRecord first;
-    first.FromListRow(list, 0);
+    ReadHistoryRow(first, list, 0);
     EXPECT_EQ(first.recordNo, "120");
 }
 
