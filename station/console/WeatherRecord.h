@@ -5,7 +5,9 @@
 
 // One weather record as the program handles it, from the 20 console bytes to the line of the
 // data file. Every value is a text ("---" or "" means no value); beside most console values the
-// record keeps the source bytes as hex text and the raw integer. A plain value type.
+// record keeps the source bytes as hex text and the raw integer. A plain value type: its line
+// in the data file is read and written by RecordLineFields.h, its row in the history list by
+// HistoryList.h.
 struct CWeatherRecord {
     CWeatherRecord();
 
