@@ -1,23 +1,18 @@
 #include "app/AboutDlg.h"
 
-#include "app/Config.h"
 #include "controls/HyperLink.h"
+#include "program/Config.h"
 #include "resources/ResourceIds.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <QLabel>
-
-namespace {
-
-constexpr int kAboutCaptionText = 20; // "About Talvorin"
-
-} // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : CDialog(IDD_ABOUTBOX, parent) {}
 
 bool CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    setWindowTitle(QString::fromUtf8(Tr(kAboutCaptionText)));
+    setWindowTitle(QString::fromUtf8(Tr(kTextAboutCaption)));
     SetDlgItemText(IDC_ABOUT_VERSION, g_aboutVersion);
     SetDlgItemText(IDC_ABOUT_COPYRIGHT, g_aboutCopyright);
     SetDlgItemText(IDC_ABOUT_DESCRIPTION, g_aboutDescription);

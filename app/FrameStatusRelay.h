@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/StatusText.h"
+#include "station/link/StatusText.h"
 
 class QWidget;
 

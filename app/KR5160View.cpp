@@ -1,8 +1,6 @@
 #include "app/KR5160View.h"
 
-#include "app/Config.h"
 #include "app/FormBackground.h"
-#include "app/WakeEvent.h"
 #include "controls/AlarmBell.h"
 #include "controls/BellEvents.h"
 #include "controls/RainLevel.h"
@@ -10,15 +8,17 @@
 #include "controls/TempLevel.h"
 #include "controls/WindDir.h"
 #include "controls/WindLevel.h"
+#include "platform/SystemUtils.h"
 #include "platform/qt/DialogBuilder.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/ResourceLibrary.h"
 #include "platform/qt/StandardControls.h"
 #include "platform/qt/UiThread.h"
+#include "program/Config.h"
+#include "program/WakeEvent.h"
 #include "resources/ResourceIds.h"
 #include "station/link/WeatherComm.h"
 #include "station/values/QuantityConversion.h"
-#include "store/SystemUtils.h"
 #include "texts/Env.h"
 
 #include <algorithm>

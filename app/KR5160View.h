@@ -2,8 +2,8 @@
 
 #include "app/FrameStatusRelay.h"
 #include "app/LiveDisplay.h"
-#include "app/MonitorThread.h"
 #include "platform/WorkerThread.h"
+#include "program/MonitorThread.h"
 
 #include <array>
 #include <atomic>

@@ -1,9 +1,6 @@
 #include "app/MainFrm.h"
 
-#include "app/Config.h"
-#include "app/ConsoleAbsenceText.h"
 #include "app/MyStatusBar.h"
-#include "app/WakeEvent.h"
 #include "dialogs/AlarmDlg.h"
 #include "dialogs/DebugDlg.h"
 #include "dialogs/GraphDlg_Tee8.h"
@@ -15,6 +12,9 @@
 #include "platform/qt/MenuBuilder.h"
 #include "platform/qt/ResourceLibrary.h"
 #include "platform/qt/UiThread.h"
+#include "program/Config.h"
+#include "program/ConsoleAbsenceText.h"
+#include "program/WakeEvent.h"
 #include "resources/ResourceIds.h"
 #include "texts/Env.h"
 
@@ -279,6 +279,7 @@ void CMainFrame::OnGraph() {
     CGraphDlg dialog(this);
     LoadSavedRange(dialog.m_rangePreset, dialog.m_rangeTimes);
     dialog.DoModal();
+    SaveRange(dialog.m_rangePreset, dialog.m_rangeTimes);
 }
 
 void CMainFrame::OnLanguage() {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MainView.h"
-#include "app/StatusText.h"
+#include "station/link/StatusText.h"
 #include "station/link/WeatherComm.h"
 
 #include <atomic>

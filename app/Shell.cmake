@@ -1,5 +1,5 @@
 # The application's windows and the program itself, on top of the Qt library.
-target_sources(talvorin_gui PRIVATE
+target_sources(talvorin_app PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AboutDlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/KR5160.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainFrm.cpp
@@ -8,7 +8,7 @@ target_sources(talvorin_gui PRIVATE
 )
 
 add_executable(Talvorin ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
-target_link_libraries(Talvorin PRIVATE talvorin_gui)
+target_link_libraries(Talvorin PRIVATE talvorin_app)
 target_compile_definitions(Talvorin PRIVATE TALVORIN_DESKTOP_ID="${TALVORIN_DESKTOP_ID}"
                                             TALVORIN_WINDOW_CLASS="${TALVORIN_WINDOW_CLASS}")
 # What the program loads from its folder at run time comes with it.

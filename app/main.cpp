@@ -1,7 +1,7 @@
 #include "app/KR5160.h"
-#include "app/LanguageSwitch.h"
+#include "platform/SystemUtils.h"
 #include "platform/qt/DesktopLocale.h"
-#include "store/SystemUtils.h"
+#include "program/LanguageSwitch.h"
 
 #include <cstdlib>
 #include <string>

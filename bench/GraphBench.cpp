@@ -9,7 +9,7 @@
 #include "bench/BenchFigures.h"
 #include "controls/TChart1.h"
 #include "controls/chart/ChartRenderer.h"
-#include "dialogs/ChartSetup.h"
+#include "dialogs/core/ChartSetup.h"
 #include "station/records/GraphRecords.h"
 #include "station/records/RecordLayer.h"
 #include "station/values/TimeText.h"

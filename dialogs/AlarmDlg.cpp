@@ -31,171 +31,169 @@ enum class Quantity {
     kLight,
 };
 
+// No label beside the edit.
+constexpr int kNoLabel = 0;
+
 struct Threshold {
     int id;
+    int unitLabel; // the label showing the unit it is typed in
     std::string S::*field;
     Quantity quantity;
 };
 
 // In the order the values are exchanged and validated.
 const Threshold kThresholds[CAlarmDlg::kThresholdCount] = {
-    {IDC_ALARM_HOUR, &S::timeAlarmHour, Quantity::kHour},
-    {IDC_ALARM_MINUTE, &S::timeAlarmMinute, Quantity::kMinute},
-    {IDC_ALARM_INDOOR_HUMIDITY_HIGH, &S::indHumiHighAlarm, Quantity::kHumidity},
-    {IDC_ALARM_INDOOR_HUMIDITY_LOW, &S::indHumiLowAlarm, Quantity::kHumidity},
-    {IDC_ALARM_OUTDOOR_HUMIDITY_HIGH, &S::outHumiHighAlarm, Quantity::kHumidity},
-    {IDC_ALARM_OUTDOOR_HUMIDITY_LOW, &S::outHumiLowAlarm, Quantity::kHumidity},
-    {IDC_ALARM_INDOOR_TEMPERATURE_HIGH, &S::indTempHighAlarm, Quantity::kIndoorTemperature},
-    {IDC_ALARM_INDOOR_TEMPERATURE_LOW, &S::indTempLowAlarm, Quantity::kIndoorTemperature},
-    {IDC_ALARM_OUTDOOR_TEMPERATURE_HIGH, &S::outTempHighAlarm, Quantity::kOutdoorTemperature},
-    {IDC_ALARM_OUTDOOR_TEMPERATURE_LOW, &S::outTempLowAlarm, Quantity::kOutdoorTemperature},
-    {IDC_ALARM_RELATIVE_PRESSURE_HIGH, &S::relPresHighAlarm, Quantity::kPressure},
-    {IDC_ALARM_RELATIVE_PRESSURE_LOW, &S::relPresLowAlarm, Quantity::kPressure},
-    {IDC_ALARM_ABSOLUTE_PRESSURE_HIGH, &S::absPresHighAlarm, Quantity::kPressure},
-    {IDC_ALARM_ABSOLUTE_PRESSURE_LOW, &S::absPresLowAlarm, Quantity::kPressure},
-    {IDC_ALARM_RAIN_DAY, &S::dayRainAlarm, Quantity::kRain},
-    {IDC_ALARM_DEWPOINT_HIGH, &S::dewpointHighAlarm, Quantity::kOutdoorTemperature},
-    {IDC_ALARM_DEWPOINT_LOW, &S::dewpointLowAlarm, Quantity::kOutdoorTemperature},
-    {IDC_ALARM_GUST_SPEED, &S::gustAlarm, Quantity::kWindSpeed},
-    {IDC_ALARM_GUST_LEVEL, &S::gustLevelAlarm, Quantity::kLevel},
-    {IDC_ALARM_RAIN_HOUR, &S::hourRainAlarm, Quantity::kRain},
-    {IDC_ALARM_WIND_SPEED, &S::windAlarm, Quantity::kWindSpeed},
-    {IDC_ALARM_WINDCHILL_HIGH, &S::windchillHighAlarm, Quantity::kOutdoorTemperature},
-    {IDC_ALARM_WINDCHILL_LOW, &S::windchillLowAlarm, Quantity::kOutdoorTemperature},
-    {IDC_ALARM_WIND_LEVEL, &S::windsLevelAlarm, Quantity::kLevel},
-    {IDC_ALARM_UV, &S::uvHighAlarm, Quantity::kUv},
-    {IDC_ALARM_LIGHT, &S::lightmeterHighAlarm, Quantity::kLight},
+    {IDC_ALARM_HOUR, IDC_ALARM_TIME_UNIT, &S::timeAlarmHour, Quantity::kHour},
+    {IDC_ALARM_MINUTE, kNoLabel, &S::timeAlarmMinute, Quantity::kMinute},
+    {IDC_ALARM_INDOOR_HUMIDITY_HIGH, IDC_ALARM_INDOOR_HUMIDITY_HIGH_UNIT, &S::indHumiHighAlarm,
+     Quantity::kHumidity},
+    {IDC_ALARM_INDOOR_HUMIDITY_LOW, IDC_ALARM_INDOOR_HUMIDITY_LOW_UNIT, &S::indHumiLowAlarm,
+     Quantity::kHumidity},
+    {IDC_ALARM_OUTDOOR_HUMIDITY_HIGH, IDC_ALARM_OUTDOOR_HUMIDITY_HIGH_UNIT, &S::outHumiHighAlarm,
+     Quantity::kHumidity},
+    {IDC_ALARM_OUTDOOR_HUMIDITY_LOW, IDC_ALARM_OUTDOOR_HUMIDITY_LOW_UNIT, &S::outHumiLowAlarm,
+     Quantity::kHumidity},
+    {IDC_ALARM_INDOOR_TEMPERATURE_HIGH, IDC_ALARM_INDOOR_TEMPERATURE_HIGH_UNIT,
+     &S::indTempHighAlarm, Quantity::kIndoorTemperature},
+    {IDC_ALARM_INDOOR_TEMPERATURE_LOW, IDC_ALARM_INDOOR_TEMPERATURE_LOW_UNIT, &S::indTempLowAlarm,
+     Quantity::kIndoorTemperature},
+    {IDC_ALARM_OUTDOOR_TEMPERATURE_HIGH, IDC_ALARM_OUTDOOR_TEMPERATURE_HIGH_UNIT,
+     &S::outTempHighAlarm, Quantity::kOutdoorTemperature},
+    {IDC_ALARM_OUTDOOR_TEMPERATURE_LOW, IDC_ALARM_OUTDOOR_TEMPERATURE_LOW_UNIT, &S::outTempLowAlarm,
+     Quantity::kOutdoorTemperature},
+    {IDC_ALARM_RELATIVE_PRESSURE_HIGH, IDC_ALARM_RELATIVE_PRESSURE_HIGH_UNIT, &S::relPresHighAlarm,
+     Quantity::kPressure},
+    {IDC_ALARM_RELATIVE_PRESSURE_LOW, IDC_ALARM_RELATIVE_PRESSURE_LOW_UNIT, &S::relPresLowAlarm,
+     Quantity::kPressure},
+    {IDC_ALARM_ABSOLUTE_PRESSURE_HIGH, IDC_ALARM_ABSOLUTE_PRESSURE_HIGH_UNIT, &S::absPresHighAlarm,
+     Quantity::kPressure},
+    {IDC_ALARM_ABSOLUTE_PRESSURE_LOW, IDC_ALARM_ABSOLUTE_PRESSURE_LOW_UNIT, &S::absPresLowAlarm,
+     Quantity::kPressure},
+    {IDC_ALARM_RAIN_DAY, IDC_ALARM_RAIN_DAY_UNIT, &S::dayRainAlarm, Quantity::kRain},
+    {IDC_ALARM_DEWPOINT_HIGH, IDC_ALARM_DEWPOINT_HIGH_UNIT, &S::dewpointHighAlarm,
+     Quantity::kOutdoorTemperature},
+    {IDC_ALARM_DEWPOINT_LOW, IDC_ALARM_DEWPOINT_LOW_UNIT, &S::dewpointLowAlarm,
+     Quantity::kOutdoorTemperature},
+    {IDC_ALARM_GUST_SPEED, IDC_ALARM_GUST_SPEED_UNIT, &S::gustAlarm, Quantity::kWindSpeed},
+    {IDC_ALARM_GUST_LEVEL, IDC_ALARM_GUST_LEVEL_UNIT, &S::gustLevelAlarm, Quantity::kLevel},
+    {IDC_ALARM_RAIN_HOUR, IDC_ALARM_RAIN_HOUR_UNIT, &S::hourRainAlarm, Quantity::kRain},
+    {IDC_ALARM_WIND_SPEED, IDC_ALARM_WIND_SPEED_UNIT, &S::windAlarm, Quantity::kWindSpeed},
+    {IDC_ALARM_WINDCHILL_HIGH, IDC_ALARM_WINDCHILL_HIGH_UNIT, &S::windchillHighAlarm,
+     Quantity::kOutdoorTemperature},
+    {IDC_ALARM_WINDCHILL_LOW, IDC_ALARM_WINDCHILL_LOW_UNIT, &S::windchillLowAlarm,
+     Quantity::kOutdoorTemperature},
+    {IDC_ALARM_WIND_LEVEL, IDC_ALARM_WIND_LEVEL_UNIT, &S::windsLevelAlarm, Quantity::kLevel},
+    {IDC_ALARM_UV, IDC_ALARM_UV_UNIT, &S::uvHighAlarm, Quantity::kUv},
+    {IDC_ALARM_LIGHT, IDC_ALARM_LIGHT_UNIT, &S::lightmeterHighAlarm, Quantity::kLight},
 };
 
-// The limits of the thresholds typed as whole numbers; nullptr for those with decimals.
-const InputLimits<int>* WholeLimits(Quantity quantity) {
-    switch (quantity) {
-    case Quantity::kHour:
-        return &kAlarmHourLimits;
-    case Quantity::kMinute:
-        return &kAlarmMinuteLimits;
-    case Quantity::kHumidity:
-        return &kHumidityThresholdLimits;
-    case Quantity::kLevel:
-        return &kBeaufortThresholdLimits;
-    case Quantity::kUv:
-        return &kUvThresholdLimits;
-    default:
-        return nullptr;
-    }
+// How the console stores a typed threshold.
+enum class Storage {
+    kTwoDigits,    // the whole number in two digits
+    kWhole,        // the number as typed
+    kScaledByUnit, // scaled by the unit it was typed in
+};
+
+// What a threshold measures decides how it is typed and checked, the unit beside it and how the
+// console stores it.
+struct QuantityForm {
+    const InputLimits<int>* wholeLimits; // typed as a whole number within these; nullptr: decimals
+    InputLimits<float> AlarmInputLimits::*decimalLimits; // the limits of one typed with decimals
+    std::string S::*unit;  // the display unit it is typed in; nullptr: `fixedUnit`
+    const char* fixedUnit; // the text beside a quantity without a display unit
+    Storage storage;
+};
+
+using L = AlarmInputLimits;
+
+// By Quantity.
+const QuantityForm kQuantityForms[] = {
+    {&kAlarmHourLimits, nullptr, nullptr, "", Storage::kTwoDigits},
+    {&kAlarmMinuteLimits, nullptr, nullptr, "", Storage::kTwoDigits},
+    {&kHumidityThresholdLimits, nullptr, nullptr, "%", Storage::kWhole},
+    {nullptr, &L::indoorTemperature, &S::indTempUnit, nullptr, Storage::kScaledByUnit},
+    {nullptr, &L::outdoorTemperature, &S::outTempUnit, nullptr, Storage::kScaledByUnit},
+    {nullptr, &L::pressure, &S::presUnit, nullptr, Storage::kScaledByUnit},
+    {nullptr, &L::rain, &S::rainUnit, nullptr, Storage::kScaledByUnit},
+    {nullptr, &L::windSpeed, &S::windUnit, nullptr, Storage::kScaledByUnit},
+    {&kBeaufortThresholdLimits, nullptr, nullptr, "bft", Storage::kWhole},
+    {&kUvThresholdLimits, nullptr, nullptr, "", Storage::kTwoDigits},
+    {nullptr, &L::light, &S::lightmeterUnit, nullptr, Storage::kScaledByUnit},
+};
+
+static_assert(std::size(kQuantityForms) == static_cast<std::size_t>(Quantity::kLight) + 1);
+
+const QuantityForm& FormOf(Quantity quantity) {
+    return kQuantityForms[static_cast<std::size_t>(quantity)];
 }
 
-InputLimits<float> DecimalLimits(const AlarmInputLimits& limits, Quantity quantity) {
-    switch (quantity) {
-    case Quantity::kIndoorTemperature:
-        return limits.indoorTemperature;
-    case Quantity::kOutdoorTemperature:
-        return limits.outdoorTemperature;
-    case Quantity::kPressure:
-        return limits.pressure;
-    case Quantity::kRain:
-        return limits.rain;
-    case Quantity::kWindSpeed:
-        return limits.windSpeed;
-    default:
-        return limits.light;
-    }
-}
-
-// The display unit a decimal threshold is typed in.
-const std::string& UnitOf(const CWeatherSettings& settings, Quantity quantity) {
-    switch (quantity) {
-    case Quantity::kIndoorTemperature:
-        return settings.indTempUnit;
-    case Quantity::kOutdoorTemperature:
-        return settings.outTempUnit;
-    case Quantity::kPressure:
-        return settings.presUnit;
-    case Quantity::kRain:
-        return settings.rainUnit;
-    case Quantity::kWindSpeed:
-        return settings.windUnit;
-    default:
-        return settings.lightmeterUnit;
-    }
+std::string UnitText(const QuantityForm& form, const CWeatherSettings& settings) {
+    return form.unit ? settings.*form.unit : std::string(form.fixedUnit);
 }
 
 // A typed threshold as the console stores it, scaled by the units of `settings`.
-std::string Stored(const std::string& text, Quantity quantity, const CWeatherSettings& settings) {
-    switch (quantity) {
-    case Quantity::kHour:
-    case Quantity::kMinute:
-    case Quantity::kUv:
+std::string Stored(const std::string& text, const QuantityForm& form,
+                   const CWeatherSettings& settings) {
+    switch (form.storage) {
+    case Storage::kTwoDigits:
         return TwoDigitThreshold(text);
-    case Quantity::kHumidity:
-    case Quantity::kLevel:
+    case Storage::kWhole:
         return StoredThreshold(text, 1.0f);
-    default:
-        return StoredThreshold(text, AlarmThresholdScale(UnitOf(settings, quantity)));
+    case Storage::kScaledByUnit:
+        break;
     }
+    return StoredThreshold(text, AlarmThresholdScale(settings.*form.unit));
 }
 
-// The labels beside the edits and what each shows.
-struct UnitLabel {
-    int id;
-    std::string S::*unit; // nullptr: the fixed text
-    const char* text;
+// The speed and Beaufort level edits that follow each other.
+struct Partners {
+    int speed;
+    int level;
 };
 
-const UnitLabel kUnitLabels[] = {
-    {IDC_ALARM_INDOOR_HUMIDITY_HIGH_UNIT, nullptr, "%"},
-    {IDC_ALARM_INDOOR_HUMIDITY_LOW_UNIT, nullptr, "%"},
-    {IDC_ALARM_OUTDOOR_HUMIDITY_HIGH_UNIT, nullptr, "%"},
-    {IDC_ALARM_OUTDOOR_HUMIDITY_LOW_UNIT, nullptr, "%"},
-    {IDC_ALARM_INDOOR_TEMPERATURE_HIGH_UNIT, &S::indTempUnit, nullptr},
-    {IDC_ALARM_INDOOR_TEMPERATURE_LOW_UNIT, &S::indTempUnit, nullptr},
-    {IDC_ALARM_OUTDOOR_TEMPERATURE_HIGH_UNIT, &S::outTempUnit, nullptr},
-    {IDC_ALARM_OUTDOOR_TEMPERATURE_LOW_UNIT, &S::outTempUnit, nullptr},
-    {IDC_ALARM_WINDCHILL_HIGH_UNIT, &S::outTempUnit, nullptr},
-    {IDC_ALARM_WINDCHILL_LOW_UNIT, &S::outTempUnit, nullptr},
-    {IDC_ALARM_DEWPOINT_HIGH_UNIT, &S::outTempUnit, nullptr},
-    {IDC_ALARM_DEWPOINT_LOW_UNIT, &S::outTempUnit, nullptr},
-    {IDC_ALARM_RELATIVE_PRESSURE_HIGH_UNIT, &S::presUnit, nullptr},
-    {IDC_ALARM_RELATIVE_PRESSURE_LOW_UNIT, &S::presUnit, nullptr},
-    {IDC_ALARM_ABSOLUTE_PRESSURE_HIGH_UNIT, &S::presUnit, nullptr},
-    {IDC_ALARM_ABSOLUTE_PRESSURE_LOW_UNIT, &S::presUnit, nullptr},
-    {IDC_ALARM_WIND_LEVEL_UNIT, nullptr, "bft"},
-    {IDC_ALARM_GUST_LEVEL_UNIT, nullptr, "bft"},
-    {IDC_ALARM_WIND_SPEED_UNIT, &S::windUnit, nullptr},
-    {IDC_ALARM_GUST_SPEED_UNIT, &S::windUnit, nullptr},
-    {IDC_ALARM_RAIN_HOUR_UNIT, &S::rainUnit, nullptr},
-    {IDC_ALARM_RAIN_DAY_UNIT, &S::rainUnit, nullptr},
-    {IDC_ALARM_LIGHT_UNIT, &S::lightmeterUnit, nullptr},
-    {IDC_ALARM_UV_UNIT, nullptr, ""},
-    {IDC_ALARM_TIME_UNIT, nullptr, ""},
-    {IDC_ALARM_WIND_DIRECTION_UNIT, nullptr, ""},
+const Partners kPartners[] = {
+    {IDC_ALARM_WIND_SPEED, IDC_ALARM_WIND_LEVEL},
+    {IDC_ALARM_GUST_SPEED, IDC_ALARM_GUST_LEVEL},
 };
 
 } // namespace
 
 CAlarmDlg::CAlarmDlg(QWidget* parent, CWeatherComm& comm)
     : CDialog(kAlarmDialogRow, parent), m_comm(comm) {
-    MessageMap<CAlarmDlg>({
-        {Notification::kClicked, IDC_SAVE, &CAlarmDlg::OnSave},
-        {Notification::kKillFocus, IDC_ALARM_WIND_SPEED, &CAlarmDlg::OnKillfocusWindSpeed},
-        {Notification::kKillFocus, IDC_ALARM_WIND_LEVEL, &CAlarmDlg::OnKillfocusWindLevel},
-        {Notification::kKillFocus, IDC_ALARM_GUST_SPEED, &CAlarmDlg::OnKillfocusGustSpeed},
-        {Notification::kKillFocus, IDC_ALARM_GUST_LEVEL, &CAlarmDlg::OnKillfocusGustLevel},
-    });
+    On(Notification::kClicked, IDC_SAVE, [this] { OnSave(); });
+    for (const Partners& partners : kPartners) {
+        On(Notification::kKillFocus, partners.speed,
+           [this, partners] { UpdatePartner(partners.speed, partners.level, false); });
+        On(Notification::kKillFocus, partners.level,
+           [this, partners] { UpdatePartner(partners.level, partners.speed, true); });
+    }
 }
 
+// Loading shows the thresholds of m_settings, the units beside them; saving checks what was
+// typed, in the table's order. What is typed reaches the console through TakeThresholds.
 void CAlarmDlg::DoDataExchange(CDataExchange& dx) {
-    for (std::size_t i = 0; i < std::size(kThresholds); ++i) {
-        const Threshold& threshold = kThresholds[i];
-        if (const InputLimits<int>* limits = WholeLimits(threshold.quantity)) {
-            DDX_Text(dx, threshold.id, m_whole[i]);
-            DDV_MinMaxInt(dx, m_whole[i], limits->min, limits->max);
-        } else {
-            const InputLimits<float> range = DecimalLimits(m_limits, threshold.quantity);
-            DDX_Text(dx, threshold.id, m_decimal[i]);
-            DDV_MinMaxFloat(dx, m_decimal[i], range.min, range.max);
+    for (const Threshold& threshold : kThresholds) {
+        const QuantityForm& form = FormOf(threshold.quantity);
+        if (dx.m_saveAndValidate) {
+            if (form.wholeLimits) {
+                DDV_WholeNumberText(dx, threshold.id, form.wholeLimits->min, form.wholeLimits->max);
+            } else {
+                const InputLimits<float>& limits = m_limits.*form.decimalLimits;
+                DDV_NumberText(dx, threshold.id, limits.min, limits.max);
+            }
+            continue;
         }
+        SetDlgItemText(threshold.id, m_settings.*threshold.field);
+        // The console's values replace whatever was typed, which no longer moves a partner.
+        SetEditModified(threshold.id, false);
+        if (threshold.unitLabel != kNoLabel)
+            SetDlgItemText(threshold.unitLabel, UnitText(form, m_settings));
     }
+    if (dx.m_saveAndValidate)
+        return;
+    const std::string& direction = m_settings.windDirAlarm;
+    SetCurSel(IDC_ALARM_WIND_DIRECTION, IsMissingText(direction) ? -1 : ReadInt(direction));
+    SetDlgItemText(IDC_ALARM_WIND_DIRECTION_UNIT, "");
 }
 
 bool CAlarmDlg::OnInitDialog() {
@@ -203,7 +201,6 @@ bool CAlarmDlg::OnInitDialog() {
     m_saveEnabled = read == OpeningRead::kRead;
     if (read == OpeningRead::kBusy)
         return true;
-    CDialog::OnInitDialog();
     ShowSettings();
     EnableDlgItem(IDC_SAVE, m_saveEnabled);
     return true;
@@ -212,19 +209,10 @@ bool CAlarmDlg::OnInitDialog() {
 void CAlarmDlg::ShowSettings() {
     m_limits = AlarmInputLimitsFor(m_settings);
     ScaleAlarmThresholds(m_settings);
-    // The console's values replace whatever was typed, which no longer moves a partner.
-    for (const Threshold& threshold : kThresholds) {
-        SetDlgItemText(threshold.id, m_settings.*threshold.field);
-        SetEditModified(threshold.id, false);
-    }
-    const std::string& direction = m_settings.windDirAlarm;
-    SetCurSel(IDC_ALARM_WIND_DIRECTION, IsMissingText(direction) ? -1 : ReadInt(direction));
-    for (const UnitLabel& label : kUnitLabels)
-        SetDlgItemText(label.id, label.unit ? m_settings.*label.unit : std::string(label.text));
+    UpdateData(false);
 }
 
-void CAlarmDlg::UpdatePartner(int edit, std::string CWeatherSettings::*field, int partner,
-                              std::string CWeatherSettings::*partnerField, bool fromLevel) {
+void CAlarmDlg::UpdatePartner(int edit, int partner, bool fromLevel) {
     // Only what the user typed since the last recompute moves the partner: a value the partner
     // itself was given, or a typed value left once more, would overwrite the partner the user
     // typed last with a rounded conversion.
@@ -233,36 +221,14 @@ void CAlarmDlg::UpdatePartner(int edit, std::string CWeatherSettings::*field, in
     SetEditModified(edit, false);
     const std::string text = GetDlgItemText(edit);
     const std::string& windUnit = m_settings.windUnit;
-    m_settings.*field = text;
-    m_settings.*partnerField = fromLevel ? FormatWindSpeed(text, 1.0f, kUnitBft, windUnit)
-                                         : FormatWindSpeed(text, 1.0f, windUnit, kUnitBft);
-    SetDlgItemText(partner, m_settings.*partnerField);
-}
-
-void CAlarmDlg::OnKillfocusWindSpeed() {
-    UpdatePartner(IDC_ALARM_WIND_SPEED, &S::windAlarm, IDC_ALARM_WIND_LEVEL, &S::windsLevelAlarm,
-                  false);
-}
-
-void CAlarmDlg::OnKillfocusWindLevel() {
-    UpdatePartner(IDC_ALARM_WIND_LEVEL, &S::windsLevelAlarm, IDC_ALARM_WIND_SPEED, &S::windAlarm,
-                  true);
-}
-
-void CAlarmDlg::OnKillfocusGustSpeed() {
-    UpdatePartner(IDC_ALARM_GUST_SPEED, &S::gustAlarm, IDC_ALARM_GUST_LEVEL, &S::gustLevelAlarm,
-                  false);
-}
-
-void CAlarmDlg::OnKillfocusGustLevel() {
-    UpdatePartner(IDC_ALARM_GUST_LEVEL, &S::gustLevelAlarm, IDC_ALARM_GUST_SPEED, &S::gustAlarm,
-                  true);
+    SetDlgItemText(partner, fromLevel ? FormatWindSpeed(text, 1.0f, kUnitBft, windUnit)
+                                      : FormatWindSpeed(text, 1.0f, windUnit, kUnitBft));
 }
 
 void CAlarmDlg::TakeThresholds(CWeatherSettings& fresh) const {
     for (const Threshold& threshold : kThresholds)
         fresh.*threshold.field =
-            Stored(GetDlgItemText(threshold.id), threshold.quantity, m_settings);
+            Stored(GetDlgItemText(threshold.id), FormOf(threshold.quantity), m_settings);
     fresh.windDirAlarm = std::to_string(GetCurSel(IDC_ALARM_WIND_DIRECTION));
 }
 

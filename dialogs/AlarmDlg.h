@@ -3,8 +3,7 @@
 #include "platform/qt/Dialog.h"
 #include "station/console/AlarmInputLimits.h"
 #include "station/console/WeatherSet.h"
-
-#include <array>
+#include "station/link/WeatherComm.h"
 
 // The console's alarm thresholds in its display units. Reads the fixed block when it opens;
 // Save reads it again, puts the typed thresholds, scaled to the console's integers, into that
@@ -27,16 +26,11 @@ private:
     void OnSave();
     // Reads the block again and writes the typed thresholds into it; under the busy flag.
     bool SaveThresholds();
-    void OnKillfocusWindSpeed();
-    void OnKillfocusWindLevel();
-    void OnKillfocusGustSpeed();
-    void OnKillfocusGustLevel();
     // A speed or level edit the user typed in since it last did so gives its partner the
     // matching value.
-    void UpdatePartner(int edit, std::string CWeatherSettings::*field, int partner,
-                       std::string CWeatherSettings::*partnerField, bool fromLevel);
+    void UpdatePartner(int edit, int partner, bool fromLevel);
 
-    // The thresholds of m_settings into the edits, the units beside them.
+    // The thresholds of m_settings, as read, scaled to the display units and shown.
     void ShowSettings();
     // The typed thresholds into a block read afresh, as the console stores them.
     void TakeThresholds(CWeatherSettings& fresh) const;
@@ -44,7 +38,5 @@ private:
     CWeatherComm& m_comm;
     bool m_saveEnabled = true;
     CWeatherSettings m_settings;
-    std::array<int, kThresholdCount> m_whole{};
-    std::array<float, kThresholdCount> m_decimal{};
     AlarmInputLimits m_limits{};
 };

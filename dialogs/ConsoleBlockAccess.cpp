@@ -1,13 +1,14 @@
 #include "dialogs/ConsoleBlockAccess.h"
 
+#include "dialogs/ConsoleAccess.h"
+#include "dialogs/OperationQuestion.h"
 #include "platform/qt/Dialog.h"
 #include "texts/Env.h"
 #include "texts/TextEntries.h"
 
 OpeningRead ReadBlockAtOpening(CDialog& dialog, CWeatherComm& comm, CWeatherSettings& settings) {
-    const CBusyGuard device = dialog.WaitAndTakeDevice(comm);
-    if (!device.IsTaken()) {
-        dialog.MessageBox(Tr(kTextCantCommunicate));
+    const CConsoleAccess console(dialog, comm);
+    if (!console.IsTaken()) {
         dialog.EndDialog(IDCANCEL);
         return OpeningRead::kBusy;
     }
@@ -21,13 +22,8 @@ OpeningRead ReadBlockAtOpening(CDialog& dialog, CWeatherComm& comm, CWeatherSett
 bool ConfirmAndSave(CDialog& dialog, CWeatherComm& comm, const std::function<bool()>& save) {
     if (!dialog.UpdateData(true))
         return false;
-    if (dialog.MessageBox(Tr(kTextSaveQuestion), Tr(kTextOperationNotify),
-                          kMbYesNo | kMbIconQuestion) != kIdYes)
+    if (!ConfirmOperation(dialog, kTextSaveQuestion))
         return false;
-    const CBusyGuard device = dialog.WaitAndTakeDevice(comm);
-    if (!device.IsTaken()) {
-        dialog.MessageBox(Tr(kTextCantCommunicate));
-        return false;
-    }
-    return save();
+    const CConsoleAccess console(dialog, comm);
+    return console.IsTaken() && save();
 }

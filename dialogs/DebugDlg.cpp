@@ -1,5 +1,6 @@
 #include "dialogs/DebugDlg.h"
 
+#include "dialogs/ConsoleAccess.h"
 #include "platform/qt/DataExchange.h"
 #include "platform/qt/UiThread.h"
 #include "resources/ResourceIds.h"
@@ -131,11 +132,9 @@ void CDebugDlg::ReadOnDemand(const std::function<bool(std::string& text)>& read)
     std::string text;
     bool done = false;
     {
-        const CBusyGuard device = WaitAndTakeDevice(m_comm);
-        if (!device.IsTaken()) {
-            MessageBox(Tr(kTextCantCommunicate));
+        const CConsoleAccess console(*this, m_comm);
+        if (!console.IsTaken())
             return;
-        }
         done = read(text);
     }
     if (done)

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "dialogs/DebugLog.h"
 #include "platform/qt/Dialog.h"
+#include "station/link/DebugLog.h"
+#include "station/link/WeatherComm.h"
 
 #include <functional>
 #include <string>

@@ -1,9 +1,10 @@
 #include "dialogs/GraphDlg_Tee8.h"
 
 #include "controls/TChart1.h"
-#include "dialogs/ChartSetup.h"
-#include "dialogs/GridExportFile.h"
-#include "dialogs/RangePreset.h"
+#include "dialogs/ConsoleAccess.h"
+#include "dialogs/core/ChartSetup.h"
+#include "dialogs/core/GridExportFile.h"
+#include "dialogs/core/RangePreset.h"
 #include "platform/ocx/ChartMembers.h"
 #include "platform/qt/FileDialog.h"
 #include "resources/ResourceIds.h"
@@ -70,11 +71,6 @@ CGraphDlg::CGraphDlg(QWidget* parent)
     // its command all the same.
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
             [this] { OnPrint(); });
-}
-
-CGraphDlg::~CGraphDlg() {
-    if (auto* frame = qobject_cast<CMainFrame*>(parentWidget()))
-        frame->SaveRange(m_rangePreset, m_rangeTimes);
 }
 
 bool CGraphDlg::OnInitDialog() {
@@ -156,8 +152,9 @@ void CGraphDlg::BuildChart() {
         return;
     CWeatherSettings settings;
     {
-        const CBusyGuard device = WaitAndTakeDevice();
-        if (device.IsTaken())
+        // Without the console the chart keeps the default units.
+        const CConsoleAccess console(*this, g_weatherComm, std::nullopt);
+        if (console.IsTaken())
             g_weatherComm.ReadFixedBlock(settings, 0, false);
     }
     ChartRequest request;

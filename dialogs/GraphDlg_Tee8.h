@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MainFrm.h"
 #include "dialogs/TimeSpanControls.h"
+#include "dialogs/core/RangePreset.h"
 #include "platform/qt/Dialog.h"
 #include "station/records/GraphRecords.h"
 
@@ -14,12 +14,10 @@ class CTChart1;
 // The graph dialog: one quantity of the stored records over a time span, drawn in the
 // charting control, saved as a JPEG picture or printed. The span comes from a range preset or
 // the pickers; rain is always drawn over a preset, as the period total that matches it. The
-// frame's saved range comes in before the dialog opens and goes back when it is destroyed.
+// frame hands its saved range in before the dialog opens and takes it back when it has closed.
 class CGraphDlg : public CDialog {
 public:
     explicit CGraphDlg(QWidget* parent);
-    // Hands the range back to the frame that owns the dialog.
-    ~CGraphDlg() override;
 
     bool OnInitDialog() override;
 
@@ -48,7 +46,7 @@ public:
     std::string m_endText;
     std::string m_startText;
     int m_rangePreset = -1;
-    time_t m_rangeTimes[CMainFrame::kRangeTimeCount] = {};
+    time_t m_rangeTimes[kRangeTimeCount] = {};
     CTChart1* m_chart = nullptr;
 
 protected:

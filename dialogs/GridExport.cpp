@@ -1,6 +1,6 @@
 #include "dialogs/GridExport.h"
 
-#include "dialogs/GridExportFile.h"
+#include "dialogs/core/GridExportFile.h"
 #include "platform/qt/DataExchange.h"
 #include "resources/ResourceIds.h"
 #include "texts/Env.h"

@@ -1,9 +1,11 @@
 #include "dialogs/HistoryDlg.h"
 
 #include "controls/HistoryListCtrl.h"
+#include "dialogs/ConsoleAccess.h"
 #include "dialogs/GridExport.h"
-#include "dialogs/GridExportFile.h"
-#include "dialogs/HistoryMessages.h"
+#include "dialogs/OperationQuestion.h"
+#include "dialogs/core/GridExportFile.h"
+#include "dialogs/core/HistoryMessages.h"
 #include "platform/FileReplace.h"
 #include "platform/qt/CommandActions.h"
 #include "platform/qt/FileDialog.h"
@@ -59,9 +61,8 @@ bool CHistoryDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     bool read = false;
     {
-        const CBusyGuard device = WaitAndTakeDevice(m_comm);
-        if (!device.IsTaken()) {
-            MessageBox(Tr(kTextCantCommunicate));
+        const CConsoleAccess console(*this, m_comm);
+        if (!console.IsTaken()) {
             OnOK();
             return true;
         }
@@ -101,15 +102,10 @@ void CHistoryDlg::OnRefresh() {
     List().ScrollToBottom();
 }
 
-bool CHistoryDlg::Confirm(int textEntry) {
-    return MessageBox(Tr(textEntry), Tr(kTextOperationNotify), kMbYesNo | kMbIconQuestion) ==
-           kIdYes;
-}
-
 // The list shows what the data file holds: rows go only once their records have gone from it.
 void CHistoryDlg::OnDelete() {
     const std::vector<int> rows = List().SelectedRows();
-    if (rows.empty() || !Confirm(kTextDeleteQuestion))
+    if (rows.empty() || !ConfirmOperation(*this, kTextDeleteQuestion))
         return;
     CWeatherRecordArray records(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
@@ -123,7 +119,7 @@ void CHistoryDlg::OnDelete() {
 }
 
 void CHistoryDlg::OnClearData() {
-    if (!Confirm(kTextClearDataQuestion))
+    if (!ConfirmOperation(*this, kTextClearDataQuestion))
         return;
     if (!ClearDataFile()) {
         MessageBox(HistoryText(kDataFileBusyMessage));
@@ -133,15 +129,13 @@ void CHistoryDlg::OnClearData() {
 }
 
 void CHistoryDlg::OnClearMemory() {
-    if (!Confirm(kTextClearMemoryQuestion))
+    if (!ConfirmOperation(*this, kTextClearMemoryQuestion))
         return;
     bool cleared = false;
     {
-        const CBusyGuard device = WaitAndTakeDevice(m_comm);
-        if (!device.IsTaken()) {
-            MessageBox(Tr(kTextCantCommunicate));
+        const CConsoleAccess console(*this, m_comm);
+        if (!console.IsTaken())
             return;
-        }
         cleared = m_comm.ClearHistoryCount();
     }
     if (!cleared)

@@ -3,6 +3,7 @@
 #include "dialogs/TimeSpanControls.h"
 #include "platform/qt/Dialog.h"
 #include "station/console/WeatherSet.h"
+#include "station/link/WeatherComm.h"
 
 #include <ctime>
 #include <string>
@@ -45,8 +46,6 @@ private:
     void OnClearMemory();
     void OnGraph();
     void OnExport();
-    // Asks a Yes/No question under "Operation Notify"; true for Yes.
-    bool Confirm(int textEntry);
 
     CWeatherComm& m_comm;
     CWeatherSettings m_settings;

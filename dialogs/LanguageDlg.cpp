@@ -1,7 +1,9 @@
 #include "dialogs/LanguageDlg.h"
 
-#include "app/LanguageSwitch.h"
+#include "dialogs/ConsoleAccess.h"
+#include "dialogs/OperationQuestion.h"
 #include "platform/qt/DataExchange.h"
+#include "program/LanguageSwitch.h"
 #include "resources/ResourceIds.h"
 #include "texts/TextEntries.h"
 
@@ -9,22 +11,21 @@
 
 namespace {
 
-constexpr int kCaptionText = 57;                   // the dialog's caption
-constexpr int kLanguageItemTexts[] = {58, 59, 60}; // English, German, Danish
+constexpr TextEntry kLanguageItemTexts[] = {kTextEnglish, kTextGerman, kTextDanish};
 
 // The controls whose captions follow the picked language.
 struct Label {
     int id;
-    int text;
+    TextEntry text;
 };
 constexpr Label kLabels[] = {
-    {IDC_LANGUAGE_GROUP, 56},
-    {IDC_SAVE, 76},
-    {IDCANCEL, 77},
+    {IDC_LANGUAGE_GROUP, kTextLanguageGroup},
+    {IDC_SAVE, kTextSave},
+    {IDCANCEL, kTextCancel},
 };
 
 // A text of the table in language `lang` rather than the program's current one.
-std::string TextIn(int entry, int lang) {
+std::string TextIn(TextEntry entry, int lang) {
     return TextTable[entry][lang];
 }
 
@@ -58,10 +59,10 @@ void CLanguageDlg::Relabel() {
         return;
     if (QComboBox* list = Combo(IDC_LANGUAGE_LIST)) {
         list->clear();
-        for (const int item : kLanguageItemTexts)
+        for (const TextEntry item : kLanguageItemTexts)
             list->addItem(QString::fromStdString(TextIn(item, m_selected)));
     }
-    setWindowTitle(QString::fromStdString(TextIn(kCaptionText, m_selected)));
+    setWindowTitle(QString::fromStdString(TextIn(kTextLanguageCaption, m_selected)));
     for (const Label& label : kLabels)
         SetDlgItemText(label.id, TextIn(label.text, m_selected));
     // Emptying the list took its selection.
@@ -72,20 +73,17 @@ void CLanguageDlg::OnSave() {
     if (!UpdateData(true))
         return;
     // Asked in the language the program speaks now, whatever the list shows.
-    if (MessageBox(Tr(kTextRestartQuestion), Tr(kTextLanguageNotify), kMbYesNo | kMbIconQuestion) !=
-        kIdYes)
+    if (!ConfirmOperation(*this, kTextRestartQuestion, kTextLanguageNotify))
         return;
-    CBusyGuard device = WaitAndTakeDevice();
-    if (!device.IsTaken()) {
-        MessageBox(Tr(kTextDeviceBusy));
+    CConsoleAccess console(*this, g_weatherComm, kTextDeviceBusy);
+    if (!console.IsTaken())
         return;
-    }
     const LanguageSwitch result = SaveLanguageAndRestart(m_selected);
     if (result != LanguageSwitch::kRestarting) {
         MessageBox(LanguageSwitchFailureText(result));
         return;
     }
     // No console access starts while the program goes down.
-    device.KeepTaken();
+    console.KeepTaken();
     EndDialog(IDOK);
 }

@@ -1,5 +1,7 @@
 #include "dialogs/ScopeDlg.h"
 
+#include "dialogs/ConsoleAccess.h"
+#include "dialogs/OperationQuestion.h"
 #include "resources/ResourceIds.h"
 #include "station/console/MinMaxReset.h"
 #include "station/console/MinMaxUnits.h"
@@ -85,9 +87,8 @@ CScopeDlg::CScopeDlg(QWidget* parent, CWeatherComm& comm)
 bool CScopeDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     {
-        const CBusyGuard device = WaitAndTakeDevice(m_comm);
-        if (!device.IsTaken()) {
-            MessageBox(Tr(kTextCantCommunicate));
+        const CConsoleAccess console(*this, m_comm);
+        if (!console.IsTaken()) {
             EndDialog(IDCANCEL);
             return true;
         }
@@ -134,16 +135,13 @@ void CScopeDlg::OnReset() {
         MessageBox(Tr(kTextSelectItemsFirst), Tr(kTextOperationNotify), kMbOk | kMbIconInformation);
         return;
     }
-    if (MessageBox(Tr(kTextResetQuestion), Tr(kTextOperationNotify), kMbYesNo | kMbIconQuestion) !=
-        kIdYes)
+    if (!ConfirmOperation(*this, kTextResetQuestion))
         return;
     bool written = false;
     {
-        const CBusyGuard device = WaitAndTakeDevice(m_comm);
-        if (!device.IsTaken()) {
-            MessageBox(Tr(kTextCantCommunicate));
+        const CConsoleAccess console(*this, m_comm);
+        if (!console.IsTaken())
             return;
-        }
         // The console goes on storing history while the dialog is open: the block as read now
         // keeps its history pointer and record count, and only the chosen records change.
         CWeatherSettings block;

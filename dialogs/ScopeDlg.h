@@ -3,6 +3,7 @@
 #include "platform/qt/Dialog.h"
 #include "station/console/WeatherRecord.h"
 #include "station/console/WeatherSet.h"
+#include "station/link/WeatherComm.h"
 
 // The console's minimum and maximum records with their times, in its display units, and the
 // reset of chosen ones to the current reading. A reset reads the block again and changes only

@@ -1,6 +1,8 @@
 #include "dialogs/SetupDlg.h"
 
+#include "dialogs/ConsoleAccess.h"
 #include "dialogs/ConsoleBlockAccess.h"
+#include "dialogs/OperationQuestion.h"
 #include "dialogs/SettingsChangedText.h"
 #include "platform/qt/ComboSearch.h"
 #include "platform/qt/DataExchange.h"
@@ -27,15 +29,18 @@ enum class Shown {
     kEditText,        // the edit's text, both ways
 };
 
+constexpr InputLimits<int> kIntervalLimits{5, 240}; // minutes
+
 struct SetupControl {
     int id;
     std::string S::*field;
     Shown shown;
+    const InputLimits<int>* limits = nullptr; // an edit's whole number must lie within these
 };
 
 const SetupControl kControls[] = {
     {IDC_SETUP_TIME_ZONE, &S::timeZone, Shown::kZoneItem},
-    {IDC_SETUP_INTERVAL, &S::historyCircle, Shown::kEditText},
+    {IDC_SETUP_INTERVAL, &S::historyCircle, Shown::kEditText, &kIntervalLimits},
     {IDC_SETUP_INDOOR_TEMPERATURE_UNIT, &S::indTempUnit, Shown::kTemperatureUnit},
     {IDC_SETUP_OUTDOOR_TEMPERATURE_UNIT, &S::outTempUnit, Shown::kTemperatureUnit},
     {IDC_SETUP_LIGHT_UNIT, &S::lightmeterUnit, Shown::kUnitItem},
@@ -101,33 +106,15 @@ CSetupDlg::CSetupDlg(QWidget* parent, CWeatherComm& comm)
     });
 }
 
+// Loading shows m_settings, whose thresholds and pressures are already scaled; saving checks
+// what was typed, in the table's order. The choices reach the console through TakeControls.
 void CSetupDlg::DoDataExchange(CDataExchange& dx) {
-    DDX_Text(dx, IDC_SETUP_INTERVAL, m_interval);
-    DDV_MinMaxInt(dx, m_interval, 5, 240);
-    DDX_Text(dx, IDC_SETUP_RELATIVE_PRESSURE, m_relPressure);
-    DDV_MinMaxFloat(dx, m_relPressure, m_presMin, m_presMax);
-    DDX_Text(dx, IDC_SETUP_ABSOLUTE_PRESSURE, m_absPressure);
-    DDV_MinMaxFloat(dx, m_absPressure, m_presMin, m_presMax);
-}
-
-bool CSetupDlg::OnInitDialog() {
-    const OpeningRead read = ReadBlockAtOpening(*this, m_comm, m_settings);
-    m_saveEnabled = read == OpeningRead::kRead;
-    if (read == OpeningRead::kBusy)
-        return true;
-    for (int id : {IDC_SETUP_INDOOR_TEMPERATURE_UNIT, IDC_SETUP_OUTDOOR_TEMPERATURE_UNIT}) {
-        Combo(id)->addItem(QString::fromUtf8(kUnitCelsius.data(), kUnitCelsius.size()));
-        Combo(id)->addItem(QString::fromUtf8(kUnitFahrenheit.data(), kUnitFahrenheit.size()));
-    }
-    CDialog::OnInitDialog();
-    ScaleAlarmThresholds(m_settings);
-    ShowSettings();
-    EnableDlgItem(IDC_SAVE, m_saveEnabled);
-    return true;
-}
-
-void CSetupDlg::ShowSettings() {
     for (const SetupControl& control : kControls) {
+        if (dx.m_saveAndValidate) {
+            if (control.limits)
+                DDV_WholeNumberText(dx, control.id, control.limits->min, control.limits->max);
+            continue;
+        }
         const std::string& field = m_settings.*control.field;
         switch (control.shown) {
         case Shown::kZoneItem:
@@ -147,9 +134,33 @@ void CSetupDlg::ShowSettings() {
             break;
         }
     }
+    if (dx.m_saveAndValidate) {
+        // The calibration's limits follow the pressure unit picked.
+        for (int edit : {IDC_SETUP_RELATIVE_PRESSURE, IDC_SETUP_ABSOLUTE_PRESSURE})
+            DDV_NumberText(dx, edit, m_presMin, m_presMax);
+        return;
+    }
     for (const AlarmEnable& enable : kAlarmEnables)
         CheckDlgButton(enable.id, ReadInt(m_settings.*enable.flag));
+    ShowPressures();
+}
 
+bool CSetupDlg::OnInitDialog() {
+    const OpeningRead read = ReadBlockAtOpening(*this, m_comm, m_settings);
+    m_saveEnabled = read == OpeningRead::kRead;
+    if (read == OpeningRead::kBusy)
+        return true;
+    for (int id : {IDC_SETUP_INDOOR_TEMPERATURE_UNIT, IDC_SETUP_OUTDOOR_TEMPERATURE_UNIT}) {
+        Combo(id)->addItem(QString::fromUtf8(kUnitCelsius.data(), kUnitCelsius.size()));
+        Combo(id)->addItem(QString::fromUtf8(kUnitFahrenheit.data(), kUnitFahrenheit.size()));
+    }
+    ScaleAlarmThresholds(m_settings);
+    UpdateData(false);
+    EnableDlgItem(IDC_SAVE, m_saveEnabled);
+    return true;
+}
+
+void CSetupDlg::ShowPressures() {
     SetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE_HPA, m_settings.relPres);
     SetDlgItemText(IDC_SETUP_ABSOLUTE_PRESSURE_HPA, m_settings.absPres);
     const std::string& unit = m_settings.presUnit;
@@ -235,7 +246,7 @@ bool CSetupDlg::SaveSettings() {
     if (!SameThresholdUnits(fresh, m_settings)) {
         m_settings = fresh;
         ScaleAlarmThresholds(m_settings);
-        ShowSettings();
+        UpdateData(false);
         MessageBox(SettingsChangedMeanwhileText());
         return false;
     }
@@ -254,18 +265,15 @@ bool CSetupDlg::SaveSettings() {
 }
 
 void CSetupDlg::OnInit() {
-    if (MessageBox(Tr(kTextInitQuestion), Tr(kTextOperationNotify), kMbYesNo | kMbIconQuestion) !=
-        kIdYes)
+    if (!ConfirmOperation(*this, kTextInitQuestion))
         return;
     bool done = false;
     {
         // Re-initialising writes to the console like any other access, so it waits for the
         // monitor thread as they do.
-        const CBusyGuard device = WaitAndTakeDevice(m_comm);
-        if (!device.IsTaken()) {
-            MessageBox(Tr(kTextCantCommunicate));
+        const CConsoleAccess console(*this, m_comm);
+        if (!console.IsTaken())
             return;
-        }
         done = m_comm.ReinitStation();
     }
     if (!done) {

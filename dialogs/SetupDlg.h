@@ -2,6 +2,7 @@
 
 #include "platform/qt/Dialog.h"
 #include "station/console/WeatherSet.h"
+#include "station/link/WeatherComm.h"
 
 #include <string>
 
@@ -30,8 +31,8 @@ private:
     void OnDisableAll();
 
     bool SaveSettings();
-    // Fills every control from m_settings, whose thresholds and pressures are already scaled.
-    void ShowSettings();
+    // The calibration in the display unit, its hPa copies and the unit beside it.
+    void ShowPressures();
     // The controls' choices into a block read afresh.
     void TakeControls(CWeatherSettings& fresh) const;
     void SetPressureUnit(const std::string& unit);
@@ -39,9 +40,6 @@ private:
     CWeatherComm& m_comm;
     bool m_saveEnabled = true;
     CWeatherSettings m_settings;
-    int m_interval = 0;
-    float m_relPressure = 0;
-    float m_absPressure = 0;
     std::string m_lastPresUnit;
     float m_presMax = 0;
     float m_presMin = 0;

@@ -1,15 +1,15 @@
 #include "dialogs/TimeSpanControls.h"
 
-#include "dialogs/RangePreset.h"
+#include "dialogs/core/RangePreset.h"
 #include "platform/qt/DateTimePicker.h"
 #include "platform/qt/Dialog.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <QDateTimeEdit>
 
 namespace {
 
-constexpr int kDateTextEntry = 0; // the date pickers' format
 constexpr char kTimeFormat[] = "HH:mm:ss";
 
 std::string SpanText(const CDialog& dialog, int dateId, int timeId) {
@@ -43,7 +43,7 @@ time_t SpanTime(const CDialog& dialog, int dateId, int timeId) {
 void CTimeSpanControls::SetUp() {
     for (const int id : {kStartDate, kEndDate}) {
         if (auto* picker = m_dialog.GetDlgItem<QDateTimeEdit>(id))
-            SetPickerFormat(*picker, Tr(kDateTextEntry));
+            SetPickerFormat(*picker, Tr(kTextDateFormat));
     }
     for (const int id : {kStartTime, kEndTime}) {
         if (auto* picker = m_dialog.GetDlgItem<QDateTimeEdit>(id))

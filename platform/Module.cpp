@@ -1,6 +1,6 @@
 #include "platform/Module.h"
 
-#include "store/SystemUtils.h"
+#include "platform/SystemUtils.h"
 
 #include <dlfcn.h>
 

@@ -5,10 +5,43 @@
 // The text-table entries the dialogs speak with, by name (Tr(kTextCantCommunicate)). The
 // texts are the table's, in the current language; some stay half-translated on purpose.
 enum TextEntry : std::size_t {
+    kTextDateFormat = 0,            // "dd-MM-yyy", the date pickers' format
+    kTextDateTimeFormat = 2,        // "dd-mm-yyyy hh:nn:ss", the chart's time labels
+    kTextStationName = 3,           // "Talvorin Radio Controlled"
+    kTextAboutCaption = 20,         // "About Talvorin"
+    kTextIndoorTemperature = 24,    // "Indoor Temperature"
+    kTextOutdoorTemperature = 25,   // "Outdoor Temperature"
+    kTextIndoorHumidity = 27,       // "Indoor Humidity"
+    kTextOutdoorHumidity = 28,      // "Outdoor Humidity"
+    kTextAbsolutePressure = 32,     // "Absolute Pressure"
+    kTextRelativePressure = 33,     // "Relative Pressure"
+    kTextWindchill = 34,            // "Windchill"
+    kTextDewpoint = 35,             // "Dewpoint"
+    kTextWindVelocity = 38,         // "Wind Velocity"
+    kTextGustVelocity = 39,         // "Gust Velocity"
+    kTextTotalRain = 46,            // "Total Rain"
+    kTextLightmeter = 53,           // "lightmeter"
+    kTextUv = 54,                   // "UV"
+    kTextLanguageGroup = 56,        // "Language", the language dialog's group box
+    kTextLanguageCaption = 57,      // "Language", the language dialog's caption
+    kTextEnglish = 58,              // "English"
+    kTextGerman = 59,               // "German"
+    kTextDanish = 60,               // "Danish"
+    kTextUnit = 65,                 // "Unit"
+    kTextSampleTime = 70,           // "Sample Time"
+    kTextSave = 76,                 // "Save"
+    kTextCancel = 77,               // "Cancel"
     kTextLine = 92,                 // the graph's one series type
+    kTextWeather = 108,             // "Weather"
     kTextLanguageNotify = 127,      // "Operation Notify", the language dialog's caption
     kTextOperationNotify = 128,     // "Operation Notify", the caption of every question
     kTextEndBeforeStart = 142,      // "End time earlier than start time!"
+    kTextReadDataFrom = 148,        // "Read data from"
+    kTextDataProcessed = 151,       // "Data has been processed."
+    kTextSaveAllData = 152,         // "Save all data on PC"
+    kTextLastReadTime = 153,        // "Last Read Time"
+    kTextReadRecords = 154,         // "Read Records"
+    kTextTotalRecords = 155,        // "Total Records"
     kTextSaveQuestion = 156,        // "Do you want save?"
     kTextDeleteQuestion = 157,      // "Do you want to delete selected items?"
     kTextClearDataQuestion = 158,   // "Do you want to clear all data on PC?"

@@ -122,6 +122,19 @@ void ExchangeNumber(CDataExchange& dx, int id, Number& value, int digits) {
     }
 }
 
+// The number the edit's text stands for, read as DDX_Text reads it, then the range check.
+template <class Number>
+void CheckNumberText(CDataExchange& dx, int id, Number minimum, Number maximum) {
+    if (!dx.m_saveAndValidate)
+        return;
+    Number value = 0;
+    DDX_Text(dx, id, value);
+    if constexpr (std::is_integral_v<Number>)
+        DDV_MinMaxInt(dx, value, minimum, maximum);
+    else
+        DDV_MinMaxFloat(dx, value, minimum, maximum);
+}
+
 } // namespace
 
 QWidget* CDataExchange::PrepareControl(int id) {
@@ -209,4 +222,12 @@ void DDV_MinMaxFloat(CDataExchange& dx, double value, double minimum, double max
     if (dx.IsNotANumber() || value < minimum || value > maximum)
         dx.Fail(
             RangeText(kNumberRange, NumberText(minimum, FLT_DIG), NumberText(maximum, FLT_DIG)));
+}
+
+void DDV_WholeNumberText(CDataExchange& dx, int id, int minimum, int maximum) {
+    CheckNumberText(dx, id, minimum, maximum);
+}
+
+void DDV_NumberText(CDataExchange& dx, int id, float minimum, float maximum) {
+    CheckNumberText(dx, id, minimum, maximum);
 }

@@ -58,3 +58,9 @@ void DDX_CBIndex(CDataExchange& dx, int id, int& index);
 // saving. The message names the allowed range.
 void DDV_MinMaxInt(CDataExchange& dx, int value, int minimum, int maximum);
 void DDV_MinMaxFloat(CDataExchange& dx, double value, double minimum, double maximum);
+
+// Checks of an edit whose text is the value itself, kept as the user typed it: when saving, the
+// text must be a whole number, or a number read as a float, within the range, as DDX_Text with
+// the range check after it demands. Loading leaves the edit alone.
+void DDV_WholeNumberText(CDataExchange& dx, int id, int minimum, int maximum);
+void DDV_NumberText(CDataExchange& dx, int id, float minimum, float maximum);

@@ -1,5 +1,6 @@
 #include "platform/qt/Dialog.h"
 
+#include "platform/Sleep.h"
 #include "platform/qt/DataExchange.h"
 #include "platform/qt/DateTimePicker.h"
 #include "platform/qt/DialogBuilder.h"
@@ -30,9 +31,13 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// A pause of the busy wait on the user-interface thread: the events keep being handled, so a
-// thread that holds the flag while it sends to this one can finish; what the user does waits,
-// so that no handler of the dialog runs again in the middle of its own console access.
+int ControlId(const QObject* control) {
+    const QVariant id = control->property(kCtrlIdProperty);
+    return id.isValid() ? id.toInt() : 0;
+}
+
+} // namespace
+
 void PauseHandlingEvents(int milliseconds) {
     QCoreApplication* app = QCoreApplication::instance();
     if (!app || QThread::currentThread() != app->thread()) {
@@ -46,13 +51,6 @@ void PauseHandlingEvents(int milliseconds) {
                                         static_cast<int>(deadline.remainingTime()));
     }
 }
-
-int ControlId(const QObject* control) {
-    const QVariant id = control->property(kCtrlIdProperty);
-    return id.isValid() ? id.toInt() : 0;
-}
-
-} // namespace
 
 CDialog::CDialog(ResourceRow row, QWidget* parent, const ControlFactories& factories)
     : CDialog(static_cast<int>(ResourceId(row)), parent, factories) {}
@@ -378,8 +376,4 @@ void CDialog::SetPickerTime(int id, time_t time) {
 MessageBoxAnswer CDialog::MessageBox(const std::string& text, const std::string& caption,
                                      unsigned style) {
     return ShowMessageBox(this, text, caption, style);
-}
-
-CBusyGuard CDialog::WaitAndTakeDevice(CWeatherComm& comm) {
-    return ::WaitAndTakeDevice(comm, kDeviceBusyWaits, PauseHandlingEvents);
 }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "dialogs/Sizer.h"
+#include "platform/Sizer.h"
 #include "platform/qt/ControlFactories.h"
 #include "platform/qt/MessageBox.h"
-#include "station/link/WeatherComm.h"
 #include "texts/Env.h"
 
 #include <ctime>
@@ -32,7 +31,13 @@ enum class Notification {
     kDateTimeChange, // the user changed a date or time picker
 };
 
-// One anchored control of a resizable dialog (see dialogs/Sizer.h for the types).
+// A pause of a busy wait on the user-interface thread: the events keep being handled, so that a
+// thread that holds a flag while it sends to this one can finish; what the user does waits, so
+// that no handler of a dialog runs again in the middle of its own wait. Off that thread, a
+// plain sleep.
+void PauseHandlingEvents(int milliseconds);
+
+// One anchored control of a resizable dialog (see platform/Sizer.h for the types).
 struct ControlAnchor {
     int id;
     SizerAnchor anchor;
@@ -121,11 +126,6 @@ public:
     // A message box or question owned by this dialog (see ShowMessageBox).
     MessageBoxAnswer MessageBox(const std::string& text, const std::string& caption = {},
                                 unsigned style = kMbOk);
-
-    // Takes the console's device-busy flag by the dialogs' rule, three waits of a second, while
-    // the window goes on handling events: the monitor thread may hold the flag while it sends
-    // status texts to this thread. Not taken: the console stayed busy.
-    [[nodiscard]] CBusyGuard WaitAndTakeDevice(CWeatherComm& comm = g_weatherComm);
 
     template <class Dialog>
     struct MessageEntry {

@@ -1,7 +1,7 @@
 #include "station/link/HistoryDownload.h"
 
-#include "app/StatusText.h"
 #include "station/console/WeatherSet.h"
+#include "station/link/StatusText.h"
 #include "station/link/WeatherComm.h"
 #include "station/records/RecordLayer.h"
 #include "station/values/AppendPrintf.h"

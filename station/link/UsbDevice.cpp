@@ -1,7 +1,7 @@
 #include "station/link/UsbDevice.h"
 
-#include "app/Config.h"
 #include "platform/Sleep.h"
+#include "station/link/LinkSettings.h"
 #include "station/link/SimulatedConsole.h"
 
 #include <algorithm>

@@ -1,10 +1,10 @@
 #include "station/link/WeatherComm.h"
 
-#include "app/Config.h"
-#include "dialogs/DebugLog.h"
 #include "station/console/FixedBlockCodec.h"
 #include "station/console/HistoryRecord.h"
 #include "station/console/WeatherSet.h"
+#include "station/link/DebugLog.h"
+#include "station/link/LinkSettings.h"
 #include "station/values/AppendPrintf.h"
 #include "station/values/Clock.h"
 #include "station/values/TimeText.h"

@@ -1,4 +1,4 @@
-#include "dialogs/ChartSetup.h"
+#include "dialogs/core/ChartSetup.h"
 
 #include "station/console/RecordScaling.h"
 #include "station/values/TimeText.h"

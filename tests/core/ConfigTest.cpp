@@ -1,4 +1,4 @@
-#include "app/Config.h"
+#include "program/Config.h"
 
 #include "platform/Profile.h"
 #include "tests/core/TestEnvironment.h"

@@ -1,4 +1,4 @@
-#include "dialogs/DebugLog.h"
+#include "station/link/DebugLog.h"
 
 #include "tests/core/RecordingDebugLog.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/GridExportFile.h"
+#include "dialogs/core/GridExportFile.h"
 
 #include "station/records/HistoryList.h"
 #include "tests/core/MemoryListControl.h"

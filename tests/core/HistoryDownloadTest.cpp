@@ -1,6 +1,6 @@
 #include "station/link/HistoryDownload.h"
 
-#include "app/Config.h"
+#include "program/Config.h"
 #include "station/console/WeatherSet.h"
 #include "station/link/WeatherComm.h"
 #include "station/values/TimeText.h"

@@ -1,4 +1,4 @@
-#include "app/Config.h"
+#include "program/Config.h"
 #include "station/link/WeatherComm.h"
 #include "tests/core/ConsoleRing.h"
 #include "tests/core/FixedClock.h"

@@ -1,7 +1,7 @@
-#include "app/LanguageSwitch.h"
+#include "program/LanguageSwitch.h"
 
-#include "app/Config.h"
 #include "platform/Profile.h"
+#include "program/Config.h"
 #include "tests/core/FileTestSupport.h"
 #include "tests/core/ScopedValue.h"
 #include "texts/Env.h"

@@ -1,9 +1,9 @@
-#include "app/MonitorThread.h"
+#include "program/MonitorThread.h"
 
-#include "app/Config.h"
-#include "app/WakeEvent.h"
 #include "platform/FileLock.h"
 #include "platform/WorkerThread.h"
+#include "program/Config.h"
+#include "program/WakeEvent.h"
 #include "station/link/WeatherComm.h"
 #include "station/records/RecordLayer.h"
 #include "station/threads/BusyFlag.h"

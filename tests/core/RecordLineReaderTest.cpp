@@ -1,6 +1,6 @@
 #include "station/records/RecordLineReader.h"
 
-#include "store/SystemUtils.h"
+#include "platform/SystemUtils.h"
 
 #include <array>
 #include <random>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "dialogs/DebugLog.h"
 #include "station/console/WeatherRecord.h"
 #include "station/console/WeatherSet.h"
+#include "station/link/DebugLog.h"
 
 #include <functional>
 #include <string>

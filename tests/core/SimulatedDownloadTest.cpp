@@ -1,4 +1,4 @@
-#include "app/Config.h"
+#include "program/Config.h"
 #include "station/console/HistoryRing.h"
 #include "station/console/RecordScaling.h"
 #include "station/link/HistoryDownload.h"

@@ -1,4 +1,4 @@
-#include "app/StatusText.h"
+#include "station/link/StatusText.h"
 
 #include "tests/core/RecordingStatusTarget.h"
 

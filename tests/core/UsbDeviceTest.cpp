@@ -1,6 +1,6 @@
 #include "station/link/UsbDevice.h"
 
-#include "app/Config.h"
+#include "program/Config.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"
 #include "tests/emulator/EmulatorModule.h"

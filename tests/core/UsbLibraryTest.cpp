@@ -1,4 +1,4 @@
-#include "app/Config.h"
+#include "program/Config.h"
 #include "station/link/UsbDevice.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"

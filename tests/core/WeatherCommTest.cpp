@@ -1,6 +1,6 @@
 #include "station/link/WeatherComm.h"
 
-#include "app/Config.h"
+#include "program/Config.h"
 #include "station/console/FixedBlockCodec.h"
 #include "station/console/WeatherSet.h"
 #include "station/link/SimulatedConsole.h"

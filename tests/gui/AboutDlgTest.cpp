@@ -1,8 +1,8 @@
 #include "app/AboutDlg.h"
 
-#include "app/Config.h"
 #include "controls/HyperLink.h"
 #include "platform/qt/DialogBuilder.h"
+#include "program/Config.h"
 #include "resources/ResourceIds.h"
 #include "tests/core/ScopedValue.h"
 #include "texts/Env.h"

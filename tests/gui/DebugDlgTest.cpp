@@ -1,8 +1,8 @@
 #include "dialogs/DebugDlg.h"
 
-#include "app/Config.h"
 #include "app/MainFrm.h"
 #include "platform/qt/CommandActions.h"
+#include "program/Config.h"
 #include "resources/ResourceIds.h"
 #include "station/console/HistoryRing.h"
 #include "station/console/WeatherSet.h"

@@ -1,19 +1,14 @@
 #include "platform/qt/DataExchange.h"
 #include "platform/qt/DesktopLocale.h"
 #include "platform/qt/Dialog.h"
-#include "platform/qt/UiThread.h"
-#include "station/link/WeatherComm.h"
 #include "tests/core/ScopedNumericLocale.h"
 #include "tests/core/ScopedTimeZone.h"
 #include "tests/core/ScopedValue.h"
 
-#include <atomic>
-#include <chrono>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -90,6 +85,13 @@ public:
     bool endInInit = false;
 };
 
+// A text an edit refuses, and the message that says so.
+struct RefusedValue {
+    int id;
+    const char* text;
+    const char* message;
+};
+
 class DialogBaseTest : public testing::Test {
 protected:
     DialogBaseTest() {
@@ -112,6 +114,25 @@ protected:
         window.show();
         QApplication::setActiveWindow(&window);
         QCoreApplication::processEvents();
+    }
+
+    // Types `value` into a new dialog and presses OK: the dialog stays open with one message
+    // that names the range, the edit focused and its text selected; `check` looks further.
+    template <class Dialog>
+    void ExpectRefused(const RefusedValue& value, const std::function<void(Dialog&)>& check) {
+        m_messages.clear();
+        Dialog dialog;
+        dialog.Create();
+        Activate(dialog);
+        dialog.SetDlgItemText(value.id, value.text);
+        dialog.template GetDlgItem<QPushButton>(IDOK)->click();
+
+        EXPECT_TRUE(dialog.isVisible()) << value.text;
+        EXPECT_EQ(m_messages, std::vector<std::string>{value.message}) << value.text;
+        auto* edit = dialog.template GetDlgItem<QLineEdit>(value.id);
+        EXPECT_EQ(dialog.focusWidget(), edit) << value.text;
+        EXPECT_EQ(edit->selectedText(), edit->text()) << value.text;
+        check(dialog);
     }
 
     std::vector<std::string> m_messages;
@@ -214,12 +235,6 @@ TEST_F(DialogBaseTest, AMissingTemplateGivesMinusOneAndNoDialog) {
 
 // ---- Data exchange and validation ---------------------------------------------------------
 
-struct RefusedValue {
-    int id;
-    const char* text;
-    const char* message;
-};
-
 TEST_F(DialogBaseTest, AValueOutOfRangeOrNoNumberIsRefusedNamingTheRangeWithTheEditSelected) {
     const RefusedValue refused[] = {
         {kInterval, "4", "Please enter a whole number from 5 to 240."},
@@ -240,20 +255,52 @@ TEST_F(DialogBaseTest, AValueOutOfRangeOrNoNumberIsRefusedNamingTheRangeWithTheE
         {kInterval, "1e1", "Please enter a whole number from 5 to 240."},
     };
     for (const RefusedValue& value : refused) {
-        m_messages.clear();
-        BaseDlg dialog;
-        dialog.Create();
-        Activate(dialog);
-        dialog.SetDlgItemText(value.id, value.text);
-        dialog.GetDlgItem<QPushButton>(IDOK)->click();
-
-        EXPECT_TRUE(dialog.isVisible()) << value.text;
-        EXPECT_EQ(m_messages, std::vector<std::string>{value.message}) << value.text;
-        auto* edit = dialog.GetDlgItem<QLineEdit>(value.id);
-        EXPECT_EQ(dialog.focusWidget(), edit) << value.text;
-        EXPECT_EQ(edit->selectedText(), edit->text()) << value.text;
-        EXPECT_EQ(dialog.m_name, "home") << "nothing after the failure is taken";
+        ExpectRefused<BaseDlg>(value, [](BaseDlg& dialog) {
+            EXPECT_EQ(dialog.m_name, "home") << "nothing after the failure is taken";
+        });
     }
+}
+
+// A dialog whose edits keep their texts as typed and are only checked.
+class TextCheckDlg : public CDialog {
+public:
+    TextCheckDlg() : CDialog(kTestDialog, nullptr) {}
+
+    bool OnInitDialog() override {
+        CDialog::OnInitDialog();
+        SetDlgItemText(kInterval, "010");
+        SetDlgItemText(kPressure, " 1013.25");
+        return true;
+    }
+
+protected:
+    void DoDataExchange(CDataExchange& dx) override {
+        DDV_WholeNumberText(dx, kInterval, 5, 240);
+        DDV_NumberText(dx, kPressure, 500.0f, 1100.0f);
+    }
+};
+
+TEST_F(DialogBaseTest, TheTextChecksRefuseWhatTheNumberExchangeRefusesAndKeepTheTextsAsTyped) {
+    const RefusedValue refused[] = {
+        {kInterval, "241", "Please enter a whole number from 5 to 240."},
+        {kInterval, "12abc", "Please enter a whole number from 5 to 240."},
+        {kInterval, "", "Please enter a whole number from 5 to 240."},
+        {kPressure, "499.9", "Please enter a number from 500 to 1100."},
+        {kPressure, "1013,2", "Please enter a number from 500 to 1100."},
+        {kPressure, "nan", "Please enter a number from 500 to 1100."},
+    };
+    for (const RefusedValue& value : refused)
+        ExpectRefused<TextCheckDlg>(value, [](TextCheckDlg&) {});
+
+    m_messages.clear();
+    TextCheckDlg dialog;
+    dialog.Create();
+    EXPECT_TRUE(dialog.UpdateData(true));
+    EXPECT_TRUE(dialog.UpdateData(false));
+    EXPECT_TRUE(m_messages.empty());
+    // Neither direction rewrites a text: the console's own number texts stay as they are.
+    EXPECT_EQ(dialog.GetDlgItemText(kInterval), "010");
+    EXPECT_EQ(dialog.GetDlgItemText(kPressure), " 1013.25");
 }
 
 TEST_F(DialogBaseTest, TheLimitsThemselvesAreAccepted) {
@@ -404,49 +451,6 @@ TEST_F(DialogBaseTest, AnchoredControlsFollowTheEdgesAndTheDialogKeepsItsFirstSi
     dialog.resize(first);
     EXPECT_EQ(dialog.GetDlgItem(1025)->geometry(), log);
     EXPECT_EQ(dialog.GetDlgItem(1022)->geometry(), clear);
-}
-
-// ---- The device-busy wait ------------------------------------------------------------------
-
-TEST_F(DialogBaseTest, TheBusyWaitHandlesTheHoldersCallsAndTakesTheFlagWhenItIsFree) {
-    CWeatherComm comm("no-such-module.so");
-    BaseDlg dialog;
-    dialog.Create();
-    std::atomic<bool> held = false;
-    std::atomic<bool> delivered = false;
-    std::thread holder([&] {
-        const CBusyGuard busy = WaitAndTakeDevice(comm, 0);
-        held = true;
-        // A status text sent to the user-interface thread while the flag is held.
-        RunOnUiThread([&] { delivered = true; });
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    });
-    while (!held)
-        std::this_thread::yield();
-
-    const auto start = std::chrono::steady_clock::now();
-    const CBusyGuard busy = dialog.WaitAndTakeDevice(comm);
-    const auto waited = std::chrono::steady_clock::now() - start;
-    holder.join();
-
-    EXPECT_TRUE(busy.IsTaken());
-    EXPECT_TRUE(delivered);
-    EXPECT_LT(waited, std::chrono::milliseconds(2500));
-}
-
-TEST_F(DialogBaseTest, TheBusyWaitGivesUpAfterThreeSeconds) {
-    CWeatherComm comm("no-such-module.so");
-    comm.m_busy = true;
-    BaseDlg dialog;
-    const auto start = std::chrono::steady_clock::now();
-    {
-        const CBusyGuard busy = dialog.WaitAndTakeDevice(comm);
-        EXPECT_FALSE(busy.IsTaken());
-    }
-    const auto waited = std::chrono::steady_clock::now() - start;
-    EXPECT_GE(waited, std::chrono::milliseconds(2900));
-    EXPECT_LT(waited, std::chrono::milliseconds(4500));
-    EXPECT_TRUE(comm.m_busy); // still the other holder's
 }
 
 } // namespace

@@ -1,11 +1,22 @@
-#include "dialogs/RangePreset.h"
+#include "dialogs/ConsoleAccess.h"
+#include "dialogs/OperationQuestion.h"
 #include "dialogs/TimeSpanControls.h"
+#include "dialogs/core/RangePreset.h"
 #include "platform/qt/ComboSearch.h"
 #include "platform/qt/DateTimePicker.h"
 #include "platform/qt/Dialog.h"
+#include "platform/qt/MessageBox.h"
+#include "platform/qt/UiThread.h"
+#include "station/link/WeatherComm.h"
 #include "station/values/TimeText.h"
 #include "tests/core/ScopedTimeZone.h"
 #include "tests/core/ScopedValue.h"
+
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -199,6 +210,94 @@ TEST_F(TimeSpanControlsTest, TheResizeRuleIgnoresSmallSizesAndThenMovesByTheDiff
     EXPECT_EQ(dialog.GetDlgItem(3)->geometry(), searchAt);
     EXPECT_EQ(dialog.GetDlgItem(3)->geometry().topLeft(),
               QPoint(dialog.GetDlgItem(3)->x(), dialog.GetDlgItem(3)->y()));
+}
+
+// ---- The dialogs' console access and confirmation question ---------------------------------
+
+// A dialog of the tests' own, with the messages it shows collected instead of shown.
+class ConsoleAccessTest : public testing::Test {
+protected:
+    ConsoleAccessTest() {
+        SetMessageBoxHook([this](const MessageBoxRequest& request) {
+            m_requests.push_back(request);
+            return m_answer;
+        });
+    }
+    ~ConsoleAccessTest() override { SetMessageBoxHook({}); }
+
+    ScopedValue<int> m_lang{g_lang, 0};
+    CWeatherComm m_comm{"no-such-module.so"};
+    CDialog m_dialog{9001, nullptr};
+    std::vector<MessageBoxRequest> m_requests;
+    MessageBoxAnswer m_answer = kIdOk;
+};
+
+TEST_F(ConsoleAccessTest, TheBusyWaitHandlesTheHoldersCallsAndTakesTheFlagWhenItIsFree) {
+    m_dialog.Create();
+    std::atomic<bool> held = false;
+    std::atomic<bool> delivered = false;
+    std::thread holder([&] {
+        const CBusyGuard busy = WaitAndTakeDevice(m_comm, 0);
+        held = true;
+        // A status text sent to the user-interface thread while the flag is held.
+        RunOnUiThread([&] { delivered = true; });
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    });
+    while (!held)
+        std::this_thread::yield();
+
+    const auto start = std::chrono::steady_clock::now();
+    {
+        const CConsoleAccess console(m_dialog, m_comm);
+        const auto waited = std::chrono::steady_clock::now() - start;
+        holder.join();
+        EXPECT_TRUE(console.IsTaken());
+        EXPECT_TRUE(m_comm.m_busy);
+        EXPECT_LT(waited, std::chrono::milliseconds(2500));
+    }
+    EXPECT_TRUE(delivered);
+    EXPECT_TRUE(m_requests.empty());
+    EXPECT_FALSE(m_comm.m_busy); // cleared when the access went
+}
+
+TEST_F(ConsoleAccessTest, TheBusyWaitGivesUpAfterThreeSecondsAndSaysItCannotCommunicate) {
+    m_comm.m_busy = true;
+    const auto start = std::chrono::steady_clock::now();
+    {
+        const CConsoleAccess console(m_dialog, m_comm);
+        EXPECT_FALSE(console.IsTaken());
+    }
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(waited, std::chrono::milliseconds(2900));
+    EXPECT_LT(waited, std::chrono::milliseconds(4500));
+    EXPECT_TRUE(m_comm.m_busy); // still the other holder's
+    ASSERT_EQ(m_requests.size(), 1u);
+    EXPECT_EQ(m_requests[0].text, "Can't communicate with device!");
+    EXPECT_EQ(m_requests[0].style, kMbOk);
+}
+
+TEST_F(ConsoleAccessTest, AQuietAccessGivesUpWithoutAWord) {
+    m_comm.m_busy = true;
+    {
+        const CConsoleAccess console(m_dialog, m_comm, std::nullopt);
+        EXPECT_FALSE(console.IsTaken());
+    }
+    EXPECT_TRUE(m_requests.empty());
+    EXPECT_TRUE(m_comm.m_busy);
+}
+
+TEST_F(ConsoleAccessTest, TheConfirmationAsksYesOrNoUnderOperationNotifyAndTakesOnlyYes) {
+    m_answer = kIdYes;
+    EXPECT_TRUE(ConfirmOperation(m_dialog, kTextResetQuestion));
+    m_answer = kIdNo;
+    EXPECT_FALSE(ConfirmOperation(m_dialog, kTextInitQuestion));
+    ASSERT_EQ(m_requests.size(), 2u);
+    EXPECT_EQ(m_requests[0].text, "Are you sure to reset min/max records on the device?");
+    EXPECT_EQ(m_requests[1].text, "Do you want init setup?");
+    for (const MessageBoxRequest& request : m_requests) {
+        EXPECT_EQ(request.caption, "Operation Notify");
+        EXPECT_EQ(request.style, kMbYesNo | kMbIconQuestion);
+    }
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/Config.h"
 #include "controls/HistoryListCtrl.h"
 #include "dialogs/HistoryDlg.h"
 #include "platform/qt/FileDialog.h"
 #include "platform/qt/MessageBox.h"
+#include "program/Config.h"
 #include "resources/ResourceIds.h"
 #include "station/link/SimulatedConsole.h"
 #include "station/link/WeatherComm.h"

@@ -1,4 +1,4 @@
-#include "dialogs/GridExportFile.h"
+#include "dialogs/core/GridExportFile.h"
 #include "platform/qt/Dialog.h"
 #include "platform/qt/ResourceLibrary.h"
 #include "platform/qt/WindowStyles.h"

@@ -1,15 +1,15 @@
 #include "app/KR5160View.h"
 
-#include "app/Config.h"
 #include "app/FormBackground.h"
 #include "controls/RainLevel.h"
 #include "controls/ScopeValue.h"
 #include "controls/TempLevel.h"
 #include "controls/WindDir.h"
 #include "controls/WindLevel.h"
+#include "platform/SystemUtils.h"
+#include "program/Config.h"
 #include "resources/ResourceIds.h"
 #include "station/values/UnitNames.h"
-#include "store/SystemUtils.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/gui/ViewTestSupport.h"
 

@@ -1,10 +1,10 @@
 #include "dialogs/LanguageDlg.h"
 
-#include "app/Config.h"
-#include "app/LanguageSwitch.h"
 #include "app/MainFrm.h"
 #include "platform/Profile.h"
 #include "platform/qt/CommandActions.h"
+#include "program/Config.h"
+#include "program/LanguageSwitch.h"
 #include "resources/ResourceIds.h"
 #include "station/link/WeatherComm.h"
 #include "tests/core/ScopedValue.h"

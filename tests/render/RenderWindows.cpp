@@ -3,13 +3,13 @@
 // The main window comes first, as a first start shows it over the simulated console; then each
 // registered window (WindowPictures.h) is opened over it. Files: <name>-<lang>.png.
 
-#include "app/Config.h"
 #include "app/MainFrm.h"
 #include "bench/WeatherGenerator.h"
+#include "platform/SystemUtils.h"
 #include "platform/qt/DesktopLocale.h"
 #include "platform/qt/MessageBox.h"
+#include "program/Config.h"
 #include "store/FDB.h"
-#include "store/SystemUtils.h"
 #include "tests/render/WindowPictures.h"
 #include "texts/Env.h"
 

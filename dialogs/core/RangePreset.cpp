@@ -1,4 +1,4 @@
-#include "dialogs/RangePreset.h"
+#include "dialogs/core/RangePreset.h"
 
 // Calendar arithmetic on the local fields, so that a week that holds a daylight-saving change
 // still starts on its Sunday (subtracting days of 24 hours would land an hour off, on the

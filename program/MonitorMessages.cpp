@@ -1,4 +1,4 @@
-#include "app/MonitorMessages.h"
+#include "program/MonitorMessages.h"
 
 #include "texts/Env.h"
 

@@ -1,4 +1,4 @@
-#include "app/ConsoleAbsenceText.h"
+#include "program/ConsoleAbsenceText.h"
 
 #include "texts/Env.h"
 

@@ -13,6 +13,9 @@ enum RangePreset {
 };
 inline constexpr int kRangePresetCount = 5;
 
+// The times of the pickers that a dialog's range keeps beside its preset.
+inline constexpr int kRangeTimeCount = 4;
+
 // The start of the preset's span for the local time `now`; `now` itself for "user defined" or
 // no selection (-1). Daylight saving is left to the C library, as for every local time built.
 time_t RangePresetStart(int preset, time_t now);

@@ -1,9 +1,9 @@
-#include "app/MonitorThread.h"
+#include "program/MonitorThread.h"
 
-#include "app/Config.h"
-#include "app/MonitorMessages.h"
-#include "app/WakeEvent.h"
 #include "platform/Sleep.h"
+#include "program/Config.h"
+#include "program/MonitorMessages.h"
+#include "program/WakeEvent.h"
 #include "station/console/HistoryRing.h"
 #include "station/console/MinMaxUnits.h"
 #include "station/console/RecordScaling.h"
@@ -13,6 +13,7 @@
 #include "station/records/RecordLayer.h"
 #include "station/values/Clock.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <algorithm>
 #include <chrono>
@@ -22,15 +23,6 @@
 #include <ctime>
 
 namespace {
-
-// Entries of the text table.
-constexpr int kStationNameText = 3;     // "Talvorin Radio Controlled"
-constexpr int kReadDataFromText = 148;  // "Read data from"
-constexpr int kDataProcessedText = 151; // "Data has been processed."
-constexpr int kSaveAllDataText = 152;   // "Save all data on PC"
-constexpr int kLastReadTimeText = 153;  // "Last Read Time"
-constexpr int kReadRecordsText = 154;   // "Read Records"
-constexpr int kTotalRecordsText = 155;  // "Total Records"
 
 // Everything one cycle passes from its reading to its display and storing; nothing of it
 // survives the cycle.
@@ -118,11 +110,11 @@ void StoreHistory(IMonitorView& view, Reading& reading, IStatusTextTarget* frame
     for (int i = 0; i < reading.count; ++i) {
         ScaleRecordToMetric(reading.history[i], reading.settings);
         std::snprintf(g_statusText, kStatusTextSize, "%d%% %s", (i + 1) * 100 / reading.count,
-                      Tr(kDataProcessedText));
+                      Tr(kTextDataProcessed));
         SetStatusText(frame, g_statusText);
     }
     AccumulateRainForList(reading.history, frame);
-    std::snprintf(g_statusText, kStatusTextSize, "%s ...", Tr(kSaveAllDataText));
+    std::snprintf(g_statusText, kStatusTextSize, "%s ...", Tr(kTextSaveAllData));
     SetStatusText(frame, g_statusText);
     reading.stored = AppendRecords(reading.history);
     // The live record again, its rain sums now counting the records just stored.
@@ -154,10 +146,10 @@ void ShowSummary(const Reading& reading, IStatusTextTarget* frame) {
     tm local{};
     localtime_r(&now, &local);
     std::snprintf(g_statusText, kStatusTextSize,
-                  "%s: %02d-%02d-%04d %02d:%02d:%02d, %s: %d (%s: %lld).", Tr(kLastReadTimeText),
+                  "%s: %02d-%02d-%04d %02d:%02d:%02d, %s: %d (%s: %lld).", Tr(kTextLastReadTime),
                   local.tm_mday, local.tm_mon + 1, local.tm_year + 1900, local.tm_hour,
-                  local.tm_min, local.tm_sec, Tr(kReadRecordsText), reading.count,
-                  Tr(kTotalRecordsText), total);
+                  local.tm_min, local.tm_sec, Tr(kTextReadRecords), reading.count,
+                  Tr(kTextTotalRecords), total);
     AppendTrouble(reading);
     SetStatusText(frame, g_statusText);
 }
@@ -168,8 +160,8 @@ bool ReadConsole(IMonitorView& view, IStatusTextTarget* frame, Reading& reading)
     // A wake that came before this reading (the link just came up, or the settings changed
     // before the block is read) is answered by it: it must not bring a second reading.
     g_wakeEvent.Wait(std::chrono::milliseconds(0));
-    std::snprintf(g_statusText, kStatusTextSize, "%s %s ...", Tr(kReadDataFromText),
-                  Tr(kStationNameText));
+    std::snprintf(g_statusText, kStatusTextSize, "%s %s ...", Tr(kTextReadDataFrom),
+                  Tr(kTextStationName));
     SetStatusText(frame, g_statusText);
 
     {
@@ -225,7 +217,7 @@ int MonitorThread(IMonitorView& view) {
     IStatusTextTarget* frame = view.StatusTarget();
     SleepMs(kMonitorStartPauseMs);
     std::snprintf(g_statusText, kStatusTextSize, IsTestMode() ? "%s(---TEST MODE---)" : "%s",
-                  Tr(kStationNameText));
+                  Tr(kTextStationName));
     view.SetTitle(g_statusText);
     while (!view.IsStopRequested())
         RunCycle(view, frame);

@@ -1,4 +1,4 @@
-#include "store/SystemUtils.h"
+#include "platform/SystemUtils.h"
 
 #include <cstring>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "dialogs/HistoryMessages.h"
+#include "dialogs/core/HistoryMessages.h"
 
 #include "texts/Env.h"
 

@@ -1,6 +1,6 @@
-#include "app/LanguageSwitch.h"
+#include "program/LanguageSwitch.h"
 
-#include "app/Config.h"
+#include "program/Config.h"
 #include "texts/Env.h"
 
 #include <array>

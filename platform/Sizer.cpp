@@ -1,4 +1,4 @@
-#include "dialogs/Sizer.h"
+#include "platform/Sizer.h"
 
 #include <array>
 #include <cstddef>

@@ -1,10 +1,11 @@
-#include "dialogs/ChartSetup.h"
+#include "dialogs/core/ChartSetup.h"
 
 #include "platform/Dispatch.h"
 #include "platform/ocx/ChartMembers.h"
 #include "station/values/QuantityConversion.h"
 #include "station/values/TimeText.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <cmath>
 #include <vector>
@@ -18,9 +19,6 @@ constexpr std::int32_t kLegendAtBottom = 3;
 constexpr std::int32_t kDottedGrid = 2;
 constexpr double kLightLogBase = 10.0;
 
-// Text-table entries.
-constexpr int kTextDateTimeFormat = 2, kTextUnit = 65, kTextSampleTime = 70, kTextWeather = 108;
-
 enum class AxisTitle { kPercent, kUnit, kNameOnly };
 
 using MetricConverter = float (*)(float value, float factor, std::string_view toUnit);
@@ -30,7 +28,7 @@ float Unconverted(float value, float, std::string_view) {
 }
 
 struct SeriesSetup {
-    int titleEntry;
+    TextEntry titleEntry;
     GraphValue value;
 };
 
@@ -52,52 +50,59 @@ const QuantitySetup kQuantities[kQuantityCount] = {
      0,
      100,
      Unconverted,
-     {{27, kGraphIndoorHumidity}, {28, kGraphOutdoorHumidity}},
+     {{kTextIndoorHumidity, kGraphIndoorHumidity}, {kTextOutdoorHumidity, kGraphOutdoorHumidity}},
      2},
     {AxisTitle::kUnit,
      &S::indTempUnit,
      -40,
      60,
      ConvertTemperatureFromMetric,
-     {{24, kGraphIndoorTemperature}, {}},
+     {{kTextIndoorTemperature, kGraphIndoorTemperature}, {}},
      1},
     {AxisTitle::kUnit,
      &S::outTempUnit,
      -40,
      60,
      ConvertTemperatureFromMetric,
-     {{25, kGraphOutdoorTemperature}, {35, kGraphDewPoint}},
+     {{kTextOutdoorTemperature, kGraphOutdoorTemperature}, {kTextDewpoint, kGraphDewPoint}},
      2},
     {AxisTitle::kUnit,
      &S::outTempUnit,
      -40,
      60,
      ConvertTemperatureFromMetric,
-     {{34, kGraphWindChill}, {}},
+     {{kTextWindchill, kGraphWindChill}, {}},
      1},
     {AxisTitle::kUnit,
      &S::presUnit,
      300,
      1100,
      ConvertPressureFromMetric,
-     {{32, kGraphAbsolutePressure}, {33, kGraphRelativePressure}},
+     {{kTextAbsolutePressure, kGraphAbsolutePressure},
+      {kTextRelativePressure, kGraphRelativePressure}},
      2},
     {AxisTitle::kUnit,
      &S::windUnit,
      0,
      50,
      ConvertWindSpeedFromMetric,
-     {{38, kGraphWindSpeed}, {39, kGraphGustSpeed}},
+     {{kTextWindVelocity, kGraphWindSpeed}, {kTextGustVelocity, kGraphGustSpeed}},
      2},
-    {AxisTitle::kUnit, &S::rainUnit, 0, 10, ConvertRainFromMetric, {{46, kGraphTotalRain}, {}}, 1},
+    {AxisTitle::kUnit,
+     &S::rainUnit,
+     0,
+     10,
+     ConvertRainFromMetric,
+     {{kTextTotalRain, kGraphTotalRain}, {}},
+     1},
     {AxisTitle::kUnit,
      &S::lightmeterUnit,
      0,
      300000,
      ConvertLightFromMetric,
-     {{53, kGraphLight}, {}},
+     {{kTextLightmeter, kGraphLight}, {}},
      1},
-    {AxisTitle::kNameOnly, &S::uvUnit, 0, 15, ConvertRainFromMetric, {{54, kGraphUv}, {}}, 1},
+    {AxisTitle::kNameOnly, &S::uvUnit, 0, 15, ConvertRainFromMetric, {{kTextUv, kGraphUv}, {}}, 1},
 };
 
 std::string AxisTitleText(const QuantitySetup& setup, const ChartRequest& request,

@@ -1,30 +1,22 @@
 #pragma once
 
+#include "station/link/LinkSettings.h"
+
 #include <string>
 
 // Configuration globals, filled once by LoadIniSettings at start-up before any window or
-// thread exists, and only read afterwards (by both threads, without a lock).
+// thread exists, and only read afterwards (by both threads, without a lock). The console
+// link's own (USB ids, test switch) are handed to it in LinkSettings.h.
 extern std::string g_langName;
-extern int g_usbDeviceVid;
-extern int g_usbDevicePid;
 extern std::string g_searchData;
-extern std::string g_testFlag;
 extern std::string g_debugFlag;
 extern std::string g_aboutVersion;
 extern std::string g_aboutCopyright;
 extern std::string g_aboutDescription;
 extern std::string g_aboutUpdateLink;
 
-// "SearchData" is off only when it reads "false" in any case, or exactly "0".
-bool IsSwitchOff(const std::string& text);
-// "TestFlag" and "DebugFlag" are on only when they read "true" in any case, or exactly "1".
-bool IsSwitchOn(const std::string& text);
-
 inline bool IsSearchDataOn() {
     return !IsSwitchOff(g_searchData);
-}
-inline bool IsTestMode() {
-    return IsSwitchOn(g_testFlag);
 }
 inline bool IsDebugMenuOn() {
     return IsSwitchOn(g_debugFlag);

@@ -1,4 +1,4 @@
-#include "dialogs/GridExportFile.h"
+#include "dialogs/core/GridExportFile.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
-#include "app/Config.h"
+#include "program/Config.h"
 
 #include "platform/Profile.h"
-#include "store/SystemUtils.h"
+#include "platform/SystemUtils.h"
 #include "texts/Env.h"
 
 #include <strings.h>
@@ -9,10 +9,7 @@
 #include <unistd.h>
 
 std::string g_langName;
-int g_usbDeviceVid = 0;
-int g_usbDevicePid = 0;
 std::string g_searchData;
-std::string g_testFlag;
 std::string g_debugFlag;
 std::string g_aboutVersion;
 std::string g_aboutCopyright;
@@ -20,19 +17,9 @@ std::string g_aboutDescription;
 std::string g_aboutUpdateLink;
 
 namespace {
+
 // Where the configuration was read from, so that the language choice goes to the same file.
 std::string g_iniPath;
-} // namespace
-
-bool IsSwitchOff(const std::string& text) {
-    return strcasecmp(text.c_str(), "false") == 0 || text == "0";
-}
-
-bool IsSwitchOn(const std::string& text) {
-    return strcasecmp(text.c_str(), "true") == 0 || text == "1";
-}
-
-namespace {
 
 constexpr const char* kAboutFileName = "AboutPellamar.ini";
 constexpr int kDefaultVid = 0x1941;

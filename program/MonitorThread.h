@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/StatusText.h"
 #include "station/console/WeatherRecord.h"
 #include "station/console/WeatherSet.h"
+#include "station/link/StatusText.h"
 
 #include <string>
 

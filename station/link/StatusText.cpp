@@ -1,4 +1,4 @@
-#include "app/StatusText.h"
+#include "station/link/StatusText.h"
 
 char g_statusText[kStatusTextSize];
 

@@ -1,3 +1,0 @@
-#include "app/WakeEvent.h"
-
-CAutoResetEvent g_wakeEvent;

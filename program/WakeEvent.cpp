@@ -1,0 +1,3 @@
+#include "program/WakeEvent.h"
+
+CAutoResetEvent g_wakeEvent;
