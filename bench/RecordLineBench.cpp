@@ -1,6 +1,7 @@
 // Times the data-file line work at the size a station collects in years: a million lines
 // formatted, read back into records, split for their time only, and tested for their week.
 #include "station/console/WeatherRecord.h"
+#include "station/records/RecordLineFields.h"
 #include "station/records/RecordLineReader.h"
 #include "station/values/CalendarPeriod.h"
 
@@ -36,7 +37,7 @@ int main() {
     Time("FormatRecordLine", [&] {
         for (int i = 0; i < kLines; ++i) {
             record.recordNo = std::to_string(i + 1);
-            lines[i] = record.FormatRecordLine();
+            lines[i] = FormatRecordLine(record);
         }
         return static_cast<long long>(lines.back().size());
     });
@@ -44,7 +45,7 @@ int main() {
         CWeatherRecord read;
         long long pieces = 0;
         for (const std::string& line : lines) {
-            pieces += read.ParseRecordLine(line);
+            pieces += ParseRecordLine(read, line);
         }
         return pieces;
     });

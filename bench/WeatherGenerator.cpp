@@ -1,5 +1,6 @@
 #include "bench/WeatherGenerator.h"
 
+#include "station/records/RecordLineFields.h"
 #include "station/values/Beaufort.h"
 #include "station/values/DerivedValues.h"
 #include "station/values/TimeText.h"
@@ -111,8 +112,9 @@ bool WriteSampleDataFile(const std::string& path, long count, time_t last) {
     std::vector<std::string> lines;
     bool written = true;
     for (long i = 0; i < count && written; ++i) {
-        lines.push_back(weather.Next(first + i * kSampleIntervalSeconds, static_cast<int>(i + 1))
-                            .FormatRecordLine());
+        CWeatherRecord record =
+            weather.Next(first + i * kSampleIntervalSeconds, static_cast<int>(i + 1));
+        lines.push_back(FormatRecordLine(record));
         if (lines.size() == 10'000 || i + 1 == count) {
             written = store.WriteLines(lines);
             lines.clear();

@@ -109,7 +109,7 @@ void CHistoryDlg::OnDelete() {
         return;
     CWeatherRecordArray records(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
-        records[i].FromListRow(List(), rows[i]);
+        ReadHistoryRow(records[i], List(), rows[i]);
     if (!DeleteRecords(records)) {
         MessageBox(HistoryText(kDataFileBusyMessage));
         return;

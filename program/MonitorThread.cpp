@@ -7,6 +7,7 @@
 #include "station/console/HistoryRing.h"
 #include "station/console/MinMaxUnits.h"
 #include "station/console/RecordScaling.h"
+#include "station/link/HistoryDownload.h"
 #include "station/link/WeatherComm.h"
 #include "station/records/RainSum.h"
 #include "station/records/RecordLayer.h"
@@ -81,8 +82,8 @@ void DownloadHistory(Reading& reading, IMonitorView& view, IStatusTextTarget* fr
     }
     const CBusyGuard device = WaitAndTakeDevice();
     if (device.IsTaken())
-        reading.count = g_weatherComm.DownloadHistory(reading.history, reading.settings, frame,
-                                                      [&view] { return view.IsStopRequested(); });
+        reading.count = ::DownloadHistory(g_weatherComm, reading.history, reading.settings, frame,
+                                          [&view] { return view.IsStopRequested(); });
 }
 
 // The live record in display units with its rain sums against the stored records; an empty

@@ -2,9 +2,10 @@
 // table of FixedBlockMap. Decoding and encoding are inverse per encoding, except where the
 // console's bytes carry more than the texts can (see EncodeValue).
 
+#include "station/console/FixedBlockCodec.h"
+
 #include "station/console/ConsoleWords.h"
 #include "station/console/FixedBlockMap.h"
-#include "station/console/WeatherSet.h"
 #include "station/values/ByteText.h"
 #include "station/values/ValueText.h"
 

@@ -1,10 +1,7 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
-
-class IListControl;
 
 // One weather record as the program handles it, from the 20 console bytes to the line of the
 // data file. Every value is a text ("---" or "" means no value); beside most console values the
@@ -16,16 +13,6 @@ struct CWeatherRecord {
     // Addresses, bytes, hex texts, raw integers and the flag bit string are kept.
     void Reset();
 
-    // Fills the record from one data-file line, read by the rule of RecordLineReader: the
-    // first 39 pieces go to the line's fields in order, fields without a piece keep their
-    // values (the record is not reset first). Returns the number of pieces found.
-    int ParseRecordLine(std::string_view line);
-    // The data-file line of the record, "\n" included: 40 fields right-aligned to their widths,
-    // separated by ", ". Stamps saveTime with the current time first.
-    std::string FormatRecordLine();
-    // Takes the fields of the history list's columns from the cells of row `row`, as they are
-    // shown (display units, display time form); fields without a column keep their values.
-    void FromListRow(const IListControl& list, int row);
     // The eighteen-line dump for the communication log, each line ended by CR LF.
     std::string FormatDebugText() const;
 

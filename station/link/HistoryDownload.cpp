@@ -54,9 +54,9 @@ bool IsSameRecord(const CWeatherRecord& stored, const CWeatherRecord& fresh, int
 }
 
 // The list is emptied first, so that whatever returns 0 delivers nothing.
-int CWeatherComm::DownloadHistory(CWeatherRecordArray& records, const CWeatherSettings& settings,
-                                  IStatusTextTarget* window,
-                                  const std::function<bool()>& stopRequested) {
+int DownloadHistory(CWeatherComm& comm, CWeatherRecordArray& records,
+                    const CWeatherSettings& settings, IStatusTextTarget* window,
+                    const std::function<bool()>& stopRequested) {
     records.clear();
     // The newest record is still being filled; it comes with a later download.
     const int attempts =
@@ -81,7 +81,7 @@ int CWeatherComm::DownloadHistory(CWeatherRecordArray& records, const CWeatherSe
         }
         ShowProgress(window, attempt);
         CWeatherRecord record;
-        if (ReadRecordAt(address, record, false)) {
+        if (comm.ReadRecordAt(address, record, false)) {
             AppendPrintf(record.sequenceNo, "%4d", attempts - attempt + 1);
             record.recordTime = FormatRecordTime(time);
             const int interval = Minutes(record.sampleCircle);

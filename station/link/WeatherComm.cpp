@@ -1,8 +1,13 @@
 #include "station/link/WeatherComm.h"
 
+#include "station/console/FixedBlockCodec.h"
+#include "station/console/HistoryRecord.h"
 #include "station/console/WeatherSet.h"
 #include "station/link/DebugLog.h"
 #include "station/link/LinkSettings.h"
+#include "station/values/AppendPrintf.h"
+#include "station/values/Clock.h"
+#include "station/values/TimeText.h"
 
 #include <cstdlib>
 
@@ -19,6 +24,12 @@ constexpr int kChangedMark = 0xAA;
 constexpr int kUninitialised = 0xFF;
 // Two blocks: the basic area with the history pointer, read as the console has always been.
 constexpr int kHistoryPointerReadLength = 64;
+
+std::string AddressText(int address) {
+    std::string text;
+    AppendPrintf(text, "%06X", address);
+    return text;
+}
 
 } // namespace
 
@@ -102,6 +113,35 @@ bool CWeatherComm::ClearHistoryCount() {
         return false;
     SendDebugLog("historyRecords->0");
     return true;
+}
+
+bool CWeatherComm::ReadRecordAt(int address, CWeatherRecord& record, bool quiet) {
+    // A record that the console was writing while we read it fails its checks; the second
+    // reading is taken as it comes. The texts of fields in range in either reading stand.
+    bool verdict = false;
+    for (int reading = 0; reading < 2 && !verdict; ++reading) {
+        std::uint8_t bytes[kHistoryRecordSize] = {};
+        int length = kHistoryRecordSize;
+        if (!m_device.ReadMemory(address, bytes, length))
+            return false;
+        verdict = DecodeHistoryRecord(bytes, record);
+    }
+    record.hexAddr = AddressText(address);
+    record.recordTime = FormatRecordTime(CurrentTime());
+    SendDebugLog(record, quiet);
+    return true;
+}
+
+// A newest address that is no slot of the ring comes from a garbled block: nothing to read.
+bool CWeatherComm::ReadLatestRecord(CWeatherRecord& record, int n, bool quiet) {
+    int newest = 0;
+    int count = 0;
+    if (!ReadHistoryPointer(newest, count))
+        return false;
+    if (n < 0 || n >= count || !IsHistorySlot(newest))
+        return false;
+    record.stackAddr = AddressText(newest);
+    return ReadRecordAt(HistorySlotBefore(newest, n), record, quiet);
 }
 
 CBusyGuard WaitAndTakeDevice(CWeatherComm& comm, int waits, SleepFunction wait) {

@@ -5,12 +5,10 @@
 #include "station/threads/BusyFlag.h"
 
 #include <atomic>
-#include <functional>
 #include <initializer_list>
 #include <string>
 
 struct CWeatherSettings;
-class IStatusTextTarget;
 
 // The station link: the one object through which the program talks to the console. It keeps
 // the connection state that the main frame's link timer drives, and offers the console
@@ -54,13 +52,6 @@ public:
     bool ReadRecordAt(int address, CWeatherRecord& record, bool quiet);
     // Reads the record `n` places before the newest (0: the newest, still being filled).
     bool ReadLatestRecord(CWeatherRecord& record, int n, bool quiet);
-    // Reads the records the data file does not hold yet, newest first, with their times rebuilt
-    // from their intervals, and returns how many it delivered. `settings` holds a freshly read
-    // fixed block; one progress text per record goes to `window`. Before each record it asks
-    // `stopRequested` (when given): once that says yes, the download is abandoned, delivering
-    // nothing. Details in HistoryDownload.h.
-    int DownloadHistory(CWeatherRecordArray& records, const CWeatherSettings& settings,
-                        IStatusTextTarget* window, const std::function<bool()>& stopRequested = {});
 
     CUsbDevice m_device;
     std::atomic<bool> m_pollLink{true};

@@ -140,6 +140,11 @@ void FillHistoryRow(const CWeatherRecord& record, IListControl& list, int row,
     list.InsertRows(row, std::move(rows));
 }
 
+void ReadHistoryRow(CWeatherRecord& record, const IListControl& list, int row) {
+    for (int i = 0; i < kHistoryColumnCount; ++i)
+        record.*kColumns[i].field = list.CellText(row, i);
+}
+
 void LoadRecordsInRange(IListControl& list, const std::string& start, const std::string& end,
                         const CWeatherSettings& settings, off_t partBytes) {
     // Of the type the rows keep, so that no row made converts it: a conversion would touch its
@@ -178,9 +183,4 @@ std::string HistoryCellForms::Cell(int column, std::string_view field) const {
     if (column < 0 || column >= kHistoryColumnCount || kColumns[column].cell == AsHeld)
         return std::string(field);
     return kColumns[column].cell(std::string(field), m_units[column]);
-}
-
-void CWeatherRecord::FromListRow(const IListControl& list, int row) {
-    for (int i = 0; i < kHistoryColumnCount; ++i)
-        this->*kColumns[i].field = list.CellText(row, i);
 }

@@ -27,6 +27,10 @@ int InsertRecordColumns(IListControl& list, const CWeatherSettings& settings);
 void FillHistoryRow(const CWeatherRecord& record, IListControl& list, int row,
                     const CWeatherSettings& settings);
 
+// Takes into `record` the fields of the columns from the cells of row `row`, as they are shown
+// (display units, display time form); fields without a column keep their values.
+void ReadHistoryRow(CWeatherRecord& record, const IListControl& list, int row);
+
 // Shows the stored records of the span from `start` to `end` (VisitRecordsInRange) in `list`,
 // oldest first, one row each as FillHistoryRow makes it, in place of the rows it had. A data
 // file without lines, or one that stays busy, leaves the rows as they are. The rows of a long

@@ -84,7 +84,7 @@ bool LoadLastRecord(CWeatherRecord& record) {
         record.Reset();
         return false;
     }
-    record.ParseRecordLine(line);
+    ParseRecordLine(record, line);
     return true;
 }
 
@@ -116,7 +116,7 @@ int AppendRecords(const CWeatherRecordArray& records) {
     for (auto record = records.rbegin(); record != records.rend(); ++record) {
         CWeatherRecord numbered = *record;
         numbered.recordNo = RecordNumberText(number++);
-        lines.push_back(numbered.FormatRecordLine());
+        lines.push_back(FormatRecordLine(numbered));
     }
     const bool written = store.WriteLines(lines);
     session.Index().AcceptAppend(store, indexed);

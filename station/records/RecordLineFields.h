@@ -8,6 +8,9 @@
 #include <string>
 #include <string_view>
 
+// A record's line in the data file: the fields it holds, reading a record from its line and
+// writing the line of a record.
+
 // The fields of a data-file line, in line order, each with the record field it holds.
 struct RecordLineField {
     std::string CWeatherRecord::*text;
@@ -54,3 +57,11 @@ constexpr std::size_t LinePieceOf(std::string CWeatherRecord::*text) {
 RecordFieldViews FieldViewsOf(const CWeatherRecord& record);
 // Sets the record's fields to `fields`, leaving every other member as it is.
 void AssignFields(CWeatherRecord& record, const RecordFieldViews& fields);
+
+// Fills `record` from one data-file line, read by the rule of RecordLineReader: the first 39
+// pieces go to the line's fields in order, fields without a piece keep their values (the record
+// is not reset first). Returns the number of pieces found.
+int ParseRecordLine(CWeatherRecord& record, std::string_view line);
+// The data-file line of `record`, "\n" included: 40 fields right-aligned to their widths,
+// separated by ", ". Stamps the record's saveTime with the current time first.
+std::string FormatRecordLine(CWeatherRecord& record);

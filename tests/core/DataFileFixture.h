@@ -1,6 +1,7 @@
 #pragma once
 
 #include "station/console/WeatherRecord.h"
+#include "station/records/RecordLineFields.h"
 #include "store/FDB.h"
 #include "tests/core/FileTestSupport.h"
 
@@ -82,7 +83,7 @@ inline CWeatherRecord StoredRecord(const std::string& number, const std::string&
 
 // The data-file line of a record, without its line end; the record itself is not changed.
 inline std::string LineOf(CWeatherRecord record) {
-    std::string line = record.FormatRecordLine();
+    std::string line = FormatRecordLine(record);
     line.pop_back();
     return line;
 }
@@ -90,7 +91,7 @@ inline std::string LineOf(CWeatherRecord record) {
 // Every field of a record in one text, for comparing two records whole.
 inline std::string AllFields(CWeatherRecord record) {
     const std::string saveTime = record.saveTime;
-    std::string text = record.FormatRecordLine();
+    std::string text = FormatRecordLine(record);
     // Formatting stamped the save time with the current time; put the record's own back.
     const std::size_t start = text.find(", ") + 2;
     text.replace(start, text.find(", ", start) - start, saveTime);

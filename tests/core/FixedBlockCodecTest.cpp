@@ -1,4 +1,5 @@
-#include "station/console/WeatherSet.h"
+#include "station/console/FixedBlockCodec.h"
+
 #include "station/values/UnitNames.h"
 #include "tests/core/FixedBlockSamples.h"
 

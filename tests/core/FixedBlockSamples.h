@@ -1,6 +1,6 @@
 #pragma once
 
-#include "station/console/WeatherSet.h"
+#include "station/console/FixedBlockCodec.h"
 #include "station/link/SimulatedConsole.h"
 
 #include <algorithm>

@@ -50,7 +50,7 @@ protected:
         CWeatherSettings settings;
         settings.historyStackAddr = std::to_string(newest);
         settings.historyRecords = std::to_string(count);
-        return m_comm.DownloadHistory(m_records, settings, &m_frame);
+        return DownloadHistory(m_comm, m_records, settings, &m_frame);
     }
 
     Strings Delivered(Text field) const {

@@ -195,7 +195,7 @@ TEST(HistoryListRows, ARowReadBackGivesTheTextsAsShown) {
     read.hexAddr = "00B000";
     read.rainRaw = 12;
 
-    read.FromListRow(list, 0);
+    ReadHistoryRow(read, list, 0);
 
     const CWeatherRecord shown = ShownRecord();
     EXPECT_EQ(read.recordNo, shown.recordNo);
@@ -255,7 +255,7 @@ TEST_F(HistoryListSearchTest, ASearchShowsTheRecordsOfTheSpanAsRows) {
         ASSERT_EQ(list.RowCount(), static_cast<int>(span.times.size())) << span.name;
         for (int row = 0; row < list.RowCount(); ++row) {
             CWeatherRecord shown;
-            shown.FromListRow(list, row);
+            ReadHistoryRow(shown, list, row);
             EXPECT_EQ(shown.recordTime, DisplayForm(span.times[row])) << span.name;
         }
         EXPECT_EQ(list.RowsOutsideUpdate(), 1) << span.name; // the one row filled above
@@ -317,7 +317,7 @@ TEST_F(HistoryListSearchTest, TheFirstRowOfASearchHoldsTheFirstRecordOfTheSpan) 
 
     ASSERT_EQ(list.RowCount(), 11);
     CWeatherRecord first;
-    first.FromListRow(list, 0);
+    ReadHistoryRow(first, list, 0);
     EXPECT_EQ(first.recordNo, "120");
 }
 
@@ -336,7 +336,7 @@ TEST_F(HistoryListSearchTest, EveryRowOfASearchShowsItsOwnRecord) {
         record.totalRain = i < 3 ? "350.1" : "350.4";
         lines.push_back(LineOf(record));
         records.push_back(record);
-        records.back().ParseRecordLine(lines.back()); // as read back: saveTime stamped
+        ParseRecordLine(records.back(), lines.back()); // as read back: saveTime stamped
     }
     WriteLines(lines);
     MemoryListControl list;
@@ -375,7 +375,7 @@ TEST_F(HistoryListSearchTest, AHundredThousandRowsFillTheListInFileOrder) {
     ASSERT_EQ(list.RowCount(), kRows);
     for (const int row : {0, kRows / 2, kRows - 1}) {
         CWeatherRecord stored;
-        stored.ParseRecordLine(lines[row]);
+        ParseRecordLine(stored, lines[row]);
         MemoryListControl single;
         InsertRecordColumns(single, kMetric);
         FillHistoryRow(stored, single, 0, kMetric);

@@ -5,6 +5,7 @@
 // stored record, summing in single precision. The tests hold the fast ways to these.
 
 #include "station/console/WeatherRecord.h"
+#include "station/records/RecordLineFields.h"
 #include "station/values/CalendarPeriod.h"
 #include "station/values/UnitConversions.h"
 #include "station/values/ValueText.h"
@@ -36,7 +37,7 @@ inline CWeatherRecordArray PlainRecords(const std::string& path, const std::stri
     CWeatherRecordArray records;
     CWeatherRecord record;
     for (const std::string& line : PlainLines(ReadBytes(path))) {
-        record.ParseRecordLine(line);
+        ParseRecordLine(record, line);
         if (!start || (record.recordTime >= *start && record.recordTime <= *end))
             records.push_back(record);
     }

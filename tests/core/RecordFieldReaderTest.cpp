@@ -40,7 +40,7 @@ TEST(RecordFieldReader, HoldsTheFieldsOfARecordThatParsedTheSameLines) {
         auto line = std::make_unique<std::string>(Line(random, count, lineNo));
         const std::size_t read = reader.Read(*line);
         EXPECT_EQ(read, std::min<std::size_t>(count, kRecordLineReadPieces)) << *line;
-        record.ParseRecordLine(*line);
+        ParseRecordLine(record, *line);
         line->assign(line->size(), '#');
         line.reset();
         ASSERT_EQ(Texts(reader.Fields()), Texts(FieldViewsOf(record))) << lineNo;

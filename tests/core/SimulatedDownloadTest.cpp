@@ -1,6 +1,7 @@
 #include "program/Config.h"
 #include "station/console/HistoryRing.h"
 #include "station/console/RecordScaling.h"
+#include "station/link/HistoryDownload.h"
 #include "station/link/SimulatedConsole.h"
 #include "station/link/WeatherComm.h"
 #include "station/records/RainSum.h"
@@ -66,7 +67,7 @@ protected:
         CWeatherSettings settings;
         EXPECT_TRUE(m_comm.ReadFixedBlock(settings, kWholeBlock, false));
         CWeatherRecordArray records;
-        const int count = m_comm.DownloadHistory(records, settings, &m_frame);
+        const int count = DownloadHistory(m_comm, records, settings, &m_frame);
         if (count > 0) {
             for (CWeatherRecord& record : records)
                 ScaleRecordToMetric(record, settings);

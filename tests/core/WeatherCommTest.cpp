@@ -1,6 +1,7 @@
 #include "station/link/WeatherComm.h"
 
 #include "program/Config.h"
+#include "station/console/FixedBlockCodec.h"
 #include "station/console/WeatherSet.h"
 #include "station/link/SimulatedConsole.h"
 #include "tests/core/RecordingDebugLog.h"

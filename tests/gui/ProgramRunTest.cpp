@@ -4,6 +4,7 @@
 #include "platform/qt/SingleInstance.h"
 #include "station/console/WeatherRecord.h"
 #include "station/link/SimulatedConsole.h"
+#include "station/records/RecordLineFields.h"
 #include "tests/gui/RuntimeFolder.h"
 
 #include <csignal>
@@ -78,7 +79,7 @@ protected:
 void ExpectRecordsNumberedFromOne(const std::vector<std::string>& lines) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         CWeatherRecord record;
-        ASSERT_GE(record.ParseRecordLine(lines[i]), 40) << lines[i];
+        ASSERT_GE(ParseRecordLine(record, lines[i]), 40) << lines[i];
         ASSERT_EQ(std::stoi(record.recordNo), static_cast<int>(i + 1)) << lines[i];
     }
 }

@@ -1,5 +1,5 @@
-#include "station/console/WeatherRecord.h"
 #include "station/records/RecordLineFields.h"
+
 #include "station/values/Clock.h"
 #include "station/values/TimeText.h"
 
@@ -10,28 +10,28 @@ constexpr std::size_t kRainCounterField = 18;
 
 } // namespace
 
-int CWeatherRecord::ParseRecordLine(std::string_view line) {
+int ParseRecordLine(CWeatherRecord& record, std::string_view line) {
     RecordLineReader reader(line);
     std::string_view piece;
     int count = 0;
     while (reader.Next(piece)) {
         if (static_cast<std::size_t>(count) < kRecordLineReadPieces) {
-            (this->*kRecordLineFieldTable[count].text).assign(piece);
+            (record.*kRecordLineFieldTable[count].text).assign(piece);
         }
         ++count;
     }
     return count;
 }
 
-std::string CWeatherRecord::FormatRecordLine() {
-    saveTime = FormatRecordTime(CurrentTime());
+std::string FormatRecordLine(CWeatherRecord& record) {
+    record.saveTime = FormatRecordTime(CurrentTime());
     std::string line;
     line.reserve(320);
     for (std::size_t i = 0; i < kRecordLineFieldTable.size(); ++i) {
         if (i > 0) {
             line += i == kRainCounterField ? ", \t\t" : ", ";
         }
-        const std::string& text = this->*kRecordLineFieldTable[i].text;
+        const std::string& text = record.*kRecordLineFieldTable[i].text;
         if (text.size() < kRecordLineFieldTable[i].width) {
             line.append(kRecordLineFieldTable[i].width - text.size(), ' ');
         }

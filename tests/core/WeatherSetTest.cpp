@@ -1,3 +1,4 @@
+#include "station/console/FixedBlockCodec.h"
 #include "station/console/WeatherSet.h"
 #include "tests/core/FixedBlockSamples.h"
 
