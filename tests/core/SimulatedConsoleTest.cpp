@@ -1,6 +1,7 @@
 #include "station/link/SimulatedConsole.h"
 
 #include "program/Config.h"
+#include "station/link/SimulatedLink.h"
 #include "station/link/UsbDevice.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"
@@ -23,7 +24,7 @@ void SetWord(int at, int value) {
     g_simMemory[at + 1] = static_cast<std::uint8_t>(value >> 8);
 }
 
-// The device in test mode, with the emulator behind it to show that the library stays unused.
+// The link of test mode, with the emulator beside it to show that the library stays unused.
 class SimulatedConsoleTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -44,10 +45,9 @@ protected:
         return result;
     }
 
-    ScopedValue<std::string> m_testMode{g_testFlag, "1"};
     SleepRecorder m_sleeps;
     ConsoleEmulator m_emulator;
-    CUsbDevice m_device{ConsoleEmulator::FileName()};
+    CSimulatedLink m_device;
 };
 
 TEST_F(SimulatedConsoleTest, OpenLaysTheFixedBlockAndTheRecordsOverTheWholeRing) {
