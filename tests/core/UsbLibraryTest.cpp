@@ -10,7 +10,6 @@ namespace {
 // The real USB library, on a machine where no device carries these ids: it loads, offers its
 // operations, finds nothing and refuses frames, which the link reports as no console.
 TEST(UsbLibrary, FindsNoConsoleWhereThereIsNoneAndRefusesFrames) {
-    const ScopedValue<std::string> consoleMode(g_testFlag, "0");
     SleepRecorder sleeps;
     const ModuleHandle module = LoadModule(UsbModuleFileName());
     ASSERT_NE(module, nullptr);
