@@ -1,6 +1,5 @@
 #include "station/link/HistoryDownload.h"
 
-#include "program/Config.h"
 #include "station/console/WeatherSet.h"
 #include "station/link/WeatherComm.h"
 #include "station/values/TimeText.h"
@@ -9,7 +8,6 @@
 #include "tests/core/FixedClock.h"
 #include "tests/core/RecordingStatusTarget.h"
 #include "tests/core/ScopedTimeZone.h"
-#include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"
 
 #include <optional>

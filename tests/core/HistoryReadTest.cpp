@@ -1,10 +1,8 @@
-#include "program/Config.h"
 #include "station/link/WeatherComm.h"
 #include "tests/core/ConsoleRing.h"
 #include "tests/core/FixedClock.h"
 #include "tests/core/RecordingDebugLog.h"
 #include "tests/core/ScopedTimeZone.h"
-#include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,3 @@
-#include "program/Config.h"
 #include "station/console/HistoryRing.h"
 #include "station/console/RecordScaling.h"
 #include "station/link/HistoryDownload.h"
@@ -12,7 +11,6 @@
 #include "tests/core/FixedClock.h"
 #include "tests/core/RecordingStatusTarget.h"
 #include "tests/core/ScopedTimeZone.h"
-#include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"
 #include "tests/emulator/EmulatorModule.h"
 

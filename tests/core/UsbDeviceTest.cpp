@@ -1,7 +1,6 @@
 #include "station/link/UsbDevice.h"
 
 #include "station/link/SimulatedLink.h"
-#include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"
 #include "tests/emulator/EmulatorModule.h"
 

@@ -1,6 +1,4 @@
-#include "program/Config.h"
 #include "station/link/UsbDevice.h"
-#include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,10 @@
 #include "station/link/WeatherComm.h"
 
-#include "program/Config.h"
 #include "station/console/FixedBlockCodec.h"
 #include "station/console/WeatherSet.h"
 #include "station/link/SimulatedConsole.h"
 #include "station/link/SimulatedLink.h"
 #include "tests/core/RecordingDebugLog.h"
-#include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"
 #include "tests/emulator/EmulatorModule.h"
 

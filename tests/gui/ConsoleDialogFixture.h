@@ -2,7 +2,6 @@
 
 #include "platform/qt/Dialog.h"
 #include "platform/qt/MessageBox.h"
-#include "program/Config.h"
 #include "station/console/WeatherSet.h"
 #include "station/link/SimulatedConsole.h"
 #include "station/link/WeatherComm.h"

@@ -4,7 +4,6 @@
 #include "dialogs/HistoryDlg.h"
 #include "platform/qt/FileDialog.h"
 #include "platform/qt/MessageBox.h"
-#include "program/Config.h"
 #include "resources/ResourceIds.h"
 #include "station/link/SimulatedConsole.h"
 #include "station/link/WeatherComm.h"
@@ -13,7 +12,6 @@
 #include "tests/core/FixedClock.h"
 #include "tests/core/ScopedSimulatedLink.h"
 #include "tests/core/ScopedTimeZone.h"
-#include "tests/core/ScopedValue.h"
 
 #include <memory>
 #include <optional>
