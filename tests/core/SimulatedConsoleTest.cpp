@@ -1,7 +1,6 @@
 #include "station/link/SimulatedConsole.h"
 
 #include "station/link/SimulatedLink.h"
-#include "station/link/UsbDevice.h"
 #include "station/link/WeatherComm.h"
 #include "tests/core/SleepRecorder.h"
 #include "tests/emulator/EmulatorModule.h"
@@ -136,8 +135,7 @@ TEST(ConsoleLinkChoice, TheLinkGivenAtSetUpServesEveryRead) {
     ConsoleEmulator emulator;
     ASSERT_TRUE(emulator.IsLoaded());
     emulator.SetMemory(0x0000, Bytes(32, 0x42));
-    CWeatherComm comm(std::make_unique<CUsbDevice>(ConsoleEmulator::FileName()),
-                      {kConsoleVendorId, kConsoleProductId});
+    CWeatherComm comm(EmulatorLink(), kEmulatorIds);
     ASSERT_TRUE(comm.Connect());
 
     Bytes buffer(32);
@@ -147,7 +145,7 @@ TEST(ConsoleLinkChoice, TheLinkGivenAtSetUpServesEveryRead) {
     EXPECT_EQ(emulator.Count(kEmuCommands), 1);
     EXPECT_FALSE(comm.IsTestMode());
 
-    comm.SetUp(std::make_unique<CSimulatedLink>(), {kConsoleVendorId, kConsoleProductId});
+    comm.SetUp(std::make_unique<CSimulatedLink>(), kEmulatorIds);
     EXPECT_TRUE(comm.IsTestMode());
     ASSERT_TRUE(comm.Connect());
     ASSERT_TRUE(comm.m_link->ReadMemory(0x0000, buffer.data(), length));
