@@ -12,6 +12,7 @@
 #include "platform/qt/ResourceLibrary.h"
 #include "platform/qt/TerminationSignals.h"
 #include "resources/ResourceIds.h"
+#include "station/link/WeatherComm.h"
 #include "store/ControlRegistration.h"
 #include "store/FDB.h"
 #include "texts/Env.h"
@@ -50,6 +51,7 @@ bool CKR5160App::InitInstance() {
         qWarning("Cannot change to the program folder %s", m_programFolder.c_str());
     g_fdb.Open(m_programFolder + kDataFileName);
     LoadIniSettingsFrom(m_programFolder);
+    SetUpConsoleLink(g_weatherComm);
     if (!UseQtTextsIn(g_lang))
         qWarning("Qt's translations for %s are not installed", g_langName.c_str());
     if (!RegisterProductOcx())

@@ -283,10 +283,10 @@ void CKR5160View::StopMonitor() {
     g_wakeEvent.Set();
     // A read under way (a slow console takes seconds for the fixed block) gives up at once;
     // a download stops before its next record, and an append under way ends whole.
-    g_weatherComm.m_device.m_abandon = true;
+    g_weatherComm.m_link->m_abandon = true;
     while (!m_monitorEnded)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
                                         QEventLoop::WaitForMoreEvents);
     m_monitor.Join();
-    g_weatherComm.m_device.m_abandon = false;
+    g_weatherComm.m_link->m_abandon = false;
 }

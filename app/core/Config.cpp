@@ -2,6 +2,8 @@
 
 #include "platform/Profile.h"
 #include "platform/SystemUtils.h"
+#include "station/link/SimulatedLink.h"
+#include "station/link/WeatherComm.h"
 #include "texts/Env.h"
 
 #include <strings.h>
@@ -10,7 +12,10 @@
 
 std::string g_langName;
 std::string g_searchData;
+std::string g_testFlag;
 std::string g_debugFlag;
+int g_usbDeviceVid = 0;
+int g_usbDevicePid = 0;
 std::string g_aboutVersion;
 std::string g_aboutCopyright;
 std::string g_aboutDescription;
@@ -110,6 +115,23 @@ void LoadIniSettingsFrom(const std::string& folder) {
     }
     for (const TextSetting& setting : kAboutSettings)
         *setting.global = ReadSetting(iniPath, setting);
+}
+
+bool IsSwitchOff(const std::string& text) {
+    return strcasecmp(text.c_str(), "false") == 0 || text == "0";
+}
+
+bool IsSwitchOn(const std::string& text) {
+    return strcasecmp(text.c_str(), "true") == 0 || text == "1";
+}
+
+void SetUpConsoleLink(CWeatherComm& comm) {
+    std::unique_ptr<CConsoleLink> link;
+    if (IsTestMode())
+        link = std::make_unique<CSimulatedLink>();
+    else
+        link = std::make_unique<CUsbDevice>();
+    comm.SetUp(std::move(link), {g_usbDeviceVid, g_usbDevicePid});
 }
 
 void LoadIniSettings() {

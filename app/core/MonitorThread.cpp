@@ -216,8 +216,8 @@ void RunCycle(IMonitorView& view, IStatusTextTarget* frame) {
 int MonitorThread(IMonitorView& view) {
     IStatusTextTarget* frame = view.StatusTarget();
     SleepMs(kMonitorStartPauseMs);
-    std::snprintf(g_statusText, kStatusTextSize, IsTestMode() ? "%s(---TEST MODE---)" : "%s",
-                  Tr(kTextStationName));
+    std::snprintf(g_statusText, kStatusTextSize,
+                  g_weatherComm.IsTestMode() ? "%s(---TEST MODE---)" : "%s", Tr(kTextStationName));
     view.SetTitle(g_statusText);
     while (!view.IsStopRequested())
         RunCycle(view, frame);

@@ -1,8 +1,6 @@
 #include "station/link/UsbDevice.h"
 
 #include "platform/Sleep.h"
-#include "station/link/LinkSettings.h"
-#include "station/link/SimulatedConsole.h"
 
 #include <algorithm>
 #include <cstring>
@@ -39,11 +37,6 @@ CUsbDevice::~CUsbDevice() {
 }
 
 bool CUsbDevice::Open(int vendorId, int productId) {
-    if (IsTestMode()) {
-        ResetSimulatedConsole();
-        m_absence = ConsoleAbsence::kNone;
-        return true;
-    }
     m_handle = m_findHandle ? m_findHandle(vendorId, productId) : kNoDevice;
     if (m_handle != kNoDevice)
         m_absence = ConsoleAbsence::kNone;
@@ -54,8 +47,6 @@ bool CUsbDevice::Open(int vendorId, int productId) {
 }
 
 bool CUsbDevice::CheckOpen() {
-    if (IsTestMode())
-        return true;
     if (m_checkHandle && m_checkHandle(m_handle))
         return true;
     m_handle = kNoDevice;
@@ -113,8 +104,6 @@ bool CUsbDevice::ExchangeBlocks(std::uint8_t command, int address, int& length, 
 // A lost answer frame spoils the result but not the rest of the read: the following frames and
 // blocks are still taken, so that the console's answers stay in step with the commands.
 bool CUsbDevice::ReadMemory(int address, std::uint8_t* buffer, int& length) {
-    if (IsTestMode())
-        return ReadSimulatedMemory(address, buffer, length);
     const int wanted = length;
     return ExchangeBlocks(kReadBlockCommand, address, length, [&](int position) {
         bool complete = true;
@@ -135,8 +124,6 @@ bool CUsbDevice::ReadMemory(int address, std::uint8_t* buffer, int& length) {
 // Only whole blocks are written: the bytes of a partial block past the length are not the
 // caller's to give, and the console would store whatever stood there.
 bool CUsbDevice::WriteMemory(int address, const std::uint8_t* buffer, int& length) {
-    if (IsTestMode())
-        return WriteSimulatedMemory(address, buffer, length);
     if (length % kBlockSize != 0) {
         length = 0;
         return false;
@@ -153,9 +140,5 @@ bool CUsbDevice::WriteMemory(int address, const std::uint8_t* buffer, int& lengt
 }
 
 bool CUsbDevice::WriteMemoryByte(int address, int value) {
-    if (IsTestMode()) {
-        const auto byte = static_cast<std::uint8_t>(value);
-        return WriteSimulatedMemory(address, &byte, 1);
-    }
     return WriteFrame(WriteByteFrame(address, value)) && ReceiveAcknowledgement();
 }

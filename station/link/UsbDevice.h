@@ -2,6 +2,7 @@
 
 #include "platform/Module.h"
 #include "station/link/ConsoleFrames.h"
+#include "station/link/ConsoleLink.h"
 #include "usb/UsbLibrary.h"
 
 #include <atomic>
@@ -11,33 +12,19 @@
 // The program's USB library module, loaded from the program folder.
 std::string UsbModuleFileName();
 
-// Why the console is not there to talk to, as the last look for it saw it.
-enum class ConsoleAbsence {
-    kNone,     // found and opened, or not looked for yet
-    kNotFound, // no console with the ids is attached, or the one found has gone
-    kRefused,  // one is attached but cannot be opened (no permission on its device file)
-};
-
 // The lowest layer between the program and the console: finds the console through the USB
-// library module and reads and writes its 64 KB memory in 8-byte frames. In test mode it
-// leaves the library alone and serves the simulated console instead; the mode is looked up on
-// every call. Not thread-safe: the device-busy flag of the station link keeps callers apart.
-class CUsbDevice {
+// library module and reads and writes its 64 KB memory in 8-byte frames.
+class CUsbDevice : public CConsoleLink {
 public:
     // Loads the USB library module `moduleFile` (a bare name is looked for in the program
     // folder). Without the module, or without one of its operations, every call that needs the
     // missing piece fails.
     explicit CUsbDevice(const std::string& moduleFile = UsbModuleFileName());
-    virtual ~CUsbDevice();
-    CUsbDevice(const CUsbDevice&) = delete;
-    CUsbDevice& operator=(const CUsbDevice&) = delete;
+    ~CUsbDevice() override;
 
-    // Looks the console up afresh by its USB ids; in test mode lays out the simulated memory.
-    bool Open(int vendorId, int productId);
-    // Whether the console found by Open is still attached; forgets it when not.
-    bool CheckOpen();
-    // Why the last Open or CheckOpen found no console to talk to.
-    ConsoleAbsence Absence() const { return m_absence; }
+    bool Open(int vendorId, int productId) override;
+    bool CheckOpen() override;
+    ConsoleAbsence Absence() const override { return m_absence; }
 
     // One frame each way, tried once.
     bool WriteFrame(const Frame& frame);
@@ -47,18 +34,14 @@ public:
     // the bytes covered by the commands sent: whole 32-byte blocks, so the length rounded up,
     // or less when a command could not be sent. Nothing beyond the asked length is written.
     // False when any frame failed; the buffer's content is then not to be used.
-    bool ReadMemory(int address, std::uint8_t* buffer, int& length);
+    bool ReadMemory(int address, std::uint8_t* buffer, int& length) override;
     // Writes `length` bytes from `buffer` at `address`, in acknowledged 32-byte blocks; the
     // length must be a whole number of blocks. `length` on return as for ReadMemory.
-    bool WriteMemory(int address, const std::uint8_t* buffer, int& length);
+    bool WriteMemory(int address, const std::uint8_t* buffer, int& length) override;
     // Writes the low 8 bits of `value` at `address`; true once the console acknowledged it.
-    bool WriteMemoryByte(int address, int value);
+    bool WriteMemoryByte(int address, int value) override;
 
-    // The connected state. The station link sets and clears it; this class never reads it.
-    std::atomic<bool> m_open{false};
-    // While set, an exchange under way gives up at its next frame and a new one fails at once,
-    // so that a program that ends does not wait for a slow console to answer a whole read.
-    std::atomic<bool> m_abandon{false};
+    bool IsSimulated() const override { return false; }
 
 private:
     // Sends the `command` for each 32-byte block of the `length` bytes at `address`, each

@@ -4,7 +4,6 @@
 #include "station/console/HistoryRecord.h"
 #include "station/console/WeatherSet.h"
 #include "station/link/DebugLog.h"
-#include "station/link/LinkSettings.h"
 #include "station/values/AppendPrintf.h"
 #include "station/values/Clock.h"
 #include "station/values/TimeText.h"
@@ -33,27 +32,33 @@ std::string AddressText(int address) {
 
 } // namespace
 
-CWeatherComm::CWeatherComm(const std::string& usbModuleFile) : m_device(usbModuleFile) {}
+CWeatherComm::CWeatherComm(std::unique_ptr<CConsoleLink> link, const CLinkSettings& settings)
+    : m_link(std::move(link)), m_settings(settings) {}
+
+void CWeatherComm::SetUp(std::unique_ptr<CConsoleLink> link, const CLinkSettings& settings) {
+    m_link = std::move(link);
+    m_settings = settings;
+}
 
 bool CWeatherComm::Connect() {
-    if (m_device.m_open) {
-        const bool stillThere = m_device.CheckOpen();
-        m_device.m_open = stillThere;
+    if (m_link->m_open) {
+        const bool stillThere = m_link->CheckOpen();
+        m_link->m_open = stillThere;
         m_linkChanged = !stillThere;
     } else {
-        const bool found = m_device.Open(g_usbDeviceVid, g_usbDevicePid);
-        m_device.m_open = found;
+        const bool found = m_link->Open(m_settings.vendorId, m_settings.productId);
+        m_link->m_open = found;
         m_linkChanged = found;
         if (found)
             m_pollLink = false;
     }
-    return m_device.m_open;
+    return m_link->m_open;
 }
 
 bool CWeatherComm::ReadFixedBlock(CWeatherSettings& settings, int part, bool quiet) {
     std::uint8_t block[kFixedBlockSize] = {};
     int length = kFixedBlockSize;
-    if (!m_device.ReadMemory(0x00, block, length))
+    if (!m_link->ReadMemory(0x00, block, length))
         return false;
     if (!DecodeFixedBlock(block, settings, part, quiet || IsDebugLogOn(DEBUGLOG_READ)))
         return false;
@@ -75,13 +80,13 @@ bool CWeatherComm::WriteFixedBlock(CWeatherSettings& settings, int part, bool qu
     // Reported before the write, so that the log shows an attempt that then fails.
     SendDebugLog(DEBUGLOG_WRITE, settings, quiet);
     int length = kFixedBlockSize;
-    return m_device.WriteMemory(0x00, block, length);
+    return m_link->WriteMemory(0x00, block, length);
 }
 
 bool CWeatherComm::ReadHistoryPointer(int& newestAddress, int& recordCount) {
     std::uint8_t block[kFixedBlockSize] = {};
     int length = kHistoryPointerReadLength;
-    if (!m_device.ReadMemory(0x00, block, length))
+    if (!m_link->ReadMemory(0x00, block, length))
         return false;
     CWeatherSettings settings;
     if (!DecodeFixedBlock(block, settings, kBasicArea, true))
@@ -93,7 +98,7 @@ bool CWeatherComm::ReadHistoryPointer(int& newestAddress, int& recordCount) {
 
 bool CWeatherComm::WriteBytes(std::initializer_list<ByteWrite> writes) {
     for (const ByteWrite& write : writes)
-        if (!m_device.WriteMemoryByte(write.address, write.value))
+        if (!m_link->WriteMemoryByte(write.address, write.value))
             return false;
     return true;
 }
@@ -122,7 +127,7 @@ bool CWeatherComm::ReadRecordAt(int address, CWeatherRecord& record, bool quiet)
     for (int reading = 0; reading < 2 && !verdict; ++reading) {
         std::uint8_t bytes[kHistoryRecordSize] = {};
         int length = kHistoryRecordSize;
-        if (!m_device.ReadMemory(address, bytes, length))
+        if (!m_link->ReadMemory(address, bytes, length))
             return false;
         verdict = DecodeHistoryRecord(bytes, record);
     }

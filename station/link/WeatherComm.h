@@ -1,11 +1,13 @@
 #pragma once
 
 #include "station/console/WeatherRecord.h"
+#include "station/link/LinkSettings.h"
 #include "station/link/UsbDevice.h"
 #include "station/threads/BusyFlag.h"
 
 #include <atomic>
 #include <initializer_list>
+#include <memory>
 #include <string>
 
 struct CWeatherSettings;
@@ -15,18 +17,26 @@ struct CWeatherSettings;
 // operations. None of them takes the device-busy flag: the caller does, by WaitAndTakeDevice.
 class CWeatherComm {
 public:
-    explicit CWeatherComm(const std::string& usbModuleFile = UsbModuleFileName());
+    // Until SetUp, the link is the USB console through the program's library module.
+    explicit CWeatherComm(std::unique_ptr<CConsoleLink> link = std::make_unique<CUsbDevice>(),
+                          const CLinkSettings& settings = {});
     virtual ~CWeatherComm() = default;
     CWeatherComm(const CWeatherComm&) = delete;
     CWeatherComm& operator=(const CWeatherComm&) = delete;
+
+    // Hands over the link to talk through and its settings. Start-up does it once, after
+    // reading the configuration and before any thread exists.
+    void SetUp(std::unique_ptr<CConsoleLink> link, const CLinkSettings& settings);
+    // Whether the link is the simulated console of test mode.
+    bool IsTestMode() const { return m_link->IsSimulated(); }
 
     // Connected: checks that the console is still there. Not connected: looks for it with the
     // configured USB ids; finding it stops the link polling until EnableLinkPolling. Returns
     // the connected state after the call.
     bool Connect();
-    bool IsConnected() const { return m_device.m_open; }
+    bool IsConnected() const { return m_link->m_open; }
     // Why the link is down, as the last Connect saw it; kNone while it is up.
-    ConsoleAbsence Absence() const { return m_device.Absence(); }
+    ConsoleAbsence Absence() const { return m_link->Absence(); }
     // While set, the link timer calls Connect and the monitor thread reads the console.
     bool IsPollingLink() const { return m_pollLink; }
     void EnableLinkPolling() { m_pollLink = true; }
@@ -53,7 +63,8 @@ public:
     // Reads the record `n` places before the newest (0: the newest, still being filled).
     bool ReadLatestRecord(CWeatherRecord& record, int n, bool quiet);
 
-    CUsbDevice m_device;
+    std::unique_ptr<CConsoleLink> m_link;
+    CLinkSettings m_settings;
     std::atomic<bool> m_pollLink{true};
     std::atomic<bool> m_linkChanged{false};
     // Device-busy: set while one party exchanges data with the console.

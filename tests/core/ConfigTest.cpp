@@ -1,6 +1,8 @@
 #include "app/core/Config.h"
 
 #include "platform/Profile.h"
+#include "station/link/WeatherComm.h"
+#include "tests/core/ScopedValue.h"
 #include "tests/core/TestEnvironment.h"
 #include "texts/Env.h"
 
@@ -130,6 +132,32 @@ INSTANTIATE_TEST_SUITE_P(Values, ConfigTestFlagTest,
                          testing::Values(SwitchCase{"True", true}, SwitchCase{"1", true},
                                          SwitchCase{" TRUE ", true}, SwitchCase{"yes", false},
                                          SwitchCase{"01", false}, SwitchCase{"", false}));
+
+class ConsoleLinkChoiceTest : public testing::TestWithParam<SwitchCase> {};
+
+// The test switch, as the configuration holds it, chooses the link once at set-up; the USB ids
+// go with it either way.
+TEST_P(ConsoleLinkChoiceTest, IsTheSimulatedConsoleOnlyForTrueOrOne) {
+    const ScopedValue<std::string> flag(g_testFlag, GetParam().value);
+    const ScopedValue<int> vendorId(g_usbDeviceVid, 1234);
+    const ScopedValue<int> productId(g_usbDevicePid, 5678);
+    CWeatherComm comm;
+    SetUpConsoleLink(comm);
+    EXPECT_EQ(comm.IsTestMode(), GetParam().on);
+    EXPECT_EQ(comm.m_settings.vendorId, 1234);
+    EXPECT_EQ(comm.m_settings.productId, 5678);
+    if (GetParam().on) {
+        EXPECT_TRUE(comm.Connect()) << "the simulated console is always there";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ConsoleLinkChoiceTest,
+                         testing::Values(SwitchCase{"true", true}, SwitchCase{"TRUE", true},
+                                         SwitchCase{"tRuE", true}, SwitchCase{"1", true},
+                                         SwitchCase{"", false}, SwitchCase{"0", false},
+                                         SwitchCase{"false", false}, SwitchCase{"yes", false},
+                                         SwitchCase{"true ", false}, SwitchCase{" 1", false},
+                                         SwitchCase{"01", false}, SwitchCase{"2", false}));
 
 TEST_F(ConfigTest, SwitchTextsKeepNineCharacters) {
     Load("[communication]\nSearchData=0123456789\nTestFlag=\nDebugFlag=abcdefghijk\n");

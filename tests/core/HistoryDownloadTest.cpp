@@ -1,6 +1,5 @@
 #include "station/link/HistoryDownload.h"
 
-#include "app/core/Config.h"
 #include "station/console/WeatherSet.h"
 #include "station/link/WeatherComm.h"
 #include "station/values/TimeText.h"
@@ -9,7 +8,6 @@
 #include "tests/core/FixedClock.h"
 #include "tests/core/RecordingStatusTarget.h"
 #include "tests/core/ScopedTimeZone.h"
-#include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"
 
 #include <optional>
@@ -60,14 +58,11 @@ protected:
         return texts;
     }
 
-    ScopedValue<std::string> m_consoleMode{g_testFlag, "false"};
-    ScopedValue<int> m_vendorId{g_usbDeviceVid, kConsoleVendorId};
-    ScopedValue<int> m_productId{g_usbDevicePid, kConsoleProductId};
     std::optional<ScopedTimeZone> m_zone{"UTC0"};
     std::optional<FixedClock> m_clock{TextToTime("2010-03-07 10:00:00")};
     SleepRecorder m_sleeps;
     ConsoleEmulator m_emulator;
-    CWeatherComm m_comm{ConsoleEmulator::FileName()};
+    CWeatherComm m_comm{EmulatorLink(), kEmulatorIds};
     RecordingStatusTarget m_frame;
     CWeatherRecordArray m_records{CWeatherRecord()};
 };

@@ -1,10 +1,8 @@
-#include "app/core/Config.h"
 #include "station/link/WeatherComm.h"
 #include "tests/core/ConsoleRing.h"
 #include "tests/core/FixedClock.h"
 #include "tests/core/RecordingDebugLog.h"
 #include "tests/core/ScopedTimeZone.h"
-#include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"
 
 #include <gtest/gtest.h>
@@ -25,14 +23,11 @@ protected:
         m_emulator.Reset();
     }
 
-    ScopedValue<std::string> m_consoleMode{g_testFlag, "false"};
-    ScopedValue<int> m_vendorId{g_usbDeviceVid, kConsoleVendorId};
-    ScopedValue<int> m_productId{g_usbDevicePid, kConsoleProductId};
     ScopedTimeZone m_zone{"UTC0"};
     FixedClock m_clock{kNow};
     SleepRecorder m_sleeps;
     ConsoleEmulator m_emulator;
-    CWeatherComm m_comm{ConsoleEmulator::FileName()};
+    CWeatherComm m_comm{EmulatorLink(), kEmulatorIds};
     RecordingDebugLog m_log;
 };
 

@@ -11,6 +11,7 @@
 #include "store/FDB.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/FixedClock.h"
+#include "tests/core/ScopedSimulatedLink.h"
 #include "tests/core/ScopedTimeZone.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/core/SimulatedHistory.h"
@@ -144,7 +145,7 @@ protected:
         return texts;
     }
 
-    ScopedValue<std::string> m_testMode{g_testFlag, "true"};
+    ScopedSimulatedLink m_testMode;
     ScopedTimeZone m_zone{"UTC0"};
     SleepRecorder m_sleeps;
     std::optional<FixedClock> m_clock{std::in_place, TextToTime("2010-03-07 10:05:09")};
@@ -222,7 +223,7 @@ TEST_F(MonitorThreadTest, TheWakeEventStartsTheNextCycleAtOnce) {
 }
 
 TEST_F(MonitorThreadTest, WithoutAConsoleItSaysNothingAndWaitsUntilWoken) {
-    g_weatherComm.m_device.m_open = false;
+    g_weatherComm.m_link->m_open = false;
     Start();
     ASSERT_TRUE(m_view.WaitForCycles(1));
     std::this_thread::sleep_for(100ms);
@@ -485,11 +486,12 @@ TEST_F(MonitorThreadTest, AWakeBeforeAReadingBeginsBringsNoSecondReading) {
 }
 
 TEST_F(MonitorThreadTest, OutsideTestModeTheTitleIsTheStationNameAlone) {
-    ScopedValue<std::string> off{g_testFlag, "0"};
-    g_weatherComm.m_device.m_open = false;
+    ScopedValue<std::unique_ptr<CConsoleLink>> usb{g_weatherComm.m_link,
+                                                   std::make_unique<CUsbDevice>()};
     Start();
     ASSERT_TRUE(m_view.WaitFor("title"));
     EXPECT_EQ(m_view.Log().front(), "title Talvorin Radio Controlled");
+    Stop(); // the thread reads the link until it ends; only then may the link go back
 }
 
 } // namespace

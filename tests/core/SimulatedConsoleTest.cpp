@@ -1,8 +1,7 @@
 #include "station/link/SimulatedConsole.h"
 
-#include "app/core/Config.h"
-#include "station/link/UsbDevice.h"
-#include "tests/core/ScopedValue.h"
+#include "station/link/SimulatedLink.h"
+#include "station/link/WeatherComm.h"
 #include "tests/core/SleepRecorder.h"
 #include "tests/emulator/EmulatorModule.h"
 
@@ -23,7 +22,7 @@ void SetWord(int at, int value) {
     g_simMemory[at + 1] = static_cast<std::uint8_t>(value >> 8);
 }
 
-// The device in test mode, with the emulator behind it to show that the library stays unused.
+// The link of test mode, with the emulator beside it to show that the library stays unused.
 class SimulatedConsoleTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -44,10 +43,9 @@ protected:
         return result;
     }
 
-    ScopedValue<std::string> m_testMode{g_testFlag, "1"};
     SleepRecorder m_sleeps;
     ConsoleEmulator m_emulator;
-    CUsbDevice m_device{ConsoleEmulator::FileName()};
+    CSimulatedLink m_device;
 };
 
 TEST_F(SimulatedConsoleTest, OpenLaysTheFixedBlockAndTheRecordsOverTheWholeRing) {
@@ -131,53 +129,27 @@ TEST_F(SimulatedConsoleTest, TheConsoleIsAlwaysThere) {
     EXPECT_TRUE(m_device.CheckOpen());
 }
 
-struct FlagCase {
-    const char* text;
-    bool testMode;
-};
-
-class TestModeFlagTest : public testing::TestWithParam<FlagCase> {};
-
-// The mode is looked up on every call: the same device serves the simulation or the library.
-TEST_P(TestModeFlagTest, IsRecognisedOnEveryCall) {
-    SleepRecorder sleeps;
-    ConsoleEmulator emulator;
-    ASSERT_TRUE(emulator.IsLoaded());
-    emulator.SetAttached(false);
-    CUsbDevice device(ConsoleEmulator::FileName());
-    const ScopedValue<std::string> flag(g_testFlag, GetParam().text);
-    EXPECT_EQ(device.Open(kConsoleVendorId, kConsoleProductId), GetParam().testMode);
-    EXPECT_EQ(device.CheckOpen(), GetParam().testMode);
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, TestModeFlagTest,
-                         testing::Values(FlagCase{"true", true}, FlagCase{"TRUE", true},
-                                         FlagCase{"tRuE", true}, FlagCase{"1", true},
-                                         FlagCase{"", false}, FlagCase{"0", false},
-                                         FlagCase{"false", false}, FlagCase{"yes", false},
-                                         FlagCase{"true ", false}, FlagCase{" 1", false},
-                                         FlagCase{"01", false}, FlagCase{"2", false}));
-
-TEST(TestModeSwitch, TheSameDeviceFollowsTheFlagFromCallToCall) {
+// The link given at set-up serves every read, until another one is given.
+TEST(ConsoleLinkChoice, TheLinkGivenAtSetUpServesEveryRead) {
     SleepRecorder sleeps;
     ConsoleEmulator emulator;
     ASSERT_TRUE(emulator.IsLoaded());
     emulator.SetMemory(0x0000, Bytes(32, 0x42));
-    ResetSimulatedConsole();
-    CUsbDevice device(ConsoleEmulator::FileName());
-    ScopedValue<std::string> flag(g_testFlag, "0");
-    ASSERT_TRUE(device.Open(kConsoleVendorId, kConsoleProductId));
+    CWeatherComm comm(EmulatorLink(), kEmulatorIds);
+    ASSERT_TRUE(comm.Connect());
 
     Bytes buffer(32);
     int length = 32;
-    g_testFlag = "1";
-    ASSERT_TRUE(device.ReadMemory(0x0000, buffer.data(), length));
-    EXPECT_EQ(buffer[0], g_simFixedBlockTemplate[0]);
-    EXPECT_EQ(emulator.Count(kEmuWriteCalls), 0);
-
-    g_testFlag = "0";
-    ASSERT_TRUE(device.ReadMemory(0x0000, buffer.data(), length));
+    ASSERT_TRUE(comm.m_link->ReadMemory(0x0000, buffer.data(), length));
     EXPECT_EQ(buffer, Bytes(32, 0x42));
+    EXPECT_EQ(emulator.Count(kEmuCommands), 1);
+    EXPECT_FALSE(comm.IsTestMode());
+
+    comm.SetUp(std::make_unique<CSimulatedLink>(), kEmulatorIds);
+    EXPECT_TRUE(comm.IsTestMode());
+    ASSERT_TRUE(comm.Connect());
+    ASSERT_TRUE(comm.m_link->ReadMemory(0x0000, buffer.data(), length));
+    EXPECT_EQ(buffer[0], g_simFixedBlockTemplate[0]);
     EXPECT_EQ(emulator.Count(kEmuCommands), 1);
 }
 

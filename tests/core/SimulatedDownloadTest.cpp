@@ -1,8 +1,8 @@
-#include "app/core/Config.h"
 #include "station/console/HistoryRing.h"
 #include "station/console/RecordScaling.h"
 #include "station/link/HistoryDownload.h"
 #include "station/link/SimulatedConsole.h"
+#include "station/link/SimulatedLink.h"
 #include "station/link/WeatherComm.h"
 #include "station/records/RainSum.h"
 #include "station/records/RecordLayer.h"
@@ -11,7 +11,6 @@
 #include "tests/core/FixedClock.h"
 #include "tests/core/RecordingStatusTarget.h"
 #include "tests/core/ScopedTimeZone.h"
-#include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"
 #include "tests/emulator/EmulatorModule.h"
 
@@ -85,12 +84,11 @@ protected:
         return records;
     }
 
-    ScopedValue<std::string> m_testMode{g_testFlag, "1"};
     ScopedTimeZone m_zone{"UTC0"};
     SleepRecorder m_sleeps;
     const time_t m_start = TextToTime("2010-03-07 10:00:00");
     std::optional<FixedClock> m_clock;
-    CWeatherComm m_comm{ConsoleEmulator::FileName()};
+    CWeatherComm m_comm{std::make_unique<CSimulatedLink>()};
     RecordingStatusTarget m_frame;
 };
 

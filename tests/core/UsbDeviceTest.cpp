@@ -1,7 +1,6 @@
 #include "station/link/UsbDevice.h"
 
-#include "app/core/Config.h"
-#include "tests/core/ScopedValue.h"
+#include "station/link/SimulatedLink.h"
 #include "tests/core/SleepRecorder.h"
 #include "tests/emulator/EmulatorModule.h"
 
@@ -44,7 +43,6 @@ protected:
         return buffer;
     }
 
-    ScopedValue<std::string> m_consoleMode{g_testFlag, "false"};
     SleepRecorder m_sleeps;
     ConsoleEmulator m_emulator;
     CUsbDevice m_device{ConsoleEmulator::FileName()};
@@ -316,16 +314,17 @@ TEST_F(UsbDeviceTest, AConsoleThatCannotBeOpenedIsNoneForOtherIds) {
     EXPECT_EQ(m_device.Absence(), ConsoleAbsence::kNotFound);
 }
 
-TEST_F(UsbDeviceTest, InTestModeTheConsoleIsAlwaysThere) {
+TEST_F(UsbDeviceTest, TheSimulatedLinkIsThereWhenNoConsoleIsAttached) {
     m_emulator.SetAttached(false);
     ASSERT_FALSE(m_device.Open(kConsoleVendorId, kConsoleProductId));
-    const ScopedValue<std::string> testMode(g_testFlag, "true");
-    EXPECT_TRUE(m_device.Open(kConsoleVendorId, kConsoleProductId));
-    EXPECT_EQ(m_device.Absence(), ConsoleAbsence::kNone);
+    CSimulatedLink simulated;
+    EXPECT_TRUE(simulated.Open(kConsoleVendorId, kConsoleProductId));
+    EXPECT_EQ(simulated.Absence(), ConsoleAbsence::kNone);
+    EXPECT_TRUE(simulated.IsSimulated());
+    EXPECT_FALSE(m_device.IsSimulated());
 }
 
 TEST(UsbDeviceWithoutLibrary, EveryOperationFails) {
-    const ScopedValue<std::string> consoleMode(g_testFlag, "0");
     SleepRecorder sleeps;
     CUsbDevice device("no-such-module.so");
     EXPECT_FALSE(device.Open(kConsoleVendorId, kConsoleProductId));

@@ -1,6 +1,4 @@
-#include "app/core/Config.h"
 #include "station/link/UsbDevice.h"
-#include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +8,6 @@ namespace {
 // The real USB library, on a machine where no device carries these ids: it loads, offers its
 // operations, finds nothing and refuses frames, which the link reports as no console.
 TEST(UsbLibrary, FindsNoConsoleWhereThereIsNoneAndRefusesFrames) {
-    const ScopedValue<std::string> consoleMode(g_testFlag, "0");
     SleepRecorder sleeps;
     const ModuleHandle module = LoadModule(UsbModuleFileName());
     ASSERT_NE(module, nullptr);

@@ -1,11 +1,10 @@
 #include "station/link/WeatherComm.h"
 
-#include "app/core/Config.h"
 #include "station/console/FixedBlockCodec.h"
 #include "station/console/WeatherSet.h"
 #include "station/link/SimulatedConsole.h"
+#include "station/link/SimulatedLink.h"
 #include "tests/core/RecordingDebugLog.h"
-#include "tests/core/ScopedValue.h"
 #include "tests/core/SleepRecorder.h"
 #include "tests/emulator/EmulatorModule.h"
 
@@ -33,12 +32,9 @@ protected:
         m_emulator.SetMemory(0x0000, kSetUpBlock);
     }
 
-    ScopedValue<std::string> m_consoleMode{g_testFlag, "false"};
-    ScopedValue<int> m_vendorId{g_usbDeviceVid, kConsoleVendorId};
-    ScopedValue<int> m_productId{g_usbDevicePid, kConsoleProductId};
     SleepRecorder m_sleeps;
     ConsoleEmulator m_emulator;
-    CWeatherComm m_comm{ConsoleEmulator::FileName()};
+    CWeatherComm m_comm{EmulatorLink(), kEmulatorIds};
 };
 
 struct LinkState {
@@ -76,7 +72,7 @@ TEST_F(WeatherCommTest, TheLinkComesUpStopsPollingAndGoesDownWithTheConsole) {
 }
 
 TEST_F(WeatherCommTest, ConnectLooksForTheConfiguredIds) {
-    g_usbDevicePid = kConsoleProductId + 1;
+    m_comm.m_settings.productId = kConsoleProductId + 1;
     EXPECT_FALSE(m_comm.Connect());
     EXPECT_EQ(StateOf(m_comm), (LinkState{false, false, true}));
 }
@@ -257,7 +253,7 @@ INSTANTIATE_TEST_SUITE_P(Sequences, ByteSequenceTest,
                          });
 
 TEST_F(WeatherCommTest, InTestModeTheSimulatedConsoleGrowsWithEveryRead) {
-    g_testFlag = "TRUE";
+    m_comm.SetUp(std::make_unique<CSimulatedLink>(), kEmulatorIds);
     ASSERT_TRUE(m_comm.Connect());
     int newest = 0;
     int count = 0;
@@ -316,7 +312,7 @@ TEST_F(WeatherCommTest, TheBusyFlagKeepsTwoThreadsFramesApart) {
     std::thread dialog([&] {
         for (int round = 0; round < kRounds; ++round) {
             const CBusyGuard device = WaitAndTakeDevice(m_comm, 1000000);
-            goodWrites += device.IsTaken() && m_comm.m_device.WriteMemoryByte(0x61, round);
+            goodWrites += device.IsTaken() && m_comm.m_link->WriteMemoryByte(0x61, round);
         }
     });
     monitor.join();

@@ -2,9 +2,12 @@
 
 #include "platform/Module.h"
 #include "station/link/ConsoleFrames.h"
+#include "station/link/LinkSettings.h"
+#include "station/link/UsbDevice.h"
 #include "tests/emulator/ConsoleEmulator.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -83,3 +86,9 @@ private:
     decltype(EmuStallFrame)* m_stallFrame = nullptr;
     decltype(EmuCorruptAcknowledgement)* m_corruptAcknowledgement = nullptr;
 };
+
+// The USB link over the emulator module, and the ids of the console it emulates.
+inline std::unique_ptr<CConsoleLink> EmulatorLink() {
+    return std::make_unique<CUsbDevice>(ConsoleEmulator::FileName());
+}
+inline constexpr CLinkSettings kEmulatorIds{kConsoleVendorId, kConsoleProductId};

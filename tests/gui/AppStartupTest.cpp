@@ -6,6 +6,7 @@
 #include "platform/qt/MessageBox.h"
 #include "resources/ResourceIds.h"
 #include "store/FDB.h"
+#include "tests/core/ScopedSimulatedLink.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/gui/OtherThread.h"
 #include "tests/gui/RuntimeFolder.h"
@@ -65,6 +66,9 @@ protected:
     ScopedValue<std::string> m_langName{g_langName, ""};
     ScopedValue<std::string> m_searchData{g_searchData, ""};
     ScopedValue<std::string> m_testFlag{g_testFlag, ""};
+    // The start chooses the program's link; the one before comes back afterwards.
+    ScopedSimulatedLink m_link;
+    ScopedValue<CLinkSettings> m_linkSettings{g_weatherComm.m_settings, {}};
     ScopedValue<std::string> m_debugFlag{g_debugFlag, ""};
 };
 

@@ -7,7 +7,7 @@
 #include "station/link/SimulatedConsole.h"
 #include "station/link/WeatherComm.h"
 #include "tests/core/FixedBlockSamples.h"
-#include "tests/core/ScopedValue.h"
+#include "tests/core/ScopedSimulatedLink.h"
 #include "tests/emulator/EmulatorModule.h"
 
 #include <deque>
@@ -104,7 +104,7 @@ public:
     }
 
 protected:
-    ScopedValue<std::string> m_testMode{g_testFlag, "true"};
+    ScopedSimulatedLink m_testMode;
     std::vector<MessageBoxRequest> boxes;
     std::deque<MessageBoxAnswer> answers;
 };
@@ -124,9 +124,6 @@ protected:
         return block;
     }
 
-    ScopedValue<std::string> m_liveMode{g_testFlag, "false"};
-    ScopedValue<int> m_vendorId{g_usbDeviceVid, kConsoleVendorId};
-    ScopedValue<int> m_productId{g_usbDevicePid, kConsoleProductId};
     ConsoleEmulator m_emulator;
-    CWeatherComm m_comm{ConsoleEmulator::FileName()};
+    CWeatherComm m_comm{EmulatorLink(), kEmulatorIds};
 };

@@ -7,6 +7,7 @@
 #include "station/console/HistoryRing.h"
 #include "station/console/WeatherSet.h"
 #include "station/link/SimulatedConsole.h"
+#include "station/link/SimulatedLink.h"
 #include "station/link/WeatherComm.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/gui/FakeMainView.h"
@@ -85,9 +86,8 @@ protected:
         return {std::stoi(match[1], nullptr, 16), std::stoi(match[2], nullptr, 16)};
     }
 
-    ScopedValue<std::string> m_testFlag{g_testFlag, "true"};
     ScopedValue<int> m_lang{g_lang, 0};
-    CWeatherComm m_comm;
+    CWeatherComm m_comm{std::make_unique<CSimulatedLink>()};
     std::unique_ptr<ExposedDebugDlg> m_dialog = std::make_unique<ExposedDebugDlg>(nullptr, m_comm);
     std::vector<std::string> m_boxes;
 };
@@ -291,9 +291,8 @@ TEST_F(DebugDlgTest, TheFirstSizeHoldsOnEveryDraggedEdge) {
 class DebugCommandTest : public testing::Test {
 protected:
     ScopedValue<std::string> m_debugFlag{g_debugFlag, "true"};
-    ScopedValue<std::string> m_testFlag{g_testFlag, "true"};
     ScopedValue<int> m_lang{g_lang, 0};
-    CWeatherComm m_comm;
+    CWeatherComm m_comm{std::make_unique<CSimulatedLink>()};
 };
 
 TEST_F(DebugCommandTest, TheCommandShowsTheOneDialogAgainWithItsLog) {

@@ -226,7 +226,7 @@ protected:
     ~ConsoleAccessTest() override { SetMessageBoxHook({}); }
 
     ScopedValue<int> m_lang{g_lang, 0};
-    CWeatherComm m_comm{"no-such-module.so"};
+    CWeatherComm m_comm{std::make_unique<CUsbDevice>("no-such-module.so")};
     CDialog m_dialog{9001, nullptr};
     std::vector<MessageBoxRequest> m_requests;
     MessageBoxAnswer m_answer = kIdOk;

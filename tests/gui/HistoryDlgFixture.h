@@ -11,8 +11,8 @@
 #include "station/values/TimeText.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/FixedClock.h"
+#include "tests/core/ScopedSimulatedLink.h"
 #include "tests/core/ScopedTimeZone.h"
-#include "tests/core/ScopedValue.h"
 
 #include <memory>
 #include <optional>
@@ -91,7 +91,7 @@ protected:
         return numbers;
     }
 
-    ScopedValue<std::string> testMode{g_testFlag, "true"};
+    ScopedSimulatedLink testMode;
     ScopedTimeZone zone{"CET-1CEST,M3.5.0,M10.5.0/3"};
     std::optional<FixedClock> clock;
     std::vector<MessageBoxRequest> boxes;

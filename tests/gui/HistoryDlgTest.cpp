@@ -256,11 +256,8 @@ protected:
         return dialog;
     }
 
-    ScopedValue<std::string> m_testFlag{g_testFlag, "false"};
-    ScopedValue<int> m_vendorId{g_usbDeviceVid, kConsoleVendorId};
-    ScopedValue<int> m_productId{g_usbDevicePid, kConsoleProductId};
     ConsoleEmulator m_emulator;
-    CWeatherComm m_comm{ConsoleEmulator::FileName()};
+    CWeatherComm m_comm{EmulatorLink(), kEmulatorIds};
     std::vector<MessageBoxRequest> boxes;
 };
 

@@ -82,13 +82,10 @@ protected:
     }
 
     ScopedValue<int> m_lang{g_lang, 0};
-    ScopedValue<std::string> m_testFlag{g_testFlag, "false"};
     ScopedValue<std::string> m_searchData{g_searchData, "true"};
     ScopedValue<std::string> m_debugFlag{g_debugFlag, "false"};
-    ScopedValue<int> m_vendorId{g_usbDeviceVid, kConsoleVendorId};
-    ScopedValue<int> m_productId{g_usbDevicePid, kConsoleProductId};
     ConsoleEmulator m_emulator;
-    CWeatherComm m_comm{ConsoleEmulator::FileName()};
+    CWeatherComm m_comm{EmulatorLink(), kEmulatorIds};
 };
 
 struct LanguageCase {

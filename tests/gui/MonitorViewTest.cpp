@@ -12,6 +12,7 @@
 #include "station/values/UnitNames.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/FixedClock.h"
+#include "tests/core/ScopedSimulatedLink.h"
 #include "tests/core/ScopedTimeZone.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/core/SimulatedHistory.h"
@@ -96,7 +97,7 @@ protected:
     }
     std::string Text(int item) const { return ItemText(*view, item); }
 
-    ScopedValue<std::string> m_testMode{g_testFlag, "true"};
+    ScopedSimulatedLink m_testMode;
     ScopedValue<std::string> m_searchData{g_searchData, "true"};
     ScopedTimeZone m_zone{"UTC0"};
     SleepRecorder m_sleeps;
@@ -201,7 +202,7 @@ private:
 // The link comes up at the first tick of the frame's timer, which wakes the thread to read the
 // console at once; the thread's first reading answers that wake, and no second one follows.
 TEST_F(MonitorViewTest, TheLinkComingUpAtStartBringsOneReading) {
-    g_weatherComm.m_device.m_open = false;
+    g_weatherComm.m_link->m_open = false;
     auto main = std::make_unique<CMainFrame>();
     ASSERT_TRUE(main->OnCreate());
     PaneTexts pane(main->StatusBar());

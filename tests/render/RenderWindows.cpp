@@ -81,6 +81,7 @@ int main(int argc, char** argv) {
     // the main form finds its background picture in the program folder.
     LoadIniSettingsFrom(QDir::temp().filePath("no-such-folder").toStdString());
     g_testFlag = "true";
+    SetUpConsoleLink(g_weatherComm);
     if (chdir(GetModuleDir().c_str()) != 0)
         qWarning("Cannot change to the program folder");
     // Data files of their own, so that nothing touches the program folder's: the main window
