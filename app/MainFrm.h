@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainView.h"
+#include "dialogs/core/RangePreset.h"
 #include "station/link/StatusText.h"
 #include "station/link/WeatherComm.h"
 
@@ -26,7 +27,6 @@ class CMainFrame : public QMainWindow, public IStatusTextTarget {
 public:
     static constexpr int kLinkTimerId = 1124;
     static constexpr int kLinkTimerMs = 1000;
-    static constexpr int kRangeTimeCount = 4;
 
     explicit CMainFrame(CWeatherComm& comm = g_weatherComm,
                         MainViewFactory makeView = CreateMainView);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/TimeSpanControls.h"
+#include "dialogs/core/RangePreset.h"
 #include "platform/qt/Dialog.h"
 #include "station/console/WeatherSet.h"
 #include "station/link/WeatherComm.h"
@@ -20,8 +21,6 @@ class CHistoryDlg : public CDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kRangeTimeCount = 4;
-
     explicit CHistoryDlg(QWidget* parent = nullptr, CWeatherComm& comm = g_weatherComm);
 
     CHistoryListCtrl& List() const;

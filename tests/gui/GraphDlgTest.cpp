@@ -330,7 +330,7 @@ TEST_F(GraphDlgTest, WithoutTheRegisteredControlTheDialogSaysSoAndEndsAtOnce) {
 TEST_F(GraphDlgTest, TheFramesGraphCommandOpensItAndGetsTheRangeBack) {
     CMainFrame frame(g_weatherComm, MakeMainView<FakeMainView>);
     ASSERT_TRUE(frame.OnCreate());
-    time_t times[CMainFrame::kRangeTimeCount] = {1, 2, 3, 4};
+    time_t times[kRangeTimeCount] = {1, 2, 3, 4};
     frame.SaveRange(2, times);
     bool opened = false;
     QTimer::singleShot(0, [&] {
@@ -344,7 +344,7 @@ TEST_F(GraphDlgTest, TheFramesGraphCommandOpensItAndGetsTheRangeBack) {
     frame.Commands().Find(ID_RECORD_GRAPH)->trigger();
     EXPECT_TRUE(opened);
     int preset = -1;
-    time_t back[CMainFrame::kRangeTimeCount] = {};
+    time_t back[kRangeTimeCount] = {};
     EXPECT_TRUE(frame.LoadSavedRange(preset, back));
     EXPECT_EQ(preset, 2);
     EXPECT_EQ(back[3], 4);

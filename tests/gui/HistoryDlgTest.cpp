@@ -331,7 +331,7 @@ TEST_F(HistoryDlgTest, TheFramesHistoryCommandHandsTheSavedRangeThroughTheDialog
     EXPECT_EQ(preset, 2);
     EXPECT_EQ(handedIn, std::vector<time_t>(std::begin(saved), std::end(saved)));
     EXPECT_EQ(rangeShown, 0);
-    time_t back[CMainFrame::kRangeTimeCount] = {};
+    time_t back[kRangeTimeCount] = {};
     ASSERT_TRUE(frame.LoadSavedRange(preset, back));
     EXPECT_EQ(preset, 2);
     EXPECT_TRUE(std::equal(std::begin(back), std::end(back), std::begin(saved)));

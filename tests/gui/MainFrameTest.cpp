@@ -450,7 +450,7 @@ TEST_F(MainFrameTest, AStatusTextArrivingWhileTheFrameIsDestroyedIsNotShown) {
 TEST_F(MainFrameTest, TheSavedRangeGoesFromOneDialogToTheNext) {
     const auto frame = MakeFrame();
     int preset = 7;
-    time_t times[CMainFrame::kRangeTimeCount] = {11, 12, 13, 14};
+    time_t times[kRangeTimeCount] = {11, 12, 13, 14};
     EXPECT_FALSE(frame->LoadSavedRange(preset, times));
     EXPECT_EQ(preset, 7);
     EXPECT_EQ(times[3], 14);
