@@ -11,7 +11,7 @@ packages=(
     libgtest-dev libgmock-dev
     sqlite3 gawk
     fonts-liberation2
-    locales
+    locales tzdata
     qt6-translations-l10n
     desktop-file-utils
 )

@@ -10,8 +10,10 @@
 #include "texts/Env.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -19,6 +21,12 @@ constexpr int kDataReadText = 149; // "Data has been read."
 constexpr time_t kSecondsPerMinute = 60;
 // A time text no longer than a date carries no time.
 constexpr std::size_t kDateLength = 10;
+// A slot that holds the stored record's very bytes is that record unless, dated backwards, it
+// lies half a ring of intervals or more after it: only then has the console gone round its ring
+// since, and written a record of equal bytes into the slot. A PC clock set forward moves the
+// backward dates by far less.
+constexpr int kSameBytesWindowIntervals = kHistorySlotCount / 2;
+constexpr std::size_t kHexDigitsPerRecord = 2 * kHistoryRecordSize;
 
 int Minutes(const std::string& interval) {
     return std::atoi(interval.c_str());
@@ -29,28 +37,60 @@ void ShowProgress(IStatusTextTarget* window, int attempt) {
     SetStatusText(window, g_statusText);
 }
 
-// Dates the records (newest first) forwards from the stored record they follow. False when
-// the times do not fit: the oldest record, dated backwards, lies more than two of the stored
-// record's intervals before it (a), or the newest, dated forwards, more than two of its own
-// intervals after now (b).
-bool RebuildTimes(CWeatherRecordArray& records, const CWeatherRecord& stored) {
-    const time_t gap = TimeSpanBetween(stored.recordTime, records.back().recordTime);
-    if (-(gap / kSecondsPerMinute) > 2 * Minutes(stored.sampleCircle))
-        return false;
-    time_t time = TextToTime(stored.recordTime);
-    for (auto record = records.rbegin(); record != records.rend(); ++record) {
-        time += Minutes(record->sampleCircle) * kSecondsPerMinute;
-        record->recordTime = FormatRecordTime(time);
+// The record's console bytes as hex digits without blanks; empty when its hex text holds no
+// whole record, as in a line written without them.
+std::string ConsoleBytes(const std::string& hexValue) {
+    std::string digits;
+    for (const char c : hexValue) {
+        if (std::isxdigit(static_cast<unsigned char>(c)))
+            digits += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        else if (c != ' ')
+            return {};
     }
-    return (time - CurrentTime()) / kSecondsPerMinute <= 2 * Minutes(records.front().sampleCircle);
+    return digits.size() == kHexDigitsPerRecord ? digits : std::string();
+}
+
+bool HasSameBytes(const CWeatherRecord& stored, const CWeatherRecord& fresh) {
+    const std::string bytes = ConsoleBytes(stored.hexValue);
+    return !bytes.empty() && bytes == ConsoleBytes(fresh.hexValue);
+}
+
+// The records (newest first) were read back to the stored record, dated backwards from now
+// (`backward`, oldest last) and the stored one to `metAt`. While the PC's clock is steady the
+// stored record dates them better: forwards from it by their intervals. That chain fits when the
+// stored record was met within two of the largest intervals after its time, the oldest record,
+// dated backwards, lies no more than two of the stored record's intervals before it (a), and
+// the newest, dated forwards, no more than two of its own intervals after now (b). Otherwise
+// the PC's clock was set, or the console paused, since the stored record: their backward dates
+// stand, by the clock the program has now.
+void DateRecords(CWeatherRecordArray& records, const std::vector<time_t>& backward,
+                 const CWeatherRecord& stored, time_t metAt, int largest) {
+    const time_t storedAt = TextToTimeNear(stored.recordTime, metAt);
+    if (metAt - storedAt > 2 * largest * kSecondsPerMinute)
+        return;
+    if (-((backward.back() - storedAt) / kSecondsPerMinute) > 2 * Minutes(stored.sampleCircle))
+        return;
+    std::vector<time_t> forward(records.size());
+    time_t time = storedAt;
+    for (std::size_t i = records.size(); i-- > 0;) {
+        time += Minutes(records[i].sampleCircle) * kSecondsPerMinute;
+        forward[i] = time;
+    }
+    if ((time - CurrentTime()) / kSecondsPerMinute > 2 * Minutes(records.front().sampleCircle))
+        return;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        records[i].recordTime = FormatRecordTime(forward[i]);
 }
 
 } // namespace
 
-bool IsSameRecord(const CWeatherRecord& stored, const CWeatherRecord& fresh, int largestMinutes) {
-    return stored.hexAddr == fresh.hexAddr &&
-           TimeSpanBetween(stored.recordTime, fresh.recordTime) <=
-               2 * largestMinutes * kSecondsPerMinute;
+bool IsSameRecord(const CWeatherRecord& stored, const CWeatherRecord& fresh, time_t freshTime,
+                  int largestMinutes) {
+    if (stored.hexAddr != fresh.hexAddr || stored.recordTime.size() <= kDateLength)
+        return false;
+    const int window = HasSameBytes(stored, fresh) ? kSameBytesWindowIntervals : 2;
+    return freshTime - TextToTimeNear(stored.recordTime, freshTime) <=
+           static_cast<time_t>(window) * largestMinutes * kSecondsPerMinute;
 }
 
 // The list is emptied first, so that whatever returns 0 delivers nothing.
@@ -68,6 +108,7 @@ int DownloadHistory(CWeatherComm& comm, CWeatherRecordArray& records,
     CWeatherRecord stored;
     LoadLastRecord(stored);
     time_t time = CurrentTime();
+    std::vector<time_t> times; // of the records, as dated backwards
     int largest = 0;
     bool met = false;
     int address = HistorySlotBefore(newest);
@@ -86,16 +127,17 @@ int DownloadHistory(CWeatherComm& comm, CWeatherRecordArray& records,
             record.recordTime = FormatRecordTime(time);
             const int interval = Minutes(record.sampleCircle);
             largest = std::max(largest, interval);
-            met = IsSameRecord(stored, record, largest);
+            met = IsSameRecord(stored, record, time, largest);
             if (!met) {
                 records.push_back(std::move(record));
+                times.push_back(time);
                 time -= interval * kSecondsPerMinute;
             }
         }
         address = HistorySlotBefore(address);
     }
-    if (met && stored.recordTime.size() > kDateLength && !records.empty() &&
-        !RebuildTimes(records, stored))
-        records.clear();
+    // A record met is never one without a time.
+    if (met && !records.empty())
+        DateRecords(records, times, stored, time, largest);
     return static_cast<int>(records.size());
 }

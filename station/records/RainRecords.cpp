@@ -49,8 +49,10 @@ LineRain ReadLineRain(const std::array<std::string_view, kRecordTotalRainPiece +
 
 // What a record that read the lines before holds after it reads `line`.
 void TakeFields(const LineRain& line, LineRain& record) {
-    if (line.pieces > kRecordTimePiece)
+    if (line.pieces > kRecordTimePiece) {
         record.row.periods = line.row.periods;
+        record.row.clockSeconds = line.row.clockSeconds;
+    }
     if (line.pieces > kRecordRainMmPiece) {
         record.row.rainMm = line.row.rainMm;
         record.hasRain = line.hasRain;

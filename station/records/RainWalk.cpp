@@ -15,6 +15,7 @@ using RecordText = std::string CWeatherRecord::*;
 const float kCounterWrapMm = RainCountToMm(65536.0f);
 const float kGlitchLimitMm = RainCountToMm(512.0f);
 
+constexpr int kHour = static_cast<int>(CalendarPeriod::kHour);
 constexpr CalendarPeriod kPeriods[] = {CalendarPeriod::kHour, CalendarPeriod::kDay,
                                        CalendarPeriod::kWeek, CalendarPeriod::kMonth};
 constexpr RecordText kPeriodSums[] = {&CWeatherRecord::hourRain, &CWeatherRecord::dayRain,
@@ -66,6 +67,7 @@ RainRow MakeRainRow(std::string_view time, std::string_view rainMm, std::string_
                     std::string_view totalRain) {
     RainRow row;
     row.periods = PeriodsOf(time);
+    row.clockSeconds = ClockSecondsOf(time);
     row.rainMm = Read(rainMm);
     row.totalRain = Read(totalRain);
     row.incrementTenths = TenthsOf(Read(increment));
@@ -76,7 +78,14 @@ bool HasRainValue(std::string_view rainMm) {
     return !rainMm.empty() && rainMm != kNoValueText;
 }
 
-void RainWalk::Add(const RainRow& row) {
+void RainWalk::MarkHourAgainAfterNewest(std::optional<PeriodKey>& hour,
+                                        std::optional<long long> clockSeconds) const {
+    if (!m_rows.empty())
+        MarkHourAgain(hour, clockSeconds, m_rows.back().periods[kHour], m_rows.back().clockSeconds);
+}
+
+void RainWalk::Add(RainRow row) {
+    MarkHourAgainAfterNewest(row.periods[kHour], row.clockSeconds);
     const int index = static_cast<int>(m_rows.size());
     for (const CalendarPeriod period : kPeriods) {
         PeriodTrack& track = m_tracks[static_cast<int>(period)];
@@ -146,7 +155,8 @@ bool RainWalk::Sum(CWeatherRecord& record) {
     // The sum a walk from the newest row back has reached at row k: the rise and the
     // increments of the rows after k.
     const auto sumAt = [&](int k) { return risen + m_before[rows] - m_before[k + 1]; };
-    const PeriodKeys own = PeriodsOf(record.recordTime);
+    PeriodKeys own = PeriodsOf(record.recordTime);
+    MarkHourAgainAfterNewest(own[kHour], ClockSecondsOf(record.recordTime));
     // The walk ends at the newest row of another month, which it takes into the month's sum.
     const int monthIndex = static_cast<int>(CalendarPeriod::kMonth);
     const int last = std::max(LastOutside(CalendarPeriod::kMonth, own[monthIndex]), 0);

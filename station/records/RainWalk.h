@@ -12,6 +12,7 @@
 // A stored record as the rain sums see it: the calendar periods of its time and its rain.
 struct RainRow {
     PeriodKeys periods;
+    std::optional<long long> clockSeconds; // of its time, on the wall clock
     float rainMm = 0;
     float totalRain = 0;
     long long incrementTenths = 0;
@@ -31,8 +32,9 @@ bool HasRainValue(std::string_view rainMm);
 // results are those of AccumulateRain's walk (RainSum.h) over the same records.
 class RainWalk {
 public:
-    // A stored record with a rain value, later in the file than those added before.
-    void Add(const RainRow& row);
+    // A stored record with a rain value, later in the file than those added before. Its hour
+    // key is marked as the second time round of a repeated hour when the chain says so.
+    void Add(RainRow row);
     // AccumulateRain of `record` against the rows added so far.
     bool Sum(CWeatherRecord& record);
 
@@ -44,6 +46,9 @@ private:
         bool built = false;
     };
 
+    // Marks the hour key of a time that follows the newest row (MarkHourAgain).
+    void MarkHourAgainAfterNewest(std::optional<PeriodKey>& hour,
+                                  std::optional<long long> clockSeconds) const;
     // The newest row outside `key`'s period, -1 when there is none.
     int LastOutside(CalendarPeriod period, const std::optional<PeriodKey>& key) const;
     // The oldest row from `from` on inside `key`'s period, -1 when there is none.

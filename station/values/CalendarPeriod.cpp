@@ -1,6 +1,7 @@
 #include "station/values/CalendarPeriod.h"
 
 #include "station/values/TimeFields.h"
+#include "station/values/TimeText.h"
 
 #include <algorithm>
 
@@ -53,6 +54,31 @@ PeriodKeys PeriodsOf(std::string_view time) {
     if (has(CalendarPeriod::kMonth))
         keys[3] = PeriodKey{Pair(f.year, f.month), 0};
     return keys;
+}
+
+std::optional<long long> ClockSecondsOf(std::string_view time) {
+    TimeFields f;
+    if (ReadTimeFields(time, f) < 6)
+        return std::nullopt;
+    return ((DayNumber(f.year, f.month, f.day) * 24 + f.hour) * 60 + f.minute) * 60 + f.second;
+}
+
+void MarkHourAgain(std::optional<PeriodKey>& hour, std::optional<long long> clockSeconds,
+                   const std::optional<PeriodKey>& beforeHour,
+                   std::optional<long long> beforeSeconds) {
+    if (!hour || !beforeHour || hour->high != beforeHour->high || hour->low != beforeHour->low)
+        return;
+    if (beforeHour->again) {
+        hour->again = true;
+    } else if (clockSeconds && beforeSeconds && *clockSeconds < *beforeSeconds) {
+        // The key holds the fields as read: year and month, day and hour.
+        TimeFields f;
+        f.year = static_cast<int>(hour->high >> 32);
+        f.month = static_cast<int>(hour->high & 0xFFFFFFFF);
+        f.day = static_cast<int>(hour->low >> 32);
+        f.hour = static_cast<int>(hour->low & 0xFFFFFFFF);
+        hour->again = IsRepeatedHour(f);
+    }
 }
 
 std::optional<PeriodKey> PeriodOf(std::string_view time, CalendarPeriod period) {

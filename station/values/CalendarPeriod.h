@@ -3,7 +3,6 @@
 #include <array>
 #include <optional>
 #include <string_view>
-#include <utility>
 
 // The calendar periods of the rain sums. Weeks run from Sunday to Saturday.
 enum class CalendarPeriod { kHour, kDay, kWeek, kMonth };
@@ -12,11 +11,33 @@ enum class CalendarPeriod { kHour, kDay, kWeek, kMonth };
 // when they fall in the same period. The fields are taken as read, without clamping; a text
 // too short for the period or whose fields cannot be read falls in no period (nothing), and
 // shares none with any other time, not even with itself. Allocates nothing.
-using PeriodKey = std::pair<long long, long long>;
+struct PeriodKey {
+    long long high = 0;
+    long long low = 0;
+    // An hour key of the second time round of an hour the clock shows twice, when daylight
+    // saving ends: the text alone cannot tell, only the chain of records (MarkHourAgain).
+    bool again = false;
+
+    friend auto operator<=>(const PeriodKey&, const PeriodKey&) = default;
+};
 std::optional<PeriodKey> PeriodOf(std::string_view time, CalendarPeriod period);
 // PeriodOf of every kind, by CalendarPeriod, reading the time once.
 using PeriodKeys = std::array<std::optional<PeriodKey>, 4>;
 PeriodKeys PeriodsOf(std::string_view time);
+
+// The seconds of a record time on the wall clock, counted from 1970-01-01 00:00:00 without a
+// time zone, so that two times compare as their texts do; nothing when the text holds no whole
+// time.
+std::optional<long long> ClockSecondsOf(std::string_view time);
+
+// In a chain of record times, each later than the one before it: marks `hour`, the hour key of
+// a time at `clockSeconds` on the wall clock, as the second time round of its hour when the time
+// before it (`beforeHour`, `beforeSeconds`) lies in that hour's second time round, or in the same
+// hour and later on the clock, and the hour is one that the clock shows twice when daylight
+// saving ends. Compared as instants, the two times round are two hours; as texts, one.
+void MarkHourAgain(std::optional<PeriodKey>& hour, std::optional<long long> clockSeconds,
+                   const std::optional<PeriodKey>& beforeHour,
+                   std::optional<long long> beforeSeconds);
 
 // Whether two record times fall into the same calendar "hour", "day", "week" or "month" (the
 // period name exactly so), by PeriodOf; another period name gives false. Allocates nothing:

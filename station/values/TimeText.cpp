@@ -4,6 +4,9 @@
 #include "station/values/TimeFields.h"
 #include "texts/Env.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 constexpr std::size_t kDateLength = 10;
@@ -18,7 +21,8 @@ TimeFields ReadClamped(std::string_view text) {
     return f;
 }
 
-time_t LocalTime(const TimeFields& f) {
+// The time of the fields on the local clock; `dst` as mktime takes it (-1: let it decide).
+time_t LocalTime(const TimeFields& f, int dst = -1) {
     std::tm tm{};
     tm.tm_year = f.year - 1900;
     tm.tm_mon = f.month - 1;
@@ -26,8 +30,27 @@ time_t LocalTime(const TimeFields& f) {
     tm.tm_hour = f.hour;
     tm.tm_min = f.minute;
     tm.tm_sec = f.second;
-    tm.tm_isdst = -1;
+    tm.tm_isdst = dst;
     return std::mktime(&tm);
+}
+
+// Whether the local clock shows `f` at `time`.
+bool ShowsFields(time_t time, const TimeFields& f) {
+    std::tm tm{};
+    return localtime_r(&time, &tm) && TimeFields{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
+                                                 tm.tm_hour,        tm.tm_min,     tm.tm_sec} == f;
+}
+
+// The times at which the local clock shows `f`, earlier first: two in the hour that the end of
+// daylight saving repeats. Elsewhere both are the time LocalTime gives, also for a time the
+// start of daylight saving skips, which no clock shows.
+std::pair<time_t, time_t> LocalTimes(const TimeFields& f) {
+    const time_t summer = LocalTime(f, 1);
+    const time_t winter = LocalTime(f, 0);
+    if (summer != winter && ShowsFields(summer, f) && ShowsFields(winter, f))
+        return std::minmax(summer, winter);
+    const time_t only = LocalTime(f);
+    return {only, only};
 }
 
 std::string FormatLocalTime(time_t time, const char* format) {
@@ -47,6 +70,18 @@ std::string FormatRecordTime(time_t time) {
 
 time_t TextToTime(std::string_view text) {
     return LocalTime(ReadClamped(text));
+}
+
+time_t TextToTimeNear(std::string_view text, time_t near) {
+    const auto [earlier, later] = LocalTimes(ReadClamped(text));
+    return near - earlier <= later - near ? earlier : later;
+}
+
+bool IsRepeatedHour(TimeFields fields) {
+    fields.minute = 30;
+    fields.second = 0;
+    const auto [earlier, later] = LocalTimes(fields);
+    return earlier != later;
 }
 
 time_t TimeSpanBetween(std::string_view from, std::string_view to) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "station/values/TimeFields.h"
+
 #include <ctime>
 #include <string>
 #include <string_view>
@@ -14,6 +16,15 @@ std::string FormatRecordTime(time_t time);
 
 // The time of a time text.
 time_t TextToTime(std::string_view text);
+
+// The time of a time text that lies near `near`. A text of the hour that the clock shows twice
+// when daylight saving ends names two times an hour apart, and TextToTime takes either; of
+// those two this is the one nearer `near`. Any other text gives the time TextToTime gives.
+time_t TextToTimeNear(std::string_view text, time_t near);
+
+// Whether the local clock shows the hour of the fields (year, month, day and hour; minutes and
+// seconds do not count) twice, as when daylight saving ends.
+bool IsRepeatedHour(TimeFields fields);
 
 // time(to) - time(from) in seconds, negative when `to` lies before `from`. A `from` of 10
 // characters or fewer counts as 2000-01-01 00:00:00, a `to` of 10 characters or fewer as now.

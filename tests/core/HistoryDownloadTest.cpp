@@ -2,6 +2,7 @@
 
 #include "station/console/WeatherSet.h"
 #include "station/link/WeatherComm.h"
+#include "station/values/TimeFields.h"
 #include "station/values/TimeText.h"
 #include "tests/core/ConsoleRing.h"
 #include "tests/core/DataFileFixture.h"
@@ -176,7 +177,7 @@ struct RebuildCase {
     const char* name;
     const char* now;
     int newerInterval;
-    Strings expectedTimes; // empty: the list is dropped
+    Strings expectedTimes;
 };
 
 void PrintTo(const RebuildCase& c, std::ostream* out) {
@@ -186,7 +187,7 @@ void PrintTo(const RebuildCase& c, std::ostream* out) {
 class TimeRebuildingTest : public HistoryDownloadTest,
                            public testing::WithParamInterface<RebuildCase> {};
 
-TEST_P(TimeRebuildingTest, DatesTheNewRecordsForwardsFromTheStoredOneWhenTheyFit) {
+TEST_P(TimeRebuildingTest, DatesTheNewRecordsForwardsFromTheStoredOneWhenTheyFitElseByTheClock) {
     const RebuildCase& c = GetParam();
     SetNow(c.now);
     ring::Lay(m_emulator, 0x0150, {Record(5, 1), Record(10, 2), Record(c.newerInterval, 3)});
@@ -203,13 +204,20 @@ const Strings kRebuilt{"2010-03-07 10:15:00", "2010-03-07 10:10:00"};
 INSTANTIATE_TEST_SUITE_P(
     Rules, TimeRebuildingTest,
     testing::Values(
-        // (b): the newest would lie more than two of its intervals ahead of now.
-        RebuildCase{"ElevenMinutesAhead", "2010-03-07 10:04:00", 5, {}},
+        // (b): the newest would lie more than two of its intervals ahead of now. The clock was
+        // set back: the records keep the times it gives them.
+        RebuildCase{"ElevenMinutesAhead",
+                    "2010-03-07 10:04:00",
+                    5,
+                    {"2010-03-07 10:04:00", "2010-03-07 09:59:00"}},
         RebuildCase{"TenMinutesAndMoreAhead", "2010-03-07 10:04:01", 5, kRebuilt},
         RebuildCase{"Behind", "2010-03-07 10:20:00", 5, kRebuilt},
         // (a): dated backwards, the oldest would lie more than two stored intervals (10
         // minutes) before the stored record. A newer interval of 15 keeps (b) out of it.
-        RebuildCase{"OldestElevenMinutesBefore", "2010-03-07 10:04:00", 15, {}},
+        RebuildCase{"OldestElevenMinutesBefore",
+                    "2010-03-07 10:04:00",
+                    15,
+                    {"2010-03-07 10:04:00", "2010-03-07 09:49:00"}},
         RebuildCase{"OldestTenMinutesAndMoreBefore",
                     "2010-03-07 10:04:01",
                     15,
@@ -232,41 +240,74 @@ struct SameCase {
     const char* name;
     const char* storedAddress;
     const char* storedTime;
-    const char* freshTime;
+    const char* storedBytes;
+    const char* freshTime; // in UTC
+    const char* freshBytes;
     bool same;
+    const char* zone = "UTC0";
 };
 
 void PrintTo(const SameCase& c, std::ostream* out) {
     *out << c.name;
 }
 
+// The time of a time text read in UTC, whatever the zone.
+time_t Utc(const char* text) {
+    TimeFields f;
+    ReadTimeFields(text, f);
+    return ((DayNumber(f.year, f.month, f.day) * 24 + f.hour) * 60 + f.minute) * 60 + f.second;
+}
+
+// As the data file gives them back, and as a fresh read gives them.
+constexpr const char* kStoredBytes = "05 41 E3 00 3C 08 01 6A 27 60 CC 00 02 01 00 00 BB 00 01 0A";
+constexpr const char* kSameBytes = "05 41 E3 00 3C 08 01 6A 27 60 CC 00 02 01 00 00 BB 00 01 0A ";
+constexpr const char* kOtherBytes = "05 41 E3 00 3C 08 01 6A 27 60 CC 00 02 02 00 00 BB 00 01 0A ";
+
 class SameRecordTest : public testing::TestWithParam<SameCase> {};
 
-TEST_P(SameRecordTest, SameAddressAndAtMostTwoLargestIntervalsLater) {
+TEST_P(SameRecordTest, SameAddressAndAtMostTwoLargestIntervalsLaterOrTheSameBytes) {
     const SameCase& c = GetParam();
-    const ScopedTimeZone zone("UTC0");
+    const ScopedTimeZone zone(c.zone);
     const FixedClock clock(TextToTime("2010-03-07 12:00:00"));
     CWeatherRecord stored;
     stored.hexAddr = c.storedAddress;
     stored.recordTime = c.storedTime;
+    stored.hexValue = c.storedBytes;
     CWeatherRecord fresh;
     fresh.hexAddr = "00FFEC";
-    fresh.recordTime = c.freshTime;
-    EXPECT_EQ(IsSameRecord(stored, fresh, 5), c.same);
+    fresh.hexValue = c.freshBytes;
+    EXPECT_EQ(IsSameRecord(stored, fresh, Utc(c.freshTime), 5), c.same);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SameRecordTest,
     testing::Values(
-        SameCase{"SixHundredSecondsLater", "00FFEC", "2010-03-07 10:00:00", "2010-03-07 10:10:00",
-                 true},
-        SameCase{"SixHundredAndOneSecondsLater", "00FFEC", "2010-03-07 10:00:00",
-                 "2010-03-07 10:10:01", false},
-        SameCase{"HoursBefore", "00FFEC", "2010-03-07 10:00:00", "2010-03-06 10:00:00", true},
-        SameCase{"AnotherAddress", "00FFD8", "2010-03-07 10:00:00", "2010-03-07 10:00:00", false},
-        SameCase{"AddressInLowerCase", "00ffec", "2010-03-07 10:00:00", "2010-03-07 10:00:00",
-                 false},
-        SameCase{"AStoredRecordWithoutTime", "00FFEC", "", "2010-03-07 12:00:00", false}),
+        SameCase{"SixHundredSecondsLater", "00FFEC", "2010-03-07 10:00:00", "",
+                 "2010-03-07 10:10:00", kSameBytes, true},
+        SameCase{"SixHundredAndOneSecondsLater", "00FFEC", "2010-03-07 10:00:00", "",
+                 "2010-03-07 10:10:01", kSameBytes, false},
+        SameCase{"OtherBytesSixHundredAndOneSecondsLater", "00FFEC", "2010-03-07 10:00:00",
+                 kStoredBytes, "2010-03-07 10:10:01", kOtherBytes, false},
+        SameCase{"HoursBefore", "00FFEC", "2010-03-07 10:00:00", "", "2010-03-06 10:00:00",
+                 kSameBytes, true},
+        // A PC clock set forward, or a console that recorded nothing new for a while.
+        SameCase{"TheSameBytesADayLater", "00FFEC", "2010-03-07 10:00:00", kStoredBytes,
+                 "2010-03-08 10:00:00", kSameBytes, true},
+        SameCase{"TheSameBytesJustUnderHalfARingLater", "00FFEC", "2010-03-07 10:00:00",
+                 kStoredBytes, "2010-03-13 02:00:00", kSameBytes, true},
+        // The ring has gone round since: the slot holds a later record of equal bytes.
+        SameCase{"TheSameBytesHalfARingLater", "00FFEC", "2010-03-07 10:00:00", kStoredBytes,
+                 "2010-03-13 02:00:01", kSameBytes, false},
+        SameCase{"AnotherAddress", "00FFD8", "2010-03-07 10:00:00", kStoredBytes,
+                 "2010-03-07 10:00:00", kSameBytes, false},
+        SameCase{"AddressInLowerCase", "00ffec", "2010-03-07 10:00:00", kStoredBytes,
+                 "2010-03-07 10:00:00", kSameBytes, false},
+        SameCase{"AStoredRecordWithoutTime", "00FFEC", "", kStoredBytes, "2010-03-07 12:00:00",
+                 kSameBytes, false},
+        // 02:05 of the repeated hour, read as the later of its two times (01:05 UTC), lies five
+        // minutes before the fresh record; read as the earlier one, 65 minutes.
+        SameCase{"TheRepeatedHourReadNearTheFreshRecord", "00FFEC", "2026-10-25 02:05:00", "",
+                 "2026-10-25 01:10:00", kOtherBytes, true, kCentralEurope}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "store/FDB.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/FixedClock.h"
+#include "tests/core/RecordingMonitorView.h"
 #include "tests/core/ScopedSimulatedLink.h"
 #include "tests/core/ScopedTimeZone.h"
 #include "tests/core/ScopedValue.h"
@@ -37,79 +38,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-// A main view and frame for the monitor thread: every call it makes, in order, in one log.
-class RecordingView : public IMonitorView, private IStatusTextTarget {
-public:
-    bool IsStopRequested() const override {
-        ++m_cycles;
-        return stop;
-    }
-    IStatusTextTarget* StatusTarget() override { return this; }
-    void SetTitle(const std::string& title) override { Log("title " + title); }
-    void ShowLiveData(const CWeatherRecord& record, const CWeatherSettings&) override {
-        Log("live", [&] { m_live = record; });
-    }
-    void ShowAlarms(const CWeatherRecord&, const CWeatherSettings&) override { Log("alarms"); }
-    void ShowMinMax(const CWeatherSettings&) override { Log("minmax"); }
-    void Invalidate() override { Log("invalidate"); }
-
-    // Waits (at most 20 s) until the log holds `count` entries that begin with `start`.
-    bool WaitFor(const std::string& start, std::size_t count = 1) {
-        std::unique_lock lock(m_mutex);
-        return m_changed.wait_for(lock, 20s, [&] { return Count(start) >= count; });
-    }
-    bool WaitForCycles(int cycles) {
-        const auto until = std::chrono::steady_clock::now() + 20s;
-        while (m_cycles < cycles && std::chrono::steady_clock::now() < until)
-            std::this_thread::sleep_for(1ms);
-        return m_cycles >= cycles;
-    }
-    std::vector<std::string> Log() const {
-        const std::lock_guard lock(m_mutex);
-        return m_log;
-    }
-    CWeatherRecord LastLive() const {
-        const std::lock_guard lock(m_mutex);
-        return m_live;
-    }
-    int Cycles() const { return m_cycles; }
-
-    std::atomic<bool> stop{false};
-    // The status text on which the view asks the thread to stop, as a user's Exit would.
-    std::string stopAt;
-
-private:
-    bool IsWindow() const override { return true; }
-    int OnStatusText(const char* text) override {
-        Log(std::string("status ") + text);
-        if (!stopAt.empty() && stopAt == text)
-            stop = true;
-        return 0;
-    }
-
-    void Log(const std::string& entry, const std::function<void()>& alsoDo = {}) {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_log.push_back(entry);
-            if (alsoDo)
-                alsoDo();
-        }
-        m_changed.notify_all();
-    }
-    std::size_t Count(const std::string& start) const {
-        return std::count_if(m_log.begin(), m_log.end(),
-                             [&](const std::string& entry) { return entry.starts_with(start); });
-    }
-
-    mutable std::mutex m_mutex;
-    std::condition_variable m_changed;
-    std::vector<std::string> m_log;
-    CWeatherRecord m_live;
-    mutable std::atomic<int> m_cycles{0};
-};
-
-const std::string kSummary = "status Last Read Time: ";
 
 // The monitor thread over the simulated console of test mode, with a data file of its own, a
 // stopped clock, and pauses that are recorded instead of slept (the 60 s wait is real).

@@ -3,6 +3,7 @@
 #include "station/records/RecordLayer.h"
 #include "tests/core/DataFileFixture.h"
 #include "tests/core/PlainRecordReading.h"
+#include "tests/core/ScopedTimeZone.h"
 #include "tests/core/SleepRecorder.h"
 #include "texts/Env.h"
 
@@ -157,6 +158,34 @@ TEST(RainSum, StoredRecordsWithoutRainValueArePassedOver) {
     AccumulateRain(record, stored);
 
     EXPECT_EQ(SumsOf(record), (Sums{"12.4", "0.4", "2.4", "2.4", "2.4", "2.4", "22.4"}));
+}
+
+// When daylight saving ends the clock shows 02:00 to 02:59 twice: the texts alone cannot tell
+// the two hours apart, the chain of records can. The second time round is an hour of its own.
+TEST(RainSum, TheHourThatTheClockShowsTwiceIsTwoHours) {
+    const ScopedTimeZone zone(kCentralEurope);
+    const CWeatherRecordArray stored = {
+        Rain("2026-10-25 01:50:00", "10.0", "0.0", "40.0"),
+        Rain("2026-10-25 02:40:00", "11.0", "1.0", "41.0"), // summer time
+        Rain("2026-10-25 02:50:00", "12.0", "1.0", "42.0"),
+        Rain("2026-10-25 02:00:00", "12.3", "0.3", "42.3"), // winter time
+        Rain("2026-10-25 02:10:00", "12.6", "0.3", "42.6"),
+    };
+    CWeatherRecord record = Rain("2026-10-25 02:20:00", "12.9");
+
+    AccumulateRain(record, stored);
+
+    EXPECT_EQ(SumsOf(record), (Sums{"12.9", "0.3", "0.9", "2.9", "2.9", "2.9", "42.9"}));
+
+    // A clock set back within an hour that comes once is no second hour.
+    const CWeatherRecordArray setBack = {
+        Rain("2026-11-10 09:50:00", "10.0", "0.0", "40.0"),
+        Rain("2026-11-10 10:40:00", "11.0", "1.0", "41.0"),
+        Rain("2026-11-10 10:20:00", "11.3", "0.3", "41.3"),
+    };
+    record = Rain("2026-11-10 10:25:00", "11.6");
+    AccumulateRain(record, setBack);
+    EXPECT_EQ(record.hourRain, "1.6");
 }
 
 // ---- Against the data file ------------------------------------------------------------------

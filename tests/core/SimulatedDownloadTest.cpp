@@ -132,19 +132,27 @@ TEST_F(SimulatedDownloadTest, DownloadsStoreEachRecordOnceOldestFirstWithTimesTh
     EXPECT_EQ(stored[16].increment, "0.0") << "the counter fell where the template repeats";
     EXPECT_EQ(stored[18].totalRain, "19.5");
 
-    // The clock stayed: the new records would lie long before the stored one (rule a).
+    // The clock stayed while the console filled twelve slots: their intervals do not fit
+    // between the stored record and the clock (rule a), so they keep the times the clock gives
+    // them, dated backwards from it. None is lost.
     ASSERT_EQ(NewestSlot(), 31);
-    EXPECT_EQ(Cycle(), 0);
-    EXPECT_EQ(Stored().size(), 19u) << "nothing of a dropped download is stored";
+    const time_t third = second + 3 * kMinute;
+    EXPECT_EQ(Cycle(), 12);
+    stored = Stored();
+    ASSERT_EQ(stored.size(), 31u);
+    for (int slot = 19; slot < 31; ++slot)
+        EXPECT_EQ(TextToTime(stored[slot].recordTime),
+                  third - MinutesOfSlots(slot + 1, 30) * kMinute)
+            << "dated backwards from now: " << stored[slot].recordTime;
 
-    // The next cycle, with the clock right again, takes them all.
+    // The next cycle, with a clock that has moved on as the console did, dates them forwards.
     const int newest = NewestSlot();
-    SetNow(second + MinutesOfSlots(19, newest - 1) * kMinute);
-    EXPECT_EQ(Cycle(), newest - 19);
+    SetNow(third + MinutesOfSlots(31, newest - 1) * kMinute);
+    EXPECT_EQ(Cycle(), newest - 31);
     stored = Stored();
     ASSERT_EQ(stored.size(), static_cast<std::size_t>(newest));
     EXPECT_EQ(stored.back().recordNo, std::to_string(newest));
-    EXPECT_EQ(TextToTime(stored[19].recordTime), second + Interval(19) * kMinute);
+    EXPECT_EQ(TextToTime(stored[31].recordTime), third + Interval(31) * kMinute);
 }
 
 TEST_F(SimulatedDownloadTest, ARecordWhoseLineACrashCutShortIsFetchedAgain) {

@@ -195,6 +195,23 @@ TEST_F(TimeTextDaylightSaving, TheRepeatedHourReadsAsOneOfItsTwoInstants) {
     EXPECT_EQ(FormatDisplayTime("2024-10-27 02:30:00"), "27-10-2024 02:30");
 }
 
+// Of the two, the one nearer the time a chain of records expects; any other text has one.
+TEST_F(TimeTextDaylightSaving, TheRepeatedHourReadsAsTheInstantNearerTheOneExpected) {
+    constexpr time_t kSummer = 1729989000; // 02:30 summer time
+    constexpr time_t kWinter = 1729992600; // 02:30 winter time
+    EXPECT_EQ(TextToTimeNear("2024-10-27 02:30:00", kSummer + 1000), kSummer);
+    EXPECT_EQ(TextToTimeNear("2024-10-27 02:30:00", kWinter - 1000), kWinter);
+    EXPECT_EQ(TextToTimeNear("2024-10-27 02:30:00", kWinter + 86400), kWinter);
+    EXPECT_EQ(TextToTimeNear("2024-10-27 03:30:00", kSummer), TextToTime("2024-10-27 03:30:00"));
+    EXPECT_EQ(TextToTimeNear("2024-03-31 02:30:00", 0), TextToTime("2024-03-31 02:30:00"));
+
+    EXPECT_TRUE(IsRepeatedHour({2024, 10, 27, 2, 0, 0}));
+    EXPECT_FALSE(IsRepeatedHour({2024, 10, 27, 1, 59, 59}));
+    EXPECT_FALSE(IsRepeatedHour({2024, 10, 27, 3, 0, 0}));
+    EXPECT_FALSE(IsRepeatedHour({2024, 3, 31, 2, 0, 0})) << "the hour that is skipped";
+    EXPECT_FALSE(IsRepeatedHour({2024, 10, 27, 99, 0, 0}));
+}
+
 TEST_F(TimeTextDaylightSaving, TheMissingHourMovesOnToSummerTime) {
     EXPECT_EQ(TextToTime("2024-03-31 02:30:00"), TextToTime("2024-03-31 03:30:00"));
     EXPECT_EQ(FormatDisplayTime("2024-03-31 02:30"), "31-03-2024 03:30");

@@ -1,0 +1,321 @@
+#include "app/core/MonitorThread.h"
+#include "app/core/WakeEvent.h"
+#include "platform/WorkerThread.h"
+#include "station/console/HistoryRing.h"
+#include "station/link/SimulatedConsole.h"
+#include "station/link/WeatherComm.h"
+#include "station/records/GraphRecords.h"
+#include "station/records/HistoryList.h"
+#include "station/records/RecordLayer.h"
+#include "station/values/TimeText.h"
+#include "tests/core/ConsoleRing.h"
+#include "tests/core/DataFileFixture.h"
+#include "tests/core/FixedClock.h"
+#include "tests/core/MemoryListControl.h"
+#include "tests/core/RecordingMonitorView.h"
+#include "tests/core/ScopedTimeZone.h"
+#include "tests/core/ScopedValue.h"
+#include "tests/core/SleepRecorder.h"
+
+#include <memory>
+#include <optional>
+#include <regex>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr time_t kMinute = 60;
+constexpr time_t kHour = 60 * kMinute;
+constexpr time_t kDay = 24 * kHour;
+// The monitor thread reads the console a little after each record the console finishes, not
+// always equally long after, so that a record dated backwards from the reading and one dated on
+// from the record before it are dated apart.
+time_t ReadDelay(int reading) {
+    return 30 + reading % 4 * 40;
+}
+constexpr int kInterval = 5;
+
+// 2026-10-25 01:00 UTC: in Berlin, 03:00 summer time becomes 02:00 winter time.
+constexpr time_t kAutumnChange = 1792890000;
+// 2026-03-29 01:00 UTC: in Berlin, 02:00 winter time becomes 03:00 summer time.
+constexpr time_t kSpringChange = 1774746000;
+
+// A record of the data file as the tests compare it: where the console held it, and its time.
+using Stored = std::pair<std::string, std::string>;
+
+// The monitor thread over the console emulator as a station owner's PC lives it, in Berlin: the
+// console finishes a record every five minutes, the thread reads the console once after each,
+// and the program's clock moves as the PC's clock does, or is set.
+//
+// The test keeps what the data file must hold: each record the console still holds at a
+// reading, once, in the order the console wrote them. While the clock is steady, a record is
+// dated on from the one stored before it by its interval. At a first reading, and at the first
+// after the clock was set or the console paused, it is dated backwards from the reading by the
+// PC's clock: the newest complete record at the reading's time, each before it by the intervals.
+class ClockChangeTest : public DataFileTest {
+protected:
+    ClockChangeTest() {
+        g_weatherComm.m_busy = false;
+        g_wakeEvent.Wait(0ms); // a wake left over from an earlier test
+        m_emulator.SetMemory(0, std::vector<std::uint8_t>(std::begin(g_simFixedBlockTemplate),
+                                                          std::end(g_simFixedBlockTemplate)));
+    }
+    ~ClockChangeTest() override { StopThread(); }
+
+    // The console holds `held` finished records, the newest finished at `now`, and fills the
+    // next slot. The thread starts and takes its first reading.
+    void Begin(time_t now, int held) {
+        m_now = now - held * kInterval * kMinute;
+        for (int i = 0; i < held; ++i)
+            Finish();
+        ASSERT_TRUE(g_weatherComm.Connect());
+        g_weatherComm.EnableLinkPolling();
+        ReadAndCheck();
+    }
+
+    // The console finishes the record it is filling, `minutes` after the one before it.
+    void Finish(int minutes = kInterval) {
+        m_now += minutes * kMinute;
+        const int rain =
+            m_rainBySlot ? (m_newest - kHistoryFirstSlot) / kHistoryRecordSize : m_serial;
+        m_emulator.SetMemory(m_newest, ring::Record(kInterval, rain & 0xFFFF));
+        m_finished.push_back({m_newest, m_now});
+        ++m_serial;
+        m_newest = HistorySlotBefore(m_newest, -1);
+        m_emulator.SetMemory(m_newest, ring::Record(kInterval, 0xFFFF));
+        ring::SetPointer(m_emulator, m_newest, static_cast<int>(m_finished.size()) + 1);
+    }
+
+    // Five minutes in which the console records nothing.
+    void Idle() {
+        m_now += kInterval * kMinute;
+        m_dateByClock = true;
+    }
+
+    // The PC's clock is set `by` seconds forward or back.
+    void SetClockBy(time_t by) {
+        m_offset += by;
+        m_dateByClock = true;
+    }
+
+    // The program is off for `duration` while the console records on.
+    void SwitchOff(time_t duration) {
+        StopThread();
+        for (time_t off = 0; off < duration; off += kInterval * kMinute)
+            Finish();
+        m_dateByClock = true;
+    }
+
+    // The thread reads the console once; checks that it reports and stores what it should.
+    void ReadAndCheck() {
+        const time_t readAt = m_now + ReadDelay(m_readings++) + m_offset;
+        const std::size_t fresh = Assign(readAt);
+        m_clock.emplace(readAt);
+        if (m_view)
+            g_wakeEvent.Set();
+        else
+            StartThread();
+        ASSERT_TRUE(m_view->WaitFor(kSummary, ++m_summaries));
+        EXPECT_EQ(ReadRecords(), static_cast<int>(fresh)) << At();
+    }
+
+    void FinishAndRead(int records) {
+        for (int i = 0; i < records; ++i) {
+            Finish();
+            ReadAndCheck();
+        }
+    }
+
+    // The data file holds each record the console held at a reading once, dated as it should.
+    void ExpectTheRecords() {
+        CWeatherRecordArray records;
+        LoadAllRecords(records);
+        std::vector<Stored> stored;
+        for (const CWeatherRecord& record : records)
+            stored.emplace_back(record.hexAddr, record.recordTime);
+        EXPECT_EQ(stored, m_expected);
+    }
+
+    void StopThread() {
+        if (!m_view)
+            return;
+        m_view->stop = true;
+        g_wakeEvent.Set();
+        m_thread.Join();
+        m_view.reset();
+        m_summaries = 0;
+    }
+
+    bool m_rainBySlot = false; // every record of a slot alike, ring after ring
+
+private:
+    void StartThread() {
+        m_view.emplace();
+        ASSERT_TRUE(
+            m_thread.Start([this] { MonitorThread(*m_view); }, ThreadPriority::kBelowNormal));
+    }
+
+    // The records the console holds at a reading at `readAt` (by the PC's clock) and the data
+    // file lacks, with their times.
+    std::size_t Assign(time_t readAt) {
+        const std::size_t held = std::min<std::size_t>(m_finished.size(), kHistorySlotCount - 1);
+        const std::size_t first = std::max(m_finished.size() - held, m_assigned);
+        const time_t newest = m_finished.empty() ? 0 : m_finished.back().second;
+        for (std::size_t i = first; i < m_finished.size(); ++i) {
+            const time_t finished = m_finished[i].second;
+            m_lastTime = m_dateByClock ? readAt - (newest - finished)
+                                       : m_lastTime + (finished - m_finished[i - 1].second);
+            char address[8];
+            std::snprintf(address, sizeof address, "%06X", m_finished[i].first);
+            m_expected.emplace_back(address, FormatRecordTime(m_lastTime));
+        }
+        if (first < m_finished.size())
+            m_dateByClock = false;
+        m_assigned = m_finished.size();
+        return m_finished.size() - first;
+    }
+
+    int ReadRecords() const {
+        static const std::regex kCount("Read Records: ([0-9]+)");
+        std::smatch match;
+        const std::string summary = m_view->Log().back();
+        return std::regex_search(summary, match, kCount) ? std::stoi(match[1]) : -1;
+    }
+
+    std::string At() const { return "the reading after the record of " + FormatRecordTime(m_now); }
+
+    ScopedTimeZone m_zone{"Europe/Berlin"};
+    SleepRecorder m_sleeps;
+    ConsoleEmulator m_emulator;
+    ScopedValue<std::unique_ptr<CConsoleLink>> m_link{g_weatherComm.m_link, EmulatorLink()};
+    ScopedValue<CLinkSettings> m_ids{g_weatherComm.m_settings, kEmulatorIds};
+    std::optional<FixedClock> m_clock;
+    std::optional<RecordingView> m_view;
+    CWorkerThread m_thread;
+    int m_summaries = 0;
+
+    time_t m_now = 0;    // the true time
+    time_t m_offset = 0; // the PC's clock minus the true time
+    int m_readings = 0;
+    bool m_dateByClock = true;
+    int m_newest = kHistoryFirstSlot;
+    int m_serial = 1000;
+    std::vector<std::pair<int, time_t>> m_finished; // address and time of each finished record
+    std::size_t m_assigned = 0;                     // of those, the ones read at a reading
+    std::vector<Stored> m_expected;
+    time_t m_lastTime = 0; // of the newest record expected
+};
+
+struct ChangeCase {
+    const char* name;
+    time_t start;
+    int held;     // finished records at the first reading
+    int readings; // after it, one a record
+};
+
+void PrintTo(const ChangeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class DaylightSavingTest : public ClockChangeTest,
+                           public testing::WithParamInterface<ChangeCase> {};
+
+TEST_P(DaylightSavingTest, EveryRecordIsStoredOnceAtItsTime) {
+    ASSERT_NO_FATAL_FAILURE(Begin(GetParam().start, GetParam().held));
+    FinishAndRead(GetParam().readings);
+    ExpectTheRecords();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, DaylightSavingTest,
+    testing::Values(
+        // Read from an hour before the autumn change, on until three hours after it.
+        ChangeCase{"AutumnFromAnHourBefore", kAutumnChange - kHour, 12, 48},
+        // The last stored record already in the hour that comes twice, the first time round.
+        ChangeCase{"AutumnFromInsideTheRepeatedHour", kAutumnChange - 20 * kMinute, 12, 24},
+        // ... and the second time round.
+        ChangeCase{"AutumnFromTheRepeatedHourAgain", kAutumnChange + 20 * kMinute, 12, 24},
+        // A first download that dates the records before it backwards across the change.
+        ChangeCase{"AutumnFirstDownloadJustAfter", kAutumnChange + 10 * kMinute, 40, 3},
+        ChangeCase{"Spring", kSpringChange - kHour, 12, 36}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// History and Graph spans over the repeated hour take each of its records, also those whose
+// times come after the file's times went back an hour.
+TEST_F(ClockChangeTest, ASpanOverTheRepeatedHourTakesEveryRecordOfIt) {
+    ASSERT_NO_FATAL_FAILURE(Begin(kAutumnChange - 2 * kHour, 1200));
+    FinishAndRead(48);
+    StopThread();
+    const std::string start = "2026-10-25 02:00:00";
+    const std::string end = "2026-10-25 02:59:59";
+
+    CWeatherRecordArray graph;
+    LoadRecordsForGraph(graph, start, end);
+    EXPECT_EQ(graph.size(), 24u) << "twelve records each time round";
+    MemoryListControl list;
+    CWeatherSettings settings;
+    InsertRecordColumns(list, settings);
+    LoadRecordsInRange(list, start, end, settings);
+    EXPECT_EQ(list.RowCount(), 24);
+}
+
+struct SetCase {
+    const char* name;
+    time_t by; // how far the clock is set forward, or back
+};
+
+void PrintTo(const SetCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ClockSetTest : public ClockChangeTest, public testing::WithParamInterface<SetCase> {};
+
+// A clock corrected by more than the records' intervals allow for: the records after it carry
+// the clock's new times; none is lost, none stored twice.
+TEST_P(ClockSetTest, TheRecordsAfterItTakeTheClocksTimeAndAreStoredOnce) {
+    ASSERT_NO_FATAL_FAILURE(Begin(TextToTime("2026-11-10 09:00:00"), 12));
+    FinishAndRead(6);
+    SetClockBy(GetParam().by);
+    FinishAndRead(12);
+    ExpectTheRecords();
+}
+
+INSTANTIATE_TEST_SUITE_P(Corrections, ClockSetTest,
+                         testing::Values(SetCase{"Back20Minutes", -20 * kMinute},
+                                         SetCase{"Forward20Minutes", 20 * kMinute},
+                                         SetCase{"Back2Hours", -2 * kHour},
+                                         SetCase{"Forward2Hours", 2 * kHour}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A console that records nothing new is read as having nothing new, however long; when it goes
+// on, its new records are stored once.
+TEST_F(ClockChangeTest, AConsoleThatStopsRecordingGivesNothingNewAndLaterItsRecordsOnce) {
+    ASSERT_NO_FATAL_FAILURE(Begin(TextToTime("2026-11-10 09:00:00"), 12));
+    FinishAndRead(3);
+    for (int i = 0; i < 7; ++i) {
+        Idle();
+        ReadAndCheck(); // "Read Records: 0"
+    }
+    FinishAndRead(6);
+    ExpectTheRecords();
+}
+
+// Twelve days off: the console's ring has gone round, and each slot holds a record of the same
+// bytes as the one before it there. The ring's records are all new, dated backwards from now.
+TEST_F(ClockChangeTest, AfterMoreThanARingTheRingsRecordsAreStoredOnce) {
+    m_rainBySlot = true;
+    ASSERT_NO_FATAL_FAILURE(Begin(TextToTime("2026-11-10 09:00:00"), 12));
+    FinishAndRead(3);
+    SwitchOff(12 * kDay);
+    ReadAndCheck();
+    FinishAndRead(2);
+    ExpectTheRecords();
+}
+
+} // namespace
