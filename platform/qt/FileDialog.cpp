@@ -1,6 +1,7 @@
 #include "platform/qt/FileDialog.h"
 
 #include "platform/qt/FileKindIcons.h"
+#include "platform/qt/SaveFolders.h"
 
 #include <QFileDialog>
 #include <QStringList>
@@ -28,6 +29,14 @@ QStringList NameFilters(const std::string& filter) {
     return filters;
 }
 
+bool RunSaveFileDialog(QWidget* parent, const SaveFileRequest& request, std::string& path) {
+    const std::unique_ptr<QFileDialog> dialog = MakeSaveFileDialog(parent, request);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return false;
+    path = dialog->selectedFiles().first().toStdString();
+    return true;
+}
+
 } // namespace
 
 void SetSaveFileHook(SaveFileHook hook) {
@@ -45,17 +54,17 @@ std::unique_ptr<QFileDialog> MakeSaveFileDialog(QWidget* parent, const SaveFileR
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilters(NameFilters(request.filter));
     dialog->setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    // Given only a name, Qt's dialog would open in the working folder, the program folder.
+    dialog->setDirectory(QString::fromStdString(SaveFolderFor(request.defaultExtension)));
     dialog->selectFile(QString::fromStdString(request.initialName));
     dialog->setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
     return dialog;
 }
 
 bool ShowSaveFileDialog(QWidget* parent, const SaveFileRequest& request, std::string& path) {
-    if (Hook())
-        return Hook()(request, path);
-    const std::unique_ptr<QFileDialog> dialog = MakeSaveFileDialog(parent, request);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
-        return false;
-    path = dialog->selectedFiles().first().toStdString();
-    return true;
+    const bool chosen = Hook() ? Hook()(request, SaveFolderFor(request.defaultExtension), path)
+                               : RunSaveFileDialog(parent, request, path);
+    if (chosen)
+        RememberSaveFolder(request.defaultExtension, path);
+    return chosen;
 }

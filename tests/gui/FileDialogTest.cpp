@@ -2,7 +2,9 @@
 
 #include "platform/qt/DesktopLocale.h"
 #include "platform/qt/FileKindIcons.h"
+#include "tests/gui/FreshHome.h"
 
+#include <filesystem>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -84,6 +86,72 @@ TEST(FileDialog, QtsOwnTextsSpeakTheProgramsLanguage) {
         EXPECT_EQ(LabelText(*dialog, "lookInLabel"), QString::fromUtf8(texts.lookIn));
         EXPECT_EQ(LabelText(*dialog, "fileNameLabel"), QString::fromUtf8(texts.fileName));
     }
+}
+
+std::string StartFolder(const QFileDialog& dialog) {
+    return dialog.directory().absolutePath().toStdString();
+}
+std::string OfferedFile(const QFileDialog& dialog) {
+    return dialog.selectedFiles().value(0).toStdString();
+}
+
+// A new user's first save dialog: in the documents folder the desktop names, ~/Documents when
+// it names none, else in the home folder, and without a home in the root; never in the working
+// folder (the program folder), where accepting the offered name would put the file.
+TEST(FileDialog, AFirstSaveDialogStartsInTheUsersDocumentsFolder) {
+    const struct {
+        const char* userDirs; // the desktop's user-dirs.dirs, nullptr for none
+        const char* created;  // a folder in the home folder, nullptr for none
+        const char* start;    // where the dialog starts, in the home folder ("" is home itself)
+    } cases[] = {
+        {"XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n",
+         "Dokumente", "/Dokumente"},
+        {"XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n", "Documents", ""}, // named, but missing
+        {nullptr, "Documents", "/Documents"},
+        {nullptr, nullptr, ""},
+    };
+    for (const auto& c : cases) {
+        const FreshHome home;
+        if (c.userDirs)
+            home.WriteUserDirs(c.userDirs);
+        if (c.created)
+            std::filesystem::create_directory(home.Path(c.created));
+        const auto dialog = MakeSaveFileDialog(nullptr, kJpegFile);
+        EXPECT_EQ(StartFolder(*dialog), home.Path() + c.start) << c.start;
+        EXPECT_EQ(OfferedFile(*dialog), home.Path() + c.start + "/Talvorin.jpg");
+    }
+
+    const FreshHome home;
+    const testenv::ScopedEnv gone("HOME", home.Path("gone"));
+    EXPECT_EQ(StartFolder(*MakeSaveFileDialog(nullptr, kJpegFile)), "/");
+}
+
+// The folder a file was last chosen in is where the next dialog of its kind starts, as long as
+// the folder is there; Cancel changes nothing.
+TEST(FileDialog, TheNextDialogStartsWhereTheLastFileWasChosen) {
+    const FreshHome home;
+    const std::string documents = home.NameDocumentsFolder("Dokumente");
+    for (const char* folder : {"charts", "cancelled"})
+        std::filesystem::create_directory(home.Path(folder));
+    std::vector<std::string> started;
+    std::string answer = home.Path("charts/chart.jpg");
+    SetSaveFileHook([&](const SaveFileRequest&, const std::string& folder, std::string& path) {
+        started.push_back(folder);
+        path = answer;
+        return answer.find("cancelled") == std::string::npos;
+    });
+    std::string path;
+    EXPECT_TRUE(ShowSaveFileDialog(nullptr, kJpegFile, path));
+    answer = home.Path("cancelled/chart.jpg");
+    EXPECT_FALSE(ShowSaveFileDialog(nullptr, kJpegFile, path));
+    SetSaveFileHook({});
+    EXPECT_EQ(started, (std::vector<std::string>{documents, home.Path("charts")}));
+    const auto dialog = MakeSaveFileDialog(nullptr, kJpegFile);
+    EXPECT_EQ(StartFolder(*dialog), home.Path("charts"));
+    EXPECT_EQ(OfferedFile(*dialog), home.Path("charts/Talvorin.jpg"));
+
+    std::filesystem::remove(home.Path("charts"));
+    EXPECT_EQ(StartFolder(*MakeSaveFileDialog(nullptr, kJpegFile)), documents);
 }
 
 } // namespace

@@ -20,6 +20,7 @@
 #include "tests/core/ScopedTimeZone.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/gui/FakeMainView.h"
+#include "tests/gui/FreshHome.h"
 #include "texts/Env.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QFileDialog>
 #include <QImageReader>
 #include <QPrinter>
 #include <QPushButton>
@@ -243,7 +245,7 @@ TEST_F(GraphDlgTest, TheJpegIsWrittenAtAPathOf220CharactersAndRefusedAt221) {
     };
     SaveFileRequest asked;
     std::string answer = pathOf(220);
-    SetSaveFileHook([&](const SaveFileRequest& request, std::string& path) {
+    SetSaveFileHook([&](const SaveFileRequest& request, const std::string&, std::string& path) {
         asked = request;
         path = answer;
         return true;
@@ -269,9 +271,34 @@ TEST_F(GraphDlgTest, TheJpegIsWrittenAtAPathOf220CharactersAndRefusedAt221) {
     ASSERT_EQ(m_messages.size(), 2u);
     EXPECT_EQ(m_messages[1].text, "The picture could not be saved.");
 
-    SetSaveFileHook([](const SaveFileRequest&, std::string&) { return false; });
+    SetSaveFileHook([](const SaveFileRequest&, const std::string&, std::string&) { return false; });
     QTest::mouseClick(dialog->GetDlgItem(IDC_GRAPH_EXPORT), Qt::LeftButton);
     EXPECT_EQ(m_messages.size(), 2u);
+}
+
+// A new user's first picture is offered in the documents folder; the next one starts where the
+// last one was saved, while the save dialog of a CSV export still starts in the documents folder.
+TEST_F(GraphDlgTest, TheNextPictureIsOfferedWhereTheLastOneWasSaved) {
+    const FreshHome home;
+    const std::string documents = home.NameDocumentsFolder("Dokumente");
+    auto dialog = Open();
+    std::filesystem::create_directory(m_folder.Path("charts"));
+    std::vector<std::string> started;
+    SetSaveFileHook([&](const SaveFileRequest&, const std::string& folder, std::string& path) {
+        started.push_back(folder);
+        path = m_folder.Path("charts/" + std::to_string(started.size()) + ".jpg");
+        return true;
+    });
+
+    QTest::mouseClick(dialog->GetDlgItem(IDC_GRAPH_EXPORT), Qt::LeftButton);
+    QTest::mouseClick(dialog->GetDlgItem(IDC_GRAPH_EXPORT), Qt::LeftButton);
+
+    EXPECT_EQ(started, (std::vector<std::string>{documents, m_folder.Path("charts")}));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(m_folder.Path("charts/2.jpg"))));
+    const SaveFileRequest csv{"CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||", "csv",
+                              "Talvorin.csv"};
+    EXPECT_EQ(MakeSaveFileDialog(nullptr, csv)->directory().absolutePath().toStdString(),
+              documents);
 }
 
 TEST_F(GraphDlgTest, PrintingWritesTheChartToAPdfAndAFailureSaysSo) {

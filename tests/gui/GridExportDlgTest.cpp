@@ -1,5 +1,6 @@
 #include "dialogs/GridExport.h"
 #include "platform/FileLock.h"
+#include "tests/gui/FreshHome.h"
 #include "tests/gui/HistoryDlgFixture.h"
 #include "texts/Env.h"
 
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
 #include <QListWidget>
 #include <QTimer>
 
@@ -21,8 +23,10 @@ protected:
     std::string Export(const std::function<void(CGridExportDlg&)>& choose,
                        const std::string& name = "export.csv") {
         const std::string path = name.empty() ? "" : m_folder.Path(name);
-        SetSaveFileHook([&, path](const SaveFileRequest& request, std::string& chosen) {
+        SetSaveFileHook([&, path](const SaveFileRequest& request, const std::string& folder,
+                                  std::string& chosen) {
             fileRequests.push_back(request);
+            startFolders.push_back(folder);
             chosen = path;
             return !path.empty();
         });
@@ -63,6 +67,7 @@ protected:
 
     std::vector<std::string> offered;
     std::vector<SaveFileRequest> fileRequests;
+    std::vector<std::string> startFolders; // where each file dialog started
 };
 
 const char kVisibleHeader[] =
@@ -88,6 +93,25 @@ TEST_F(GridExportTest, AnEmptyListGivesTheHeaderLineOfEveryOfferedColumn) {
     EXPECT_EQ(fileRequests[0].defaultExtension, "csv");
     EXPECT_EQ(fileRequests[0].filter, "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||");
     EXPECT_TRUE(fileRequests[0].overwritePrompt);
+}
+
+// A new user's first export is offered in the documents folder; the next one starts where the
+// last one was saved, while the save dialog of a picture still starts in the documents folder.
+TEST_F(GridExportTest, TheNextExportStartsWhereTheLastOneWasSaved) {
+    const FreshHome home;
+    const std::string documents = home.NameDocumentsFolder("Dokumente");
+    Open("2024-03-06 10:05:30");
+    const auto all = [](CGridExportDlg& chooser) { Press(chooser, IDOK); };
+    std::filesystem::create_directory(m_folder.Path("station"));
+
+    EXPECT_EQ(Export(all, "station/Talvorin.csv"), kVisibleHeader);
+    EXPECT_EQ(Export(all, "station/again.csv"), kVisibleHeader);
+
+    EXPECT_EQ(startFolders, (std::vector<std::string>{documents, m_folder.Path("station")}));
+    const SaveFileRequest picture{"JPEG Files (*.jpg)|*.jpg|All Files (*.*)|*.*||", "jpg",
+                                  "Talvorin.jpg"};
+    EXPECT_EQ(MakeSaveFileDialog(nullptr, picture)->directory().absolutePath().toStdString(),
+              documents);
 }
 
 // UP and Down put the chosen columns in order; the rows come in list order.

@@ -92,6 +92,12 @@ int main(int argc, char** argv) {
     const std::string samplePath = data.filePath("sample.dat").toStdString();
     if (!StoreSampleWeek(samplePath))
         qWarning("Cannot write the sample records");
+    // A new user's home, so that the pictures show none of the user's own files (the save-as
+    // dialog starts in the documents folder) and the chart control is registered in there.
+    const QTemporaryDir home;
+    QDir(home.path()).mkpath("Documents");
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
     // Nobody is there to answer a message box: it is told on the console and taken as OK (or
     // No), so that a window that could not read the console still gets drawn.
     SetMessageBoxHook([](const MessageBoxRequest& request) {

@@ -3,7 +3,7 @@
 # validates the desktop entry, starts the installed program through the launcher the entry
 # names, in test mode and without a display, and finds its configuration and data file in the
 # installed program folder and nothing written into the build tree; then installs again over
-# it and finds the user's files as they were.
+# it and finds the user's files as they were; then uninstalls with the README's command.
 #   InstallTest.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build="$(cd "$1" && pwd)"
@@ -22,8 +22,9 @@ fail() {
     failures=$((failures + 1))
 }
 
-# A prefix with a blank in it, as a user's home may have.
-prefix="$work/home dir/.local"
+# A home with a blank in it, as a user's may have.
+home="$work/home dir"
+prefix="$home/.local"
 folder="$prefix/lib/talvorin"
 entry="$prefix/share/applications/talvorin.desktop"
 
@@ -64,8 +65,8 @@ launcher="${launcher%\"}"
 [ "$launcher" = "$prefix/bin/talvorin" ] || fail "Exec is '$exec_line'"
 
 # The user's run: the user's own configuration (test mode, German), the program started from
-# another folder, with a runtime and configuration folder of the test's own so that it meets
-# no other program.
+# another folder, with a runtime folder and a home of the test's own so that it meets no other
+# program.
 printf '[config]\nlanguage=German\n\n[communication]\nTestFlag=true\n' >"$folder/Talvorin.ini"
 mkdir -p "$work/runtime" "$work/elsewhere"
 chmod 700 "$work/runtime"
@@ -73,8 +74,8 @@ marker="$work/before-run"
 touch "$marker"
 sleep 1
 (cd "$work/elsewhere" &&
-    exec env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" \
-        XDG_CONFIG_HOME="$work/config" "$launcher" >"$work/program.log" 2>&1) &
+    exec env -u XDG_CONFIG_HOME QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" \
+        HOME="$home" "$launcher" >"$work/program.log" 2>&1) &
 program_pid=$!
 for _ in $(seq 100); do
     [ -e "$folder/Talvorin.dat" ] && break
@@ -104,7 +105,7 @@ else
 fi
 program_pid=""
 [ -f "$folder/Talvorin.dat" ] || fail "no data file beside the installed executable"
-grep -qi 'TeeChart' "$work/config/talvorin/registry.ini" 2>/dev/null ||
+grep -qi 'TeeChart' "$home/.config/talvorin/registry.ini" 2>/dev/null ||
     fail "the control file beside the installed executable was not registered"
 [ -z "$(ls -A "$work/elsewhere")" ] ||
     fail "the program wrote into its working folder: $(ls -A "$work/elsewhere")"
@@ -120,6 +121,16 @@ rm "$folder/Talvorin.ocx"
 install_program
 [ "$(sums)" = "$before" ] || fail "installing again changed the user's files"
 [ -f "$folder/Talvorin.ocx" ] || fail "installing again did not renew the program"
+
+# The README's uninstall command removes all that the install and the run placed in the home,
+# and leaves an export saved there.
+touch "$home/Talvorin.csv"
+uninstall="$(sed -n '/^Uninstall:/,/^## /s/^    //p' "$source/README.md")"
+[ -n "$uninstall" ] || fail "the README shows no uninstall command"
+(cd "$work/elsewhere" && env -u XDG_CONFIG_HOME HOME="$home" bash -c "$uninstall") ||
+    fail "the README's uninstall command failed"
+left="$(cd "$home" && find . -iname '*talvorin*' | LC_ALL=C sort | tr '\n' ' ')"
+[ "$left" = "./Talvorin.csv " ] || fail "after the uninstall the home holds: $left"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"
