@@ -90,7 +90,7 @@ void ShowTemperature(CTempLevel* thermometer, const std::string& value, const st
 } // namespace
 
 CKR5160View::CKR5160View(QWidget* parent)
-    : QWidget(parent), m_bellBlinkBitmap(LoadBitmapResource(IDB_BELL_BLINK)),
+    : CFormView(parent), m_bellBlinkBitmap(LoadBitmapResource(IDB_BELL_BLINK)),
       m_bellEnabledBitmap(LoadBitmapResource(IDB_BELL_ENABLED)),
       m_bellDisabledBitmap(LoadBitmapResource(IDB_BELL_DISABLED)),
       m_bellAlarmBitmap(LoadBitmapResource(IDB_BELL_ALARM)) {
@@ -104,10 +104,6 @@ CKR5160View::~CKR5160View() {
 // The gauges, bells and min/max labels are made by the form builder in place of the
 // template's items, so they sit in the template's places and carry its ids.
 void CKR5160View::BuildMainForm() {
-    DialogTemplate form;
-    ResourceError error;
-    if (!LoadDialogTemplate(static_cast<int>(ResourceId(kMainFormRow)), form, error))
-        return;
     ControlFactories factories;
     factories.ForClass("TempLevel", MakeGauge<CTempLevel>)
         .ForClass("RainLevel", MakeGauge<CRainLevel>)
@@ -117,32 +113,32 @@ void CKR5160View::BuildMainForm() {
         factories.ForId(item, TakeOverLabel<CAlarmBell>);
     for (int item : ScopeValueItems())
         factories.ForId(item, TakeOverLabel<CScopeValue>);
-    BuildForm(form, *this, factories);
-    m_formSize = size();
+    if (!CreateForm(static_cast<int>(ResourceId(kMainFormRow)), factories))
+        return;
 
+    const QWidget& form = Form();
     const std::array<int, kBellCount> bellItems = BellItems();
     for (std::size_t i = 0; i < kBellCount; ++i)
-        m_bells[i] = ControlById<CAlarmBell>(*this, bellItems[i]);
-    m_indoorThermometer = ControlById<CTempLevel>(*this, IDC_INDOOR_THERMOMETER);
-    m_outdoorThermometer = ControlById<CTempLevel>(*this, IDC_OUTDOOR_THERMOMETER);
-    m_windLevel = ControlById<CWindLevel>(*this, IDC_WIND_LEVEL_BAR);
-    m_gustLevel = ControlById<CWindLevel>(*this, IDC_GUST_LEVEL_BAR);
+        m_bells[i] = ControlById<CAlarmBell>(form, bellItems[i]);
+    m_indoorThermometer = ControlById<CTempLevel>(form, IDC_INDOOR_THERMOMETER);
+    m_outdoorThermometer = ControlById<CTempLevel>(form, IDC_OUTDOOR_THERMOMETER);
+    m_windLevel = ControlById<CWindLevel>(form, IDC_WIND_LEVEL_BAR);
+    m_gustLevel = ControlById<CWindLevel>(form, IDC_GUST_LEVEL_BAR);
     static_assert(std::size(kRainBars) == kRainBarCount);
     for (std::size_t i = 0; i < kRainBarCount; ++i)
-        m_rainGauges[i] = ControlById<CRainLevel>(*this, kRainBars[i].item);
-    m_compass = ControlById<CWindDir>(*this, IDC_COMPASS);
+        m_rainGauges[i] = ControlById<CRainLevel>(form, kRainBars[i].item);
+    m_compass = ControlById<CWindDir>(form, IDC_COMPASS);
 }
 
-QSize CKR5160View::sizeHint() const {
-    return m_formSize.isEmpty() ? QWidget::sizeHint() : m_formSize;
-}
-
+// The picture lies on the form, so that it scrolls with the controls; the scroll bars keep
+// their plain look.
 void CKR5160View::OnInitialUpdate() {
-    QPalette background = palette();
+    QWidget& form = Form();
+    QPalette background = form.palette();
     background.setBrush(QPalette::Window,
                         FormBackgroundBrush(GetModuleDir() + kFormBackgroundFile));
-    setPalette(background);
-    setAutoFillBackground(true);
+    form.setPalette(background);
+    form.setAutoFillBackground(true);
 
     ResizeParentToFit();
     SetInitialRanges();
@@ -161,9 +157,9 @@ void CKR5160View::OnInitialUpdate() {
 // The frame takes the size that shows the whole form, unless it is smaller already.
 void CKR5160View::ResizeParentToFit() {
     QWidget* frame = window();
-    if (frame == this || m_formSize.isEmpty())
+    if (frame == this || FormSize().isEmpty())
         return;
-    const QSize fit = frame->size() - size() + m_formSize;
+    const QSize fit = frame->size() - size() + FormSize();
     frame->resize(std::min(frame->width(), fit.width()), std::min(frame->height(), fit.height()));
 }
 
@@ -219,13 +215,13 @@ void CKR5160View::ShowMinMax(const CWeatherSettings& settings) {
 }
 
 void CKR5160View::SetItemText(int item, const std::string& text) {
-    if (auto* label = ControlById<QLabel>(*this, item))
+    if (auto* label = ControlById<QLabel>(Form(), item))
         label->setText(QString::fromStdString(text));
 }
 
 void CKR5160View::SetBell(int item, bool enabled, bool active) {
     RunOnUiThread([&] {
-        QWidget* bell = ControlById(*this, item);
+        QWidget* bell = ControlById(Form(), item);
         if (!bell)
             return;
         const bool ringing = enabled && active;
@@ -254,7 +250,7 @@ void CKR5160View::SetTitle(const std::string& title) {
 }
 
 void CKR5160View::Invalidate() {
-    RunOnUiThread([this] { update(); });
+    RunOnUiThread([this] { Form().update(); });
 }
 
 void CKR5160View::StartMonitor() {

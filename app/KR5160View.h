@@ -4,13 +4,12 @@
 #include "app/LiveDisplay.h"
 #include "app/core/MonitorThread.h"
 #include "platform/WorkerThread.h"
+#include "platform/qt/FormView.h"
 
 #include <array>
 #include <atomic>
 
 #include <QPixmap>
-#include <QSize>
-#include <QWidget>
 
 class CAlarmBell;
 class CRainLevel;
@@ -20,10 +19,11 @@ class CWindLevel;
 
 // The main window's client: the main form of the current language with the current weather
 // on gauges, twenty value texts, twenty-five alarm bells and twenty-five min/max texts, all on
-// the background picture. Its first initial update starts the monitor thread (unless
-// "SearchData" is off), which shows what it reads through the display operations below; they
-// may be called from any thread and change the widgets on the user-interface thread.
-class CKR5160View : public QWidget, private IMonitorView {
+// the background picture, scrolled when the window is smaller than the form. Its first initial
+// update starts the monitor thread (unless "SearchData" is off), which shows what it reads
+// through the display operations below; they may be called from any thread and change the
+// widgets on the user-interface thread.
+class CKR5160View : public CFormView, private IMonitorView {
     Q_OBJECT
 
 public:
@@ -50,7 +50,6 @@ public:
     void ToggleBells();
 
     bool HasMonitorThread() const { return m_monitor.IsStarted(); }
-    QSize sizeHint() const override;
 
 private:
     // Offered to the monitor thread besides the display operations.
@@ -80,7 +79,6 @@ private:
     const QPixmap m_bellDisabledBitmap;
     const QPixmap m_bellAlarmBitmap;
 
-    QSize m_formSize;
     bool m_initialUpdateDone = false;
     CFrameStatusRelay m_statusRelay{*this};
     CWorkerThread m_monitor;

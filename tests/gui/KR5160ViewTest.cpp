@@ -1,6 +1,7 @@
 #include "app/KR5160View.h"
 
 #include "app/FormBackground.h"
+#include "app/MainFrm.h"
 #include "app/core/Config.h"
 #include "controls/RainLevel.h"
 #include "controls/ScopeValue.h"
@@ -10,12 +11,15 @@
 #include "platform/SystemUtils.h"
 #include "resources/ResourceIds.h"
 #include "station/values/UnitNames.h"
+#include "tests/core/ScopedSimulatedLink.h"
 #include "tests/core/ScopedValue.h"
 #include "tests/gui/ViewTestSupport.h"
 
 #include <functional>
 
 #include <gtest/gtest.h>
+
+#include <QScrollBar>
 
 namespace {
 
@@ -95,7 +99,7 @@ TEST_F(ViewTest, BeforeTheFirstReadingEveryValueIsEmptyInItsMetricUnit) {
         EXPECT_EQ(Text(item), text) << item;
 
     for (int item : {IDC_INDOOR_THERMOMETER, IDC_OUTDOOR_THERMOMETER}) {
-        const auto* thermometer = ControlById<CTempLevel>(view, item);
+        const auto* thermometer = ControlById<CTempLevel>(view.Form(), item);
         ASSERT_NE(thermometer, nullptr);
         EXPECT_FALSE(thermometer->HasValue());
         EXPECT_EQ(thermometer->Min(), -40.0f);
@@ -103,29 +107,30 @@ TEST_F(ViewTest, BeforeTheFirstReadingEveryValueIsEmptyInItsMetricUnit) {
         EXPECT_EQ(thermometer->Divisions(), 10);
     }
     for (int item : {IDC_WIND_LEVEL_BAR, IDC_GUST_LEVEL_BAR})
-        EXPECT_EQ(ControlById<CWindLevel>(view, item)->Level(), 0) << item;
+        EXPECT_EQ(ControlById<CWindLevel>(view.Form(), item)->Level(), 0) << item;
     for (const auto& [item, fullScale] : kRainBarsMm) {
-        const auto* bar = ControlById<CRainLevel>(view, item);
+        const auto* bar = ControlById<CRainLevel>(view.Form(), item);
         ASSERT_NE(bar, nullptr);
         EXPECT_FALSE(bar->HasValue());
         EXPECT_EQ(bar->Max(), fullScale);
         EXPECT_EQ(bar->Divisions(), 2);
     }
-    EXPECT_EQ(ControlById<CWindDir>(view, IDC_COMPASS)->Direction(), -1) << "no needle";
+    EXPECT_EQ(ControlById<CWindDir>(view.Form(), IDC_COMPASS)->Direction(), -1) << "no needle";
     for (int bell : BellItems())
         EXPECT_TRUE(LooksArmedWith(bell, IDB_BELL_DISABLED)) << "no alarm is enabled: " << bell;
 }
 
 TEST_F(ViewTest, TheFormItemsAreTheGaugesBellsAndLabelsOfTheProgram) {
     for (int item : ScopeValueItems())
-        EXPECT_NE(ControlById<CScopeValue>(view, item), nullptr) << item;
+        EXPECT_NE(ControlById<CScopeValue>(view.Form(), item), nullptr) << item;
     // Aligned as the template says: right (RTEXT) and centred (CTEXT).
-    EXPECT_TRUE(ControlById<CScopeValue>(view, IDC_INDOOR_TEMPERATURE_MAX)->alignment() &
+    EXPECT_TRUE(ControlById<CScopeValue>(view.Form(), IDC_INDOOR_TEMPERATURE_MAX)->alignment() &
                 Qt::AlignRight);
-    EXPECT_TRUE(ControlById<CScopeValue>(view, IDC_RAIN_HOUR_MAX)->alignment() & Qt::AlignHCenter);
+    EXPECT_TRUE(ControlById<CScopeValue>(view.Form(), IDC_RAIN_HOUR_MAX)->alignment() &
+                Qt::AlignHCenter);
     for (int item : BellItems())
-        EXPECT_NE(ControlById<CAlarmBell>(view, item), nullptr) << item;
-    EXPECT_NE(ControlById<CWindDir>(view, IDC_COMPASS), nullptr);
+        EXPECT_NE(ControlById<CAlarmBell>(view.Form(), item), nullptr) << item;
+    EXPECT_NE(ControlById<CWindDir>(view.Form(), IDC_COMPASS), nullptr);
     // The four bell pictures can be told apart, so comparing looks means something.
     const int pictures[] = {IDB_BELL_DISABLED, IDB_BELL_ENABLED, IDB_BELL_ALARM, IDB_BELL_BLINK};
     for (int a : pictures)
@@ -143,13 +148,13 @@ TEST_F(ViewTest, InFahrenheitTheThermometersRunFromMinus40To140) {
     settings.outTempUnit = kFahrenheit;
     view.ShowLiveData(record, settings);
     for (int item : {IDC_INDOOR_THERMOMETER, IDC_OUTDOOR_THERMOMETER}) {
-        const auto* thermometer = ControlById<CTempLevel>(view, item);
+        const auto* thermometer = ControlById<CTempLevel>(view.Form(), item);
         EXPECT_FLOAT_EQ(thermometer->Min(), -40.0f);
         EXPECT_FLOAT_EQ(thermometer->Max(), 140.0f);
         EXPECT_EQ(thermometer->Divisions(), 10);
     }
-    EXPECT_TRUE(ControlById<CTempLevel>(view, IDC_INDOOR_THERMOMETER)->HasValue());
-    EXPECT_FALSE(ControlById<CTempLevel>(view, IDC_OUTDOOR_THERMOMETER)->HasValue());
+    EXPECT_TRUE(ControlById<CTempLevel>(view.Form(), IDC_INDOOR_THERMOMETER)->HasValue());
+    EXPECT_FALSE(ControlById<CTempLevel>(view.Form(), IDC_OUTDOOR_THERMOMETER)->HasValue());
     EXPECT_EQ(Text(IDC_INDOOR_TEMPERATURE), "71.6 " + kFahrenheit);
 }
 
@@ -160,11 +165,11 @@ TEST_F(ViewTest, InInchesTheRainBarsShowTheirFullScalesInInches) {
     settings.rainUnit = "inch";
     view.ShowLiveData(record, settings);
     for (const auto& [item, millimetres] : kRainBarsMm) {
-        const auto* bar = ControlById<CRainLevel>(view, item);
+        const auto* bar = ControlById<CRainLevel>(view.Form(), item);
         EXPECT_NEAR(bar->Max(), millimetres / 25.4f, 0.002f) << item;
         EXPECT_EQ(bar->Divisions(), 2);
     }
-    EXPECT_TRUE(ControlById<CRainLevel>(view, IDC_RAIN_HOUR_BAR)->HasValue());
+    EXPECT_TRUE(ControlById<CRainLevel>(view.Form(), IDC_RAIN_HOUR_BAR)->HasValue());
     EXPECT_EQ(Text(IDC_RAIN_HOUR), "0.12 inch");
     EXPECT_EQ(Text(IDC_RAIN_DAY), "--- inch");
 }
@@ -179,9 +184,9 @@ TEST_F(ViewTest, TheLiveValuesShowOnGaugesAndTexts) {
     CWeatherSettings settings;
     settings.presUnit = "inHg";
     view.ShowLiveData(record, settings);
-    EXPECT_EQ(ControlById<CWindLevel>(view, IDC_WIND_LEVEL_BAR)->Level(), 4);
-    EXPECT_EQ(ControlById<CWindLevel>(view, IDC_GUST_LEVEL_BAR)->Level(), 6);
-    EXPECT_EQ(ControlById<CWindDir>(view, IDC_COMPASS)->Direction(), 5);
+    EXPECT_EQ(ControlById<CWindLevel>(view.Form(), IDC_WIND_LEVEL_BAR)->Level(), 4);
+    EXPECT_EQ(ControlById<CWindLevel>(view.Form(), IDC_GUST_LEVEL_BAR)->Level(), 6);
+    EXPECT_EQ(ControlById<CWindDir>(view.Form(), IDC_COMPASS)->Direction(), 5);
     EXPECT_EQ(Text(IDC_WIND_DIRECTION), "ESE");
     EXPECT_EQ(Text(IDC_WIND_LEVEL), "4 bft");
     EXPECT_EQ(Text(IDC_ABSOLUTE_PRESSURE), "29.85 inHg");
@@ -348,12 +353,12 @@ TEST_F(ViewTest, ARingingBellBlinksWithTheTimerAndAQuietOneStaysStill) {
 }
 
 TEST_F(ViewTest, TheFormAndItsSeeThroughControlsStandOnTheBackgroundPicture) {
-    const QBrush background = view.palette().brush(QPalette::Window);
+    const QBrush background = view.Form().palette().brush(QPalette::Window);
     EXPECT_EQ(background.style(), Qt::TexturePattern);
     EXPECT_FALSE(background.texture().isNull());
-    EXPECT_TRUE(view.autoFillBackground());
+    EXPECT_TRUE(view.Form().autoFillBackground());
     for (int item : {IDC_INDOOR_TEMPERATURE, IDC_BELL_UV, IDC_INDOOR_HUMIDITY_MAX}) {
-        QWidget* control = ControlById(view, item);
+        QWidget* control = ControlById(view.Form(), item);
         EXPECT_FALSE(control->autoFillBackground()) << item;
         EXPECT_EQ(control->palette().brush(QPalette::Window), background) << item;
     }
@@ -381,6 +386,99 @@ TEST(ViewFrameSize, TheFrameShrinksToTheFormButNeverGrows) {
         view->OnInitialUpdate();
         EXPECT_EQ(frame.size(), start.boundedTo(form + frameExtra)) << start.width();
     }
+}
+
+// The main window as the program opens it, with its real view, but without the monitor thread.
+class MainWindowTest : public testing::Test {
+protected:
+    MainWindowTest() { EXPECT_TRUE(frame.OnCreate()); }
+
+    CKR5160View& View() const { return static_cast<CKR5160View&>(*frame.View()); }
+    // The scroll bars show or hide once the resizing has passed through the event loop.
+    void Resize(const QSize& size) {
+        frame.resize(size);
+        QCoreApplication::processEvents();
+    }
+    bool Scrolls(Qt::Orientation direction) const {
+        return (direction == Qt::Horizontal ? View().horizontalScrollBar()
+                                            : View().verticalScrollBar())
+            ->isVisible();
+    }
+    // As much of the control as the view can hold shows in it.
+    bool InView(const QWidget& control) const {
+        return control.visibleRegion().boundingRect().size() ==
+               control.size().boundedTo(View().viewport()->size());
+    }
+    bool InView(int item) const { return InView(*ControlById(View().Form(), item)); }
+
+    // A window on a small screen.
+    static constexpr QSize kSmallWindow{600, 330};
+
+    ScopedSimulatedLink testMode;
+    ScopedValue<std::string> searchDataOff{g_searchData, "false"};
+    CMainFrame frame;
+};
+
+TEST_F(MainWindowTest, AtTheFormsSizeNoScrollBarShowsAndEachComesOnlyWhenNeeded) {
+    // As on a screen larger than the form, which the frame shrinks to when it first shows.
+    frame.resize(3000, 2000);
+    frame.InitialUpdateFrame();
+    const QSize full = frame.size();
+    ASSERT_LT(full.width(), 3000);
+    EXPECT_EQ(View().size(), View().FormSize());
+    EXPECT_FALSE(Scrolls(Qt::Horizontal));
+    EXPECT_FALSE(Scrolls(Qt::Vertical));
+    for (QWidget* control : View().Form().findChildren<QWidget*>())
+        EXPECT_TRUE(InView(*control)) << control->objectName().toStdString();
+
+    Resize(full + QSize(200, -100));
+    EXPECT_FALSE(Scrolls(Qt::Horizontal));
+    EXPECT_TRUE(Scrolls(Qt::Vertical));
+    Resize(full + QSize(-100, 200));
+    EXPECT_TRUE(Scrolls(Qt::Horizontal));
+    EXPECT_FALSE(Scrolls(Qt::Vertical));
+    Resize(full);
+    EXPECT_FALSE(Scrolls(Qt::Horizontal));
+    EXPECT_FALSE(Scrolls(Qt::Vertical));
+}
+
+TEST_F(MainWindowTest, AtASmallSizeTheScrollBarsBringEveryPartOfTheFormIntoView) {
+    frame.InitialUpdateFrame();
+    Resize(kSmallWindow);
+    ASSERT_EQ(frame.size(), kSmallWindow) << "the window may be made that small";
+    ASSERT_TRUE(Scrolls(Qt::Horizontal));
+    ASSERT_TRUE(Scrolls(Qt::Vertical));
+    // Wind, rain and pressure, and the bells of light and UV lie beyond the window at first.
+    for (int item :
+         {IDC_WIND_SPEED, IDC_RAIN_TOTAL_BAR, IDC_ABSOLUTE_PRESSURE, IDC_BELL_LIGHT, IDC_BELL_UV})
+        EXPECT_FALSE(InView(item)) << item;
+
+    QScrollBar& across = *View().horizontalScrollBar();
+    QScrollBar& down = *View().verticalScrollBar();
+    for (QWidget* control : View().Form().findChildren<QWidget*>()) {
+        // The bars stop at their ends, which show the form's right and bottom edges.
+        across.setValue(control->x());
+        down.setValue(control->y());
+        EXPECT_TRUE(InView(*control)) << control->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, TheFormScrollsWithItsPicture) {
+    frame.InitialUpdateFrame();
+    Resize(kSmallWindow);
+    QWidget& viewport = *View().viewport();
+    const QImage before = viewport.grab().toImage();
+
+    // A click on the scroll bar's arrow.
+    View().verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    const int moved = View().verticalScrollBar()->value();
+    ASSERT_GT(moved, 0);
+    const int kept = before.height() - moved;
+    ASSERT_GT(kept, 0);
+
+    // Controls, texts and background picture all moved up by as much.
+    const QImage after = viewport.grab().toImage();
+    EXPECT_EQ(after.copy(0, 0, after.width(), kept), before.copy(0, moved, before.width(), kept));
 }
 
 } // namespace

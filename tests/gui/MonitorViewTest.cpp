@@ -124,7 +124,7 @@ TEST_F(MonitorViewTest, ACycleFillsTheViewAndTheDataFileOnTheUserInterfaceThread
     // The record the console is filling, in the console's metric units.
     EXPECT_EQ(Text(IDC_INDOOR_TEMPERATURE), "22.7 " + std::string(kUnitCelsius));
     EXPECT_EQ(Text(IDC_OUTDOOR_HUMIDITY), "61 %");
-    EXPECT_TRUE(ControlById<CTempLevel>(*view, IDC_INDOOR_THERMOMETER)->HasValue());
+    EXPECT_TRUE(ControlById<CTempLevel>(view->Form(), IDC_INDOOR_THERMOMETER)->HasValue());
     EXPECT_NE(Text(IDC_RAIN_TOTAL), "--- mm");
     EXPECT_NE(Text(IDC_INDOOR_TEMPERATURE_MAX), "--- " + std::string(kUnitCelsius));
     EXPECT_NE(Text(IDC_ABSOLUTE_PRESSURE_MIN), "--- hPa");

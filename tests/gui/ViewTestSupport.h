@@ -15,19 +15,19 @@
 // What the tests of the main view read off its widgets.
 
 inline std::string ItemText(const CKR5160View& view, int item) {
-    const auto* label = ControlById<QLabel>(view, item);
+    const auto* label = ControlById<QLabel>(view.Form(), item);
     return label ? label->text().toStdString() : "(missing)";
 }
 
 // How a bell of the form looks now.
 inline QImage BellLook(const CKR5160View& view, int item) {
-    QWidget* bell = ControlById(view, item);
+    QWidget* bell = ControlById(view.Form(), item);
     return bell ? Snapshot(*bell, bell->width(), bell->height()) : QImage();
 }
 
 // How a bell of that size looks armed with the picture of resource `picture`.
 inline QImage ArmedLook(const CKR5160View& view, int item, int picture) {
-    const QWidget* bell = ControlById(view, item);
+    const QWidget* bell = ControlById(view.Form(), item);
     CAlarmBell probe;
     BellBitmapsEvent arm(LoadBitmapResource(picture), QPixmap());
     QCoreApplication::sendEvent(&probe, &arm);

@@ -1,7 +1,8 @@
 // Renders the program's windows in each language to PNG files, without a display:
 //   render_windows [folder]     (default: the current folder)
-// The main window comes first, as a first start shows it over the simulated console; then each
-// registered window (WindowPictures.h) is opened over it. Files: <name>-<lang>.png.
+// The main window comes first, as a first start shows it over the simulated console, then at a
+// small screen's size (main-small); then each registered window (WindowPictures.h) is opened
+// over it. Files: <name>-<lang>.png.
 
 #include "app/MainFrm.h"
 #include "app/core/Config.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QSize>
 #include <QTemporaryDir>
 
 namespace {
@@ -28,6 +30,8 @@ namespace {
 constexpr int kSettleMs = 4000;
 // Time for the link timer to connect.
 constexpr int kLinkMs = 1500;
+// The main window on a small screen, where its form scrolls.
+constexpr QSize kSmallWindow{600, 330};
 // A week of records at five minutes.
 constexpr long kSampleWeek = 7 * 24 * 12;
 
@@ -119,6 +123,9 @@ int main(int argc, char** argv) {
             frame.InitialUpdateFrame();
             Settle(kSettleMs);
             saved = Save(frame, folder, "main", lang) && saved;
+            frame.resize(kSmallWindow);
+            Settle(300);
+            saved = Save(frame, folder, "main-small", lang) && saved;
         }
         // The other windows over a frame without a monitor thread: the console is theirs alone,
         // and the data file holds the sample records only.
