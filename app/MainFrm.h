@@ -2,8 +2,8 @@
 
 #include "app/MainView.h"
 #include "dialogs/core/RangePreset.h"
-#include "station/link/StatusText.h"
 #include "station/link/WeatherComm.h"
+#include "station/threads/StatusText.h"
 
 #include <atomic>
 #include <ctime>

@@ -2,7 +2,7 @@
 
 #include "station/console/WeatherRecord.h"
 #include "station/console/WeatherSet.h"
-#include "station/link/StatusText.h"
+#include "station/threads/StatusText.h"
 
 #include <string>
 

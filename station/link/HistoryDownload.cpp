@@ -1,9 +1,9 @@
 #include "station/link/HistoryDownload.h"
 
 #include "station/console/WeatherSet.h"
-#include "station/link/StatusText.h"
 #include "station/link/WeatherComm.h"
 #include "station/records/RecordLayer.h"
+#include "station/threads/StatusText.h"
 #include "station/values/AppendPrintf.h"
 #include "station/values/Clock.h"
 #include "station/values/TimeText.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "station/console/WeatherRecord.h"
-#include "station/link/StatusText.h"
+#include "station/threads/StatusText.h"
 
 // The console counts rain only as a counter (0.3 mm per count, wrapping at 65536 counts); the
 // rain of a record since the one before it and its hour, day, week, month and total rain are

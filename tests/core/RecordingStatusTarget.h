@@ -1,6 +1,6 @@
 #pragma once
 
-#include "station/link/StatusText.h"
+#include "station/threads/StatusText.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "station/link/StatusText.h"
+#include "station/threads/StatusText.h"
 
 #include "tests/core/RecordingStatusTarget.h"
 
