@@ -1,13 +1,13 @@
 #include "dialogs/AlarmDlg.h"
 
 #include "dialogs/ConsoleBlockAccess.h"
-#include "dialogs/SettingsChangedText.h"
 #include "platform/qt/DataExchange.h"
 #include "resources/ResourceIds.h"
 #include "station/console/AlarmThresholds.h"
 #include "station/values/UnitNames.h"
 #include "station/values/ValueText.h"
 #include "station/values/WeatherFmt.h"
+#include "texts/OwnTexts.h"
 #include "texts/TextEntries.h"
 
 #include <cstddef>
@@ -248,7 +248,7 @@ bool CAlarmDlg::SaveThresholds() {
     if (!SameThresholdUnits(fresh, m_settings)) {
         m_settings = fresh;
         ShowSettings();
-        MessageBox(SettingsChangedMeanwhileText());
+        MessageBox(Tr(kOwnTextSettingsChangedMeanwhile));
         return false;
     }
     TakeThresholds(fresh);

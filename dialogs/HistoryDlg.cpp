@@ -5,7 +5,6 @@
 #include "dialogs/GridExport.h"
 #include "dialogs/OperationQuestion.h"
 #include "dialogs/core/GridExportFile.h"
-#include "dialogs/core/HistoryMessages.h"
 #include "platform/FileReplace.h"
 #include "platform/qt/CommandActions.h"
 #include "platform/qt/FileDialog.h"
@@ -14,6 +13,7 @@
 #include "station/records/RecordLayer.h"
 #include "station/values/Clock.h"
 #include "texts/Env.h"
+#include "texts/OwnTexts.h"
 #include "texts/TextEntries.h"
 
 #include <algorithm>
@@ -111,7 +111,7 @@ void CHistoryDlg::OnDelete() {
     for (std::size_t i = 0; i < rows.size(); ++i)
         ReadHistoryRow(records[i], List(), rows[i]);
     if (!DeleteRecords(records)) {
-        MessageBox(HistoryText(kDataFileBusyMessage));
+        MessageBox(Tr(kOwnTextDataFileBusy));
         return;
     }
     for (auto row = rows.rbegin(); row != rows.rend(); ++row)
@@ -122,7 +122,7 @@ void CHistoryDlg::OnClearData() {
     if (!ConfirmOperation(*this, kTextClearDataQuestion))
         return;
     if (!ClearDataFile()) {
-        MessageBox(HistoryText(kDataFileBusyMessage));
+        MessageBox(Tr(kOwnTextDataFileBusy));
         return;
     }
     List().DeleteAllRows();
@@ -139,7 +139,7 @@ void CHistoryDlg::OnClearMemory() {
         cleared = m_comm.ClearHistoryCount();
     }
     if (!cleared)
-        MessageBox(HistoryText(kClearMemoryFailedMessage));
+        MessageBox(Tr(kOwnTextClearMemoryFailed));
 }
 
 void CHistoryDlg::OnGraph() {
@@ -179,5 +179,5 @@ void CHistoryDlg::OnExport() {
     // folder keeps none of them. A failed write removes its own.
     RemoveAbandonedTemporariesBeside(path);
     if (!ReplaceFileWith(path, text))
-        MessageBox(HistoryText(kExportFailedMessage));
+        MessageBox(Tr(kOwnTextExportFailed));
 }

@@ -3,7 +3,6 @@
 #include "dialogs/ConsoleAccess.h"
 #include "dialogs/ConsoleBlockAccess.h"
 #include "dialogs/OperationQuestion.h"
-#include "dialogs/SettingsChangedText.h"
 #include "platform/qt/ComboSearch.h"
 #include "platform/qt/DataExchange.h"
 #include "resources/ResourceIds.h"
@@ -12,6 +11,7 @@
 #include "station/values/UnitNames.h"
 #include "station/values/ValueText.h"
 #include "station/values/WeatherFmt.h"
+#include "texts/OwnTexts.h"
 #include "texts/TextEntries.h"
 
 #include <QComboBox>
@@ -247,7 +247,7 @@ bool CSetupDlg::SaveSettings() {
         m_settings = fresh;
         ScaleAlarmThresholds(m_settings);
         UpdateData(false);
-        MessageBox(SettingsChangedMeanwhileText());
+        MessageBox(Tr(kOwnTextSettingsChangedMeanwhile));
         return false;
     }
     // A relative pressure typed and saved with the keyboard, without leaving its edit.

@@ -1,26 +1,13 @@
 #include "app/core/LanguageSwitch.h"
 
 #include "app/core/Config.h"
-#include "texts/Env.h"
+#include "texts/OwnTexts.h"
 
 #include <array>
 
 namespace {
 
 constexpr std::array<const char*, 3> kLanguageNames = {"English", "German", "Danish"};
-
-using Texts = std::array<const char*, 3>; // English, German, Danish
-
-constexpr Texts kNotSavedTexts = {
-    "The language could not be saved in Talvorin.ini!",
-    "Die Sprache konnte nicht in Talvorin.ini gespeichert werden!",
-    "Sproget kunne ikke gemmes i Talvorin.ini!",
-};
-constexpr Texts kNotRestartedTexts = {
-    "The program could not be started again. The new language applies at the next start.",
-    "Das Programm konnte nicht neu gestartet werden. Die neue Sprache gilt beim nächsten Start.",
-    "Programmet kunne ikke startes igen. Det nye sprog gælder ved næste start.",
-};
 
 RestartHandler& Handler() {
     static RestartHandler handler;
@@ -53,6 +40,6 @@ LanguageSwitch SaveLanguageAndRestart(int lang) {
 }
 
 const char* LanguageSwitchFailureText(LanguageSwitch result) {
-    const Texts& texts = result == LanguageSwitch::kNotSaved ? kNotSavedTexts : kNotRestartedTexts;
-    return texts[ValidLanguage(g_lang)];
+    return Tr(result == LanguageSwitch::kNotSaved ? kOwnTextLanguageNotSaved
+                                                  : kOwnTextNotRestarted);
 }

@@ -1,7 +1,6 @@
 #include "app/core/MonitorThread.h"
 
 #include "app/core/Config.h"
-#include "app/core/MonitorMessages.h"
 #include "app/core/WakeEvent.h"
 #include "platform/Sleep.h"
 #include "station/console/HistoryRing.h"
@@ -13,6 +12,7 @@
 #include "station/records/RecordLayer.h"
 #include "station/values/Clock.h"
 #include "texts/Env.h"
+#include "texts/OwnTexts.h"
 #include "texts/TextEntries.h"
 
 #include <algorithm>
@@ -126,11 +126,11 @@ void StoreHistory(IMonitorView& view, Reading& reading, IStatusTextTarget* frame
 void AppendTrouble(const Reading& reading) {
     char sentence[kStatusTextSize] = "";
     if (reading.lastLineKept)
-        std::snprintf(sentence, sizeof sentence, "%s", MonitorText(kLastLineKeptMessage));
+        std::snprintf(sentence, sizeof sentence, "%s", Tr(kOwnTextLastLineKept));
     else if (reading.count > 0 && reading.stored == 0)
-        std::snprintf(sentence, sizeof sentence, "%s", MonitorText(kNothingStoredMessage));
+        std::snprintf(sentence, sizeof sentence, "%s", Tr(kOwnTextNothingStored));
     else if (reading.stored < reading.count)
-        std::snprintf(sentence, sizeof sentence, MonitorText(kPartlyStoredMessage), reading.stored,
+        std::snprintf(sentence, sizeof sentence, Tr(kOwnTextPartlyStored), reading.stored,
                       reading.count);
     if (*sentence == '\0')
         return;

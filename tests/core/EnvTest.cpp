@@ -1,6 +1,9 @@
 #include "texts/Env.h"
 
+#include "texts/OwnTexts.h"
+
 #include <cstring>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +51,27 @@ TEST(TextTable, DateAndTimeFormatsAreTheSameInEveryLanguage) {
 TEST(TextTable, EntriesNoOneTranslatedAreEnglishEverywhere) {
     EXPECT_STREQ(TextTable[61][1], "French");
     EXPECT_STREQ(TextTable[137][2], "Comminucate");
+}
+
+// The program's own texts are translated each, and a format keeps its conversions in every
+// language.
+TEST(OwnTextTable, EveryEntryIsTranslatedAndKeepsItsConversions) {
+    const auto conversions = [](const char* text) {
+        std::string found;
+        for (const char* c = std::strchr(text, '%'); c; c = std::strchr(c + 2, '%'))
+            found += c[1];
+        return found;
+    };
+    for (std::size_t i = 0; i < kOwnTextCount; ++i) {
+        const char* const* texts = OwnTextTable[i];
+        ASSERT_TRUE(texts[0] && texts[1] && texts[2]) << "entry " << i;
+        EXPECT_STRNE(texts[0], texts[1]) << "entry " << i;
+        EXPECT_STRNE(texts[0], texts[2]) << "entry " << i;
+        EXPECT_EQ(conversions(texts[1]), conversions(texts[0])) << "entry " << i;
+        EXPECT_EQ(conversions(texts[2]), conversions(texts[0])) << "entry " << i;
+    }
+    LanguageGuard danish(2);
+    EXPECT_STREQ(Tr(kOwnTextExportFailed), "Filen kunne ikke skrives!");
 }
 
 TEST(ResourceIdTable, PicksTheTemplateOfTheCurrentLanguage) {

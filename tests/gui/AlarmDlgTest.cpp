@@ -1,10 +1,10 @@
 #include "dialogs/AlarmDlg.h"
 
-#include "dialogs/SettingsChangedText.h"
 #include "resources/ResourceIds.h"
 #include "station/values/UnitNames.h"
 #include "tests/core/ScopedNumericLocale.h"
 #include "tests/gui/ConsoleDialogFixture.h"
+#include "texts/OwnTexts.h"
 
 #include <cstdint>
 
@@ -258,7 +258,7 @@ TEST_F(AlarmDlgTest, UnitsChangedOnTheConsoleMeanwhileStopTheSave) {
     });
     EXPECT_FALSE(Save());
     EXPECT_EQ(ConsoleSettings().hourRainAlarm, "39");
-    EXPECT_EQ(boxes.back().text, SettingsChangedMeanwhileText());
+    EXPECT_EQ(boxes.back().text, Tr(kOwnTextSettingsChangedMeanwhile));
     EXPECT_EQ(Text(IDC_ALARM_RAIN_HOUR), "0.39");
     EXPECT_EQ(Text(IDC_ALARM_RAIN_HOUR_UNIT), "inch");
     // Typed again in the console's new unit, the threshold saves with its scale.

@@ -1,10 +1,10 @@
 #include "dialogs/SetupDlg.h"
 
-#include "dialogs/SettingsChangedText.h"
 #include "resources/ResourceIds.h"
 #include "station/values/UnitNames.h"
 #include "tests/core/ScopedNumericLocale.h"
 #include "tests/gui/ConsoleDialogFixture.h"
+#include "texts/OwnTexts.h"
 
 #include <cstdint>
 
@@ -248,7 +248,7 @@ TEST_F(SetupDlgTest, UnitsChangedOnTheConsoleMeanwhileStopTheSave) {
     EXPECT_FALSE(Save());
     EXPECT_EQ(ConsoleSettings().relPresHighAlarm, "3071");
     EXPECT_EQ(ConsoleSettings().rainUnit, kUnitMm);
-    EXPECT_EQ(boxes.back().text, SettingsChangedMeanwhileText());
+    EXPECT_EQ(boxes.back().text, Tr(kOwnTextSettingsChangedMeanwhile));
     EXPECT_EQ(dialog.GetDlgItemText(IDC_SETUP_PRESSURE_UNIT), "inHg");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_SETUP_RAIN_UNIT), "mm");
     // Shown again, the settings save as they are.
