@@ -219,7 +219,7 @@ void CAlarmDlg::UpdatePartner(int edit, int partner, bool fromLevel) {
     if (!IsEditModified(edit))
         return;
     SetEditModified(edit, false);
-    const std::string text = GetDlgItemText(edit);
+    const std::string text = GetNumberText(*this, edit);
     const std::string& windUnit = m_settings.windUnit;
     SetDlgItemText(partner, fromLevel ? FormatWindSpeed(text, 1.0f, kUnitBft, windUnit)
                                       : FormatWindSpeed(text, 1.0f, windUnit, kUnitBft));
@@ -228,7 +228,7 @@ void CAlarmDlg::UpdatePartner(int edit, int partner, bool fromLevel) {
 void CAlarmDlg::TakeThresholds(CWeatherSettings& fresh) const {
     for (const Threshold& threshold : kThresholds)
         fresh.*threshold.field =
-            Stored(GetDlgItemText(threshold.id), FormOf(threshold.quantity), m_settings);
+            Stored(GetNumberText(*this, threshold.id), FormOf(threshold.quantity), m_settings);
     fresh.windDirAlarm = std::to_string(GetCurSel(IDC_ALARM_WIND_DIRECTION));
 }
 

@@ -198,8 +198,10 @@ void CSetupDlg::TakeControls(CWeatherSettings& fresh) const {
             break;
         case Shown::kZoneItem:
         case Shown::kUnitItem:
-        case Shown::kEditText:
             field = GetDlgItemText(control.id);
+            break;
+        case Shown::kEditText:
+            field = GetNumberText(*this, control.id);
             break;
         }
     }
@@ -214,7 +216,8 @@ void CSetupDlg::OnSelchangePressureUnit() {
     for (int label : kPressureUnitLabels)
         SetDlgItemText(label, unit);
     for (int edit : {IDC_SETUP_RELATIVE_PRESSURE, IDC_SETUP_ABSOLUTE_PRESSURE})
-        SetDlgItemText(edit, FormatPressure(GetDlgItemText(edit), 1.0f, m_lastPresUnit, unit));
+        SetDlgItemText(edit,
+                       FormatPressure(GetNumberText(*this, edit), 1.0f, m_lastPresUnit, unit));
     SetPressureUnit(unit);
 }
 
@@ -226,7 +229,7 @@ void CSetupDlg::OnKillfocusRelPressure() {
         return;
     SetEditModified(IDC_SETUP_RELATIVE_PRESSURE, false);
     SetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE_HPA,
-                   FormatPressure(GetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE), 1.0f,
+                   FormatPressure(GetNumberText(*this, IDC_SETUP_RELATIVE_PRESSURE), 1.0f,
                                   GetDlgItemText(IDC_SETUP_PRESSURE_UNIT), kUnitHpa));
 }
 
@@ -254,8 +257,8 @@ bool CSetupDlg::SaveSettings() {
     OnKillfocusRelPressure();
     TakeControls(fresh);
     fresh.updateFlag = "1";
-    fresh.relPres = StoredThreshold(GetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE_HPA), 10.0f);
-    fresh.absPres = StoredThreshold(GetDlgItemText(IDC_SETUP_ABSOLUTE_PRESSURE_HPA), 10.0f);
+    fresh.relPres = StoredThreshold(GetNumberText(*this, IDC_SETUP_RELATIVE_PRESSURE_HPA), 10.0f);
+    fresh.absPres = StoredThreshold(GetNumberText(*this, IDC_SETUP_ABSOLUTE_PRESSURE_HPA), 10.0f);
     ReexpressAlarmThresholds(fresh, m_settings);
     if (!m_comm.WriteFixedBlock(fresh, kWholeBlock, false)) {
         MessageBox(Tr(kTextSaveSetupFailed));

@@ -69,13 +69,25 @@ void SetEditText(QWidget* control, const std::string& text) {
         combo->setEditText(value);
 }
 
-// The whole text as a plain decimal number, white space around it allowed: an optional sign,
-// digits, and for a floating type a point with digits. Read alike under every locale;
-// hexadecimal, exponents, "inf" and "nan" are no numbers, nor is a value outside the type's
-// range.
+// A typed number as the program's number texts are written: without the white space around
+// it, and with a point where a desktop in German, Danish and many other languages types a
+// decimal comma. Only a lone comma in a text without a point is a decimal comma: "1.013,2" and
+// "1,013.2" hold a thousands separator, which no number edit takes, and "1,2,3" two commas; they
+// stay as they are, to be refused.
+std::string NumberTextOf(std::string_view typed) {
+    std::string text(TrimBlanks(typed));
+    const std::string::size_type comma = text.find(',');
+    if (comma != std::string::npos && text.find(',', comma + 1) == std::string::npos &&
+        text.find('.') == std::string::npos)
+        text[comma] = '.';
+    return text;
+}
+
+// The whole of a number text as a plain decimal number: an optional sign, digits, and for a
+// floating type a point with digits. Read alike under every locale; hexadecimal, exponents,
+// "inf" and "nan" are no numbers, nor is a value outside the type's range.
 template <class Number>
-bool ParsePlainDecimal(const std::string& text, Number& value) {
-    const std::string_view number = TrimBlanks(text);
+bool ParsePlainDecimal(std::string_view number, Number& value) {
     const char* first = number.data();
     const char* const last = first + number.size();
     // from_chars takes a minus but no plus.
@@ -108,7 +120,7 @@ void ExchangeNumber(CDataExchange& dx, int id, Number& value, int digits) {
                     std::is_integral_v<Number> ? std::to_string(value) : NumberText(value, digits));
         return;
     }
-    const std::string text = EditText(control).toStdString();
+    const std::string text = NumberTextOf(EditText(control).toStdString());
     if constexpr (std::is_integral_v<Number>) {
         if (!ParsePlainDecimal(text, value))
             dx.FailUnlessRangeFollows(kValidationTexts[kNotAnInteger][g_lang]);
@@ -189,6 +201,10 @@ void DDX_Text(CDataExchange& dx, int id, std::string& value) {
         value = EditText(control).toStdString();
     else
         SetEditText(control, value);
+}
+
+std::string GetNumberText(const CDialog& dialog, int id) {
+    return NumberTextOf(dialog.GetDlgItemText(id));
 }
 
 void DDX_Check(CDataExchange& dx, int id, int& state) {

@@ -40,8 +40,9 @@ private:
     std::optional<std::string> m_notANumber;
 };
 
-// Edits. Saving reads the whole text as a plain decimal number with a point, under any locale
-// (blanks around it allowed; no hexadecimal, exponent, "inf" or "nan"); anything else is a
+// Edits. Saving reads the whole text as a plain decimal number, under any locale and in every
+// language, with a point or a single decimal comma in its place ("12,5" is 12.5; blanks around
+// it allowed; no thousands separator, hexadecimal, exponent, "inf" or "nan"); anything else is a
 // failure that asks for a whole number or a number (naming the allowed range when a range check
 // follows). Loading writes "%d", or "%g" with the type's significant digits (6 for float, 15
 // for double), with a point.
@@ -49,6 +50,11 @@ void DDX_Text(CDataExchange& dx, int id, int& value);
 void DDX_Text(CDataExchange& dx, int id, float& value);
 void DDX_Text(CDataExchange& dx, int id, double& value);
 void DDX_Text(CDataExchange& dx, int id, std::string& value);
+// The text of a number edit as the number texts of the program are written, as DDX_Text reads
+// it: without the white space around it, and a decimal comma as the point; anything else stays
+// as typed. Every number edit whose text is kept rather than exchanged is read through here, so
+// that what the checks below accepted is the number that is converted and stored.
+std::string GetNumberText(const CDialog& dialog, int id);
 // Check boxes: 0 clear, 1 checked, 2 indeterminate.
 void DDX_Check(CDataExchange& dx, int id, int& state);
 // Drop-downs and list boxes: the selected index, -1 for none.
@@ -61,6 +67,6 @@ void DDV_MinMaxFloat(CDataExchange& dx, double value, double minimum, double max
 
 // Checks of an edit whose text is the value itself, kept as the user typed it: when saving, the
 // text must be a whole number, or a number read as a float, within the range, as DDX_Text with
-// the range check after it demands. Loading leaves the edit alone.
+// the range check after it demands. Loading leaves the edit alone; GetNumberText reads the text.
 void DDV_WholeNumberText(CDataExchange& dx, int id, int minimum, int maximum);
 void DDV_NumberText(CDataExchange& dx, int id, float minimum, float maximum);

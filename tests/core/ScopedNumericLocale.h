@@ -24,8 +24,10 @@ private:
     bool m_set;
 };
 
-// A locale whose numbers have a decimal comma; the dependency script makes it.
-inline constexpr const char* kCommaLocale = "de_DE.UTF-8";
+// The locales whose numbers have a decimal comma that the program meets, German and Danish; the
+// dependency script makes them.
+inline constexpr const char* kCommaLocales[] = {"de_DE.UTF-8", "da_DK.UTF-8"};
+inline constexpr const char* kCommaLocale = kCommaLocales[0];
 
 // Runs `test` with the name of each number format the program meets: the C library's own, and a
 // desktop's decimal comma.

@@ -6,6 +6,8 @@
 #include "tests/gui/ConsoleDialogFixture.h"
 #include "texts/OwnTexts.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 
 namespace {
@@ -245,6 +247,53 @@ TEST_F(AlarmDlgTest, AnUntouchedSaveWritesTheBlockAsRead) {
                 Leave(alarm, edit);
             ASSERT_TRUE(ClickEndsWithOk(alarm, IDC_SAVE)) << testing::PrintToString(Texts());
             EXPECT_EQ(Thresholds(), before) << pressure << " " << wind << " " << locale;
+        }
+    });
+}
+
+// A German or Danish desktop types a decimal comma: in every language of the program it is the
+// decimal point, for the threshold stored and for the level that follows a speed. Thousands
+// separators, a second separator and the C library's other number forms stay refused, with the
+// range in the program's language.
+TEST_F(AlarmDlgTest, ADecimalCommaIsTheDecimalPoint) {
+    const struct {
+        int id;
+        const char* typed;
+        std::size_t address; // where the console keeps it, low byte first
+        std::vector<std::uint8_t> stored;
+    } typed[] = {
+        {IDC_ALARM_OUTDOOR_TEMPERATURE_HIGH, "12,5", 0x38, {0x7D, 0x00}}, // 125
+        {IDC_ALARM_INDOOR_TEMPERATURE_LOW, "-5,5", 0x34, {0x37, 0x80}},   // -55, sign bit
+        {IDC_ALARM_RELATIVE_PRESSURE_HIGH, "1013,2", 0x48, {0x94, 0x27}}, // 10132
+        {IDC_ALARM_RAIN_HOUR, " 0,3 ", 0x53, {0x03, 0x00}},               // 3
+        {IDC_ALARM_WIND_SPEED, "10,9", 0x4D, {0x6D, 0x00}},               // 109
+        {IDC_ALARM_WIND_LEVEL, nullptr, 0x4C, {0x06}},                    // from the speed
+    };
+    const char* const rangeMessages[] = {"Please enter a number from -40 to 60.",
+                                         "Bitte geben Sie eine Zahl von -40 bis 60 ein.",
+                                         "Indtast venligst et tal fra -40 til 60."};
+    ForEachCommaDesktop([&](const std::string& desktop) {
+        CAlarmDlg alarm;
+        ConsoleDialogTest::Open(alarm);
+        for (const char* refused : {"1.2,5", "1,2.5", "12,5,0", "1e1", "0x10", "inf"}) {
+            boxes.clear();
+            Type(alarm, IDC_ALARM_OUTDOOR_TEMPERATURE_HIGH, refused);
+            EXPECT_FALSE(ClickEndsWithOk(alarm, IDC_SAVE)) << refused << " " << desktop;
+            EXPECT_EQ(Texts(), std::vector<std::string>{rangeMessages[g_lang]})
+                << refused << " " << desktop;
+        }
+        for (const auto& t : typed) {
+            if (t.typed)
+                Type(alarm, t.id, t.typed);
+        }
+        Leave(alarm, IDC_ALARM_WIND_SPEED);
+        EXPECT_EQ(alarm.GetDlgItemText(IDC_ALARM_WIND_LEVEL), "6") << desktop;
+        boxes.clear();
+        ASSERT_TRUE(ClickEndsWithOk(alarm, IDC_SAVE)) << desktop << testing::PrintToString(Texts());
+        for (const auto& t : typed) {
+            EXPECT_EQ(ConsoleBytes(t.address, t.stored.size()), t.stored) << t.id << " " << desktop;
+            // The next desktop's save has to write them again.
+            std::fill_n(g_simMemory + t.address, t.stored.size(), 0);
         }
     });
 }

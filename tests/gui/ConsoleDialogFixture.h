@@ -7,9 +7,14 @@
 #include "station/link/SimulatedConsole.h"
 #include "station/link/WeatherComm.h"
 #include "tests/core/FixedBlockSamples.h"
+#include "tests/core/ScopedNumericLocale.h"
 #include "tests/core/ScopedSimulatedLink.h"
+#include "tests/core/ScopedValue.h"
 #include "tests/emulator/EmulatorModule.h"
+#include "tests/gui/ScopedDesktopLocale.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <vector>
@@ -61,6 +66,11 @@ protected:
         std::copy(block.begin(), block.end(), g_simMemory);
     }
 
+    // `count` bytes of the console's memory from `address`.
+    static std::vector<std::uint8_t> ConsoleBytes(std::size_t address, std::size_t count) {
+        return {g_simMemory + address, g_simMemory + address + count};
+    }
+
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
         for (const MessageBoxRequest& box : boxes)
@@ -101,6 +111,21 @@ public:
     static void Open(CDialog& dialog) {
         ASSERT_TRUE(dialog.Create());
         dialog.show();
+    }
+    // Runs `test` on a German and a Danish desktop, whose numbers have a decimal comma, with the
+    // program in each of its languages; `test` is given the two as a text for its messages.
+    template <class Test>
+    static void ForEachCommaDesktop(Test test) {
+        const struct {
+            const char* locale;
+            int lang;
+        } desktops[] = {{kCommaLocales[0], 1}, {kCommaLocales[1], 2}, {kCommaLocales[1], 0}};
+        for (const auto& desktop : desktops) {
+            const ScopedDesktopLocale locale(desktop.locale);
+            ASSERT_TRUE(locale.IsSet()) << desktop.locale << " is not installed";
+            const ScopedValue<int> language(g_lang, desktop.lang);
+            test(std::string(desktop.locale) + " language " + std::to_string(desktop.lang));
+        }
     }
 
 protected:

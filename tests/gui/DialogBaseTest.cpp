@@ -246,13 +246,20 @@ TEST_F(DialogBaseTest, AValueOutOfRangeOrNoNumberIsRefusedNamingTheRangeWithTheE
         {kPressure, "499.9", "Please enter a number from 500 to 1100."},
         {kPressure, "inf", "Please enter a number from 500 to 1100."},
         {kPressure, "nan", "Please enter a number from 500 to 1100."},
-        // Plain decimals only: these would read as 1000, 1012, 1013.2 elsewhere.
+        // Plain decimals only: these would read as 1000 and 1012 elsewhere, and a thousands
+        // separator or a second separator as 1000.5 or 600.5.
         {kPressure, "1e3", "Please enter a number from 500 to 1100."},
         {kPressure, "0x3F4", "Please enter a number from 500 to 1100."},
-        {kPressure, "1013,2", "Please enter a number from 500 to 1100."},
         {kPressure, "+-600", "Please enter a number from 500 to 1100."},
+        {kPressure, "1.000,5", "Please enter a number from 500 to 1100."},
+        {kPressure, "1,000.5", "Please enter a number from 500 to 1100."},
+        {kPressure, "600,5,0", "Please enter a number from 500 to 1100."},
+        {kPressure, "600.5,0", "Please enter a number from 500 to 1100."},
+        {kPressure, ",", "Please enter a number from 500 to 1100."},
         {kInterval, "0x10", "Please enter a whole number from 5 to 240."},
         {kInterval, "1e1", "Please enter a whole number from 5 to 240."},
+        {kInterval, "10,0", "Please enter a whole number from 5 to 240."},
+        {kInterval, "1,000", "Please enter a whole number from 5 to 240."},
     };
     for (const RefusedValue& value : refused) {
         ExpectRefused<BaseDlg>(value, [](BaseDlg& dialog) {
@@ -286,7 +293,7 @@ TEST_F(DialogBaseTest, TheTextChecksRefuseWhatTheNumberExchangeRefusesAndKeepThe
         {kInterval, "12abc", "Please enter a whole number from 5 to 240."},
         {kInterval, "", "Please enter a whole number from 5 to 240."},
         {kPressure, "499.9", "Please enter a number from 500 to 1100."},
-        {kPressure, "1013,2", "Please enter a number from 500 to 1100."},
+        {kPressure, "1.013,2", "Please enter a number from 500 to 1100."},
         {kPressure, "nan", "Please enter a number from 500 to 1100."},
     };
     for (const RefusedValue& value : refused)
@@ -301,6 +308,20 @@ TEST_F(DialogBaseTest, TheTextChecksRefuseWhatTheNumberExchangeRefusesAndKeepThe
     // Neither direction rewrites a text: the console's own number texts stay as they are.
     EXPECT_EQ(dialog.GetDlgItemText(kInterval), "010");
     EXPECT_EQ(dialog.GetDlgItemText(kPressure), " 1013.25");
+
+    // A decimal comma passes the check, stays as typed and is read with the point, without the
+    // blanks around it; a text the check refuses is read as it is.
+    for (const auto& [typed, read] : {std::pair{"1013,25", "1013.25"},
+                                      {" 600,", "600."},
+                                      {"1013.25", "1013.25"},
+                                      {"1.013,2", "1.013,2"}}) {
+        dialog.SetDlgItemText(kPressure, typed);
+        EXPECT_EQ(GetNumberText(dialog, kPressure), read) << typed;
+        EXPECT_EQ(dialog.GetDlgItemText(kPressure), typed);
+    }
+    dialog.SetDlgItemText(kPressure, "1013,25");
+    EXPECT_TRUE(dialog.UpdateData(true));
+    EXPECT_TRUE(m_messages.empty());
 }
 
 TEST_F(DialogBaseTest, TheLimitsThemselvesAreAccepted) {
@@ -314,8 +335,9 @@ TEST_F(DialogBaseTest, TheLimitsThemselvesAreAccepted) {
     EXPECT_TRUE(m_messages.empty());
 }
 
-// The C library of a German desktop writes and reads numbers with a comma; the dialogs show and
-// take them with a point all the same, and the program puts the point back for the rest.
+// The C library of a German desktop writes and reads numbers with a comma; the dialogs show
+// them with a point all the same and take a point or a decimal comma, and the program puts the
+// point back for the rest.
 TEST_F(DialogBaseTest, NumbersKeepTheirPointUnderADesktopWithADecimalComma) {
     {
         const ScopedNumericLocale german(kCommaLocale);
@@ -323,12 +345,17 @@ TEST_F(DialogBaseTest, NumbersKeepTheirPointUnderADesktopWithADecimalComma) {
         BaseDlg dialog;
         dialog.Create();
         EXPECT_EQ(dialog.GetDlgItemText(kPressure), "1013.2");
-        dialog.SetDlgItemText(kPressure, "1000.5");
-        EXPECT_TRUE(dialog.UpdateData(true));
-        EXPECT_FLOAT_EQ(dialog.m_pressure, 1000.5f);
-        dialog.SetDlgItemText(kPressure, "1000,5");
-        EXPECT_FALSE(dialog.UpdateData(true));
-        EXPECT_EQ(m_messages, std::vector<std::string>{"Please enter a number from 500 to 1100."});
+        for (const auto& [typed, value] : {std::pair{"1000.5", 1000.5f},
+                                           {" +600, ", 600.0f},
+                                           {"1100,0", 1100.0f},
+                                           {"1000,5", 1000.5f}}) {
+            dialog.SetDlgItemText(kPressure, typed);
+            EXPECT_TRUE(dialog.UpdateData(true)) << typed;
+            EXPECT_FLOAT_EQ(dialog.m_pressure, value) << typed;
+        }
+        EXPECT_TRUE(dialog.UpdateData(false));
+        EXPECT_EQ(dialog.GetDlgItemText(kPressure), "1000.5");
+        EXPECT_TRUE(m_messages.empty());
 
         KeepNumbersWithAPoint();
         char text[16];

@@ -198,6 +198,55 @@ TEST_F(SetupDlgTest, ATypedRelativePressureIsStoredAsTypedAndTheAbsoluteOneStays
     });
 }
 
+// A German or Danish desktop types the calibration with a decimal comma: in every language of
+// the program it is the decimal point, whether the edit is left or Save is pressed from the
+// keyboard, and what the program writes into the edit has a point.
+TEST_F(SetupDlgTest, ARelativePressureWithADecimalCommaIsStoredAsWithAPoint) {
+    const struct {
+        std::string_view unit;
+        const char* text;
+        bool leave;
+        std::uint8_t relative[2];
+    } cases[] = {
+        {kUnitHpa, " 1013,2", true, {0x94, 0x27}}, // 1013.2 hPa
+        {kUnitInHg, "29,95", false, {0x9E, 0x27}}, // 1014.2 hPa
+    };
+    const char* const rangeMessages[] = {"Please enter a number from 500 to 1100.",
+                                         "Bitte geben Sie eine Zahl von 500 bis 1100 ein.",
+                                         "Indtast venligst et tal fra 500 til 1100."};
+    ForEachCommaDesktop([&](const std::string& desktop) {
+        for (const auto& c : cases) {
+            ChangeConsole([&](S& s) {
+                s.presUnit = c.unit;
+                s.absPres = "10100";
+                s.relPres = "10100";
+            });
+            CSetupDlg setup;
+            ConsoleDialogTest::Open(setup);
+            Type(setup, IDC_SETUP_RELATIVE_PRESSURE, c.text);
+            if (c.leave)
+                Leave(setup, IDC_SETUP_RELATIVE_PRESSURE);
+            ASSERT_TRUE(ClickEndsWithOk(setup, IDC_SAVE)) << c.text << " " << desktop;
+            EXPECT_EQ(ConsoleBytes(0x20, 4),
+                      (std::vector<std::uint8_t>{c.relative[0], c.relative[1], 0x74, 0x27}))
+                << c.unit << " " << c.text << " " << desktop;
+        }
+        ChangeConsole([](S& s) { s.presUnit = kUnitHpa; });
+        CSetupDlg setup;
+        ConsoleDialogTest::Open(setup);
+        for (const char* refused : {"1.013,2", "1,013.2", "1013,2,0", "1e3", "0x3F4", "inf"}) {
+            boxes.clear();
+            Type(setup, IDC_SETUP_RELATIVE_PRESSURE, refused);
+            EXPECT_FALSE(ClickEndsWithOk(setup, IDC_SAVE)) << refused << " " << desktop;
+            EXPECT_EQ(Texts(), std::vector<std::string>{rangeMessages[g_lang]})
+                << refused << " " << desktop;
+        }
+        Type(setup, IDC_SETUP_RELATIVE_PRESSURE, "1013,2");
+        Pick(setup, IDC_SETUP_PRESSURE_UNIT, "inHg");
+        EXPECT_EQ(setup.GetDlgItemText(IDC_SETUP_RELATIVE_PRESSURE), "29.92") << desktop;
+    });
+}
+
 TEST_F(SetupDlgTest, APressureThatIsNoNumberIsRefused) {
     Open();
     Type(dialog, IDC_SETUP_RELATIVE_PRESSURE, "---");
