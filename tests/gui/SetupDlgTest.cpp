@@ -27,6 +27,30 @@ protected:
     void Open() { ConsoleDialogTest::Open(dialog); }
     bool Save() { return ClickEndsWithOk(dialog, IDC_SAVE); }
 
+    // The calibration in the console: relative and absolute pressure in tenths of an hPa, low
+    // byte first.
+    static std::vector<std::uint8_t> CalibrationBytes() { return ConsoleBytes(0x20, 4); }
+
+    // Saves `text` typed as the relative pressure of a console in `unit` at 1010.0 hPa, the edit
+    // left `leaves` times first; the calibration bytes the console then holds (none when the
+    // dialog stayed open).
+    std::vector<std::uint8_t> SaveRelativePressure(std::string_view unit, const char* text,
+                                                   int leaves) {
+        ChangeConsole([&](S& s) {
+            s.presUnit = unit;
+            s.absPres = "10100";
+            s.relPres = "10100";
+        });
+        CSetupDlg setup;
+        ConsoleDialogTest::Open(setup);
+        Type(setup, IDC_SETUP_RELATIVE_PRESSURE, text);
+        for (int i = 0; i < leaves; ++i)
+            Leave(setup, IDC_SETUP_RELATIVE_PRESSURE);
+        if (!ClickEndsWithOk(setup, IDC_SAVE))
+            return {};
+        return CalibrationBytes();
+    }
+
     CSetupDlg dialog;
 };
 
@@ -133,12 +157,6 @@ TEST_F(SetupDlgTest, PickingAnotherPressureUnitConvertsTheEditsAndTheLimits) {
     EXPECT_EQ(saved.relPresHighAlarm, "3071"); // 1040.0 hPa in hundredths of an inch
 }
 
-// The calibration in the console: relative and absolute pressure in tenths of an hPa, low byte
-// first.
-std::vector<std::uint8_t> CalibrationBytes() {
-    return {g_simMemory + 0x20, g_simMemory + 0x24};
-}
-
 // Shown in inches or millimetres of mercury with two or one decimals, most calibrations do not
 // convert back to themselves: passing through the relative pressure changes neither.
 TEST_F(SetupDlgTest, PassingThroughThePressureWritesTheCalibrationUnchanged) {
@@ -177,24 +195,10 @@ TEST_F(SetupDlgTest, ATypedRelativePressureIsStoredAsTypedAndTheAbsoluteOneStays
         {kUnitMmHg, "751.5", false, {0x23, 0x27}}, // 1001.9 hPa
     };
     ForEachNumericLocale([&](const std::string& locale) {
-        for (const Typed& c : cases) {
-            ChangeConsole([&](S& s) {
-                s.presUnit = c.unit;
-                s.absPres = "10100";
-                s.relPres = "10100";
-            });
-            CSetupDlg setup;
-            ConsoleDialogTest::Open(setup);
-            Type(setup, IDC_SETUP_RELATIVE_PRESSURE, c.text);
-            if (c.leave) {
-                Leave(setup, IDC_SETUP_RELATIVE_PRESSURE);
-                Leave(setup, IDC_SETUP_RELATIVE_PRESSURE);
-            }
-            ASSERT_TRUE(ClickEndsWithOk(setup, IDC_SAVE)) << c.text;
-            EXPECT_EQ(CalibrationBytes(),
+        for (const Typed& c : cases)
+            EXPECT_EQ(SaveRelativePressure(c.unit, c.text, c.leave ? 2 : 0),
                       (std::vector<std::uint8_t>{c.relative[0], c.relative[1], 0x74, 0x27}))
                 << c.unit << " " << c.text << " " << locale;
-        }
     });
 }
 
@@ -215,22 +219,10 @@ TEST_F(SetupDlgTest, ARelativePressureWithADecimalCommaIsStoredAsWithAPoint) {
                                          "Bitte geben Sie eine Zahl von 500 bis 1100 ein.",
                                          "Indtast venligst et tal fra 500 til 1100."};
     ForEachCommaDesktop([&](const std::string& desktop) {
-        for (const auto& c : cases) {
-            ChangeConsole([&](S& s) {
-                s.presUnit = c.unit;
-                s.absPres = "10100";
-                s.relPres = "10100";
-            });
-            CSetupDlg setup;
-            ConsoleDialogTest::Open(setup);
-            Type(setup, IDC_SETUP_RELATIVE_PRESSURE, c.text);
-            if (c.leave)
-                Leave(setup, IDC_SETUP_RELATIVE_PRESSURE);
-            ASSERT_TRUE(ClickEndsWithOk(setup, IDC_SAVE)) << c.text << " " << desktop;
-            EXPECT_EQ(ConsoleBytes(0x20, 4),
+        for (const auto& c : cases)
+            EXPECT_EQ(SaveRelativePressure(c.unit, c.text, c.leave ? 1 : 0),
                       (std::vector<std::uint8_t>{c.relative[0], c.relative[1], 0x74, 0x27}))
                 << c.unit << " " << c.text << " " << desktop;
-        }
         ChangeConsole([](S& s) { s.presUnit = kUnitHpa; });
         CSetupDlg setup;
         ConsoleDialogTest::Open(setup);
