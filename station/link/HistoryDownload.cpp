@@ -13,7 +13,6 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 namespace {
 
@@ -55,31 +54,31 @@ bool HasSameBytes(const CWeatherRecord& stored, const CWeatherRecord& fresh) {
     return !bytes.empty() && bytes == ConsoleBytes(fresh.hexValue);
 }
 
-// The records (newest first) were read back to the stored record, dated backwards from now
-// (`backward`, oldest last) and the stored one to `metAt`. While the PC's clock is steady the
-// stored record dates them better: forwards from it by their intervals. That chain fits when the
-// stored record was met within two of the largest intervals after its time, the oldest record,
-// dated backwards, lies no more than two of the stored record's intervals before it (a), and
-// the newest, dated forwards, no more than two of its own intervals after now (b). Otherwise
-// the PC's clock was set, or the console paused, since the stored record: their backward dates
-// stand, by the clock the program has now.
-void DateRecords(CWeatherRecordArray& records, const std::vector<time_t>& backward,
-                 const CWeatherRecord& stored, time_t metAt, int largest) {
+// The records (newest first) were read back to the stored record and dated backwards from now,
+// the stored one to `metAt`. While the PC's clock is steady the stored record dates them better:
+// forwards from it by their intervals. That chain fits when the stored record was met within two
+// of the largest intervals after its time, the oldest record, dated backwards, lies no more than
+// two of the stored record's intervals before it (a), and the newest, dated forwards, no more
+// than two of its own intervals after now (b). Otherwise the PC's clock was set, or the console
+// paused, since the stored record: the backward dates stand, by the clock the program has now.
+void DateRecords(CWeatherRecordArray& records, const CWeatherRecord& stored, time_t metAt,
+                 int largest) {
     const time_t storedAt = TextToTimeNear(stored.recordTime, metAt);
     if (metAt - storedAt > 2 * largest * kSecondsPerMinute)
         return;
-    if (-((backward.back() - storedAt) / kSecondsPerMinute) > 2 * Minutes(stored.sampleCircle))
+    const time_t oldestAt = metAt + Minutes(records.back().sampleCircle) * kSecondsPerMinute;
+    if (-((oldestAt - storedAt) / kSecondsPerMinute) > 2 * Minutes(stored.sampleCircle))
         return;
-    std::vector<time_t> forward(records.size());
+    time_t newestAt = storedAt;
+    for (const CWeatherRecord& record : records)
+        newestAt += Minutes(record.sampleCircle) * kSecondsPerMinute;
+    if ((newestAt - CurrentTime()) / kSecondsPerMinute > 2 * Minutes(records.front().sampleCircle))
+        return;
     time_t time = storedAt;
-    for (std::size_t i = records.size(); i-- > 0;) {
-        time += Minutes(records[i].sampleCircle) * kSecondsPerMinute;
-        forward[i] = time;
+    for (auto record = records.rbegin(); record != records.rend(); ++record) {
+        time += Minutes(record->sampleCircle) * kSecondsPerMinute;
+        record->recordTime = FormatRecordTime(time);
     }
-    if ((time - CurrentTime()) / kSecondsPerMinute > 2 * Minutes(records.front().sampleCircle))
-        return;
-    for (std::size_t i = 0; i < records.size(); ++i)
-        records[i].recordTime = FormatRecordTime(forward[i]);
 }
 
 } // namespace
@@ -108,7 +107,6 @@ int DownloadHistory(CWeatherComm& comm, CWeatherRecordArray& records,
     CWeatherRecord stored;
     LoadLastRecord(stored);
     time_t time = CurrentTime();
-    std::vector<time_t> times; // of the records, as dated backwards
     int largest = 0;
     bool met = false;
     int address = HistorySlotBefore(newest);
@@ -130,14 +128,13 @@ int DownloadHistory(CWeatherComm& comm, CWeatherRecordArray& records,
             met = IsSameRecord(stored, record, time, largest);
             if (!met) {
                 records.push_back(std::move(record));
-                times.push_back(time);
                 time -= interval * kSecondsPerMinute;
             }
         }
         address = HistorySlotBefore(address);
     }
-    // A record met is never one without a time.
+    // A record met is never one without a time; `time` is the one it was dated to.
     if (met && !records.empty())
-        DateRecords(records, times, stored, time, largest);
+        DateRecords(records, stored, time, largest);
     return static_cast<int>(records.size());
 }
