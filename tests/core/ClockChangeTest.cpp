@@ -255,9 +255,12 @@ TEST_F(ClockChangeTest, ASpanOverTheRepeatedHourTakesEveryRecordOfIt) {
     const std::string start = "2026-10-25 02:00:00";
     const std::string end = "2026-10-25 02:59:59";
 
-    CWeatherRecordArray graph;
-    LoadRecordsForGraph(graph, start, end);
-    EXPECT_EQ(graph.size(), 24u) << "twelve records each time round";
+    // Also read in parts of a few lines each, side by side.
+    for (const off_t part : {kGraphReadPartBytes, off_t{1024}}) {
+        CGraphRecordArray graph;
+        LoadGraphRecords(graph, start, end, part);
+        EXPECT_EQ(graph.size(), 24u) << "twelve records each time round, parts of " << part;
+    }
     MemoryListControl list;
     CWeatherSettings settings;
     InsertRecordColumns(list, settings);
