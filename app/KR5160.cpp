@@ -56,6 +56,9 @@ bool CKR5160App::InitInstance() {
         qWarning("Qt's translations for %s are not installed", g_langName.c_str());
     if (!RegisterProductOcx())
         ShowMessageBox(nullptr, Tr(kTextAdministratorNeeded));
+    // Asked to end while the message was shown, the program ends instead of opening its window.
+    if (m_ending)
+        return false;
 
     m_frame = std::make_unique<CMainFrame>();
     if (!m_frame->OnCreate())
@@ -92,6 +95,7 @@ void CKR5160App::AwaitPredecessor() {
 }
 
 void CKR5160App::EndRun() {
+    m_ending = true;
     if (m_frame)
         m_frame->OnAppExit();
     QCoreApplication::exit(0);

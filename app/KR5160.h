@@ -22,7 +22,8 @@ public:
     CKR5160App(const CKR5160App&) = delete;
     CKR5160App& operator=(const CKR5160App&) = delete;
 
-    // False to end the program at once: another instance runs, or the frame could not be made.
+    // False to end the program at once: another instance runs, the program was asked to end
+    // while a start-up message was shown, or the frame could not be made.
     bool InitInstance();
     // True when this is the only instance. A later start raises the first one's window when
     // that window carries exactly the instance name as its title; beside a copy that is ending
@@ -33,7 +34,8 @@ public:
     int ExitInstance(int exitCode);
 
     // Leaves the event loop, and any modal run inside it, as the Exit command does; the run then
-    // ends through ExitInstance. SIGTERM and SIGINT come here too.
+    // ends through ExitInstance. SIGTERM and SIGINT come here too, also while a start-up message
+    // is shown: the message closes as its OK would, and start-up goes no further.
     void EndRun();
     // Starts a new copy of the program, hands it the single-instance claim and ends this run;
     // the new copy opens the data file only once this process has ended. False when no copy
@@ -55,4 +57,5 @@ private:
     SingleInstance m_instance{kInstanceName};
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<TerminationSignals> m_signals;
+    bool m_ending = false;
 };

@@ -254,7 +254,6 @@ void CKR5160View::Invalidate() {
 }
 
 void CKR5160View::StartMonitor() {
-    m_stopMonitor = false;
     m_monitorEnded = false;
     // Waking this thread's event loop lets the teardown see the end at once.
     QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
@@ -269,11 +268,11 @@ void CKR5160View::StartMonitor() {
         ShowMessageBox(this, "Begin monitor thread fail!");
 }
 
-// The thread ends at the top of its next cycle. Until then it may still show values or send
-// status texts, each waiting for this thread to carry it out, so this thread keeps handling
-// them (but no input) while it waits.
+// The thread ends at the top of its next cycle, which it reaches at once: its pauses end on
+// the request. Until then it may still show values or send status texts, each waiting for this
+// thread to carry it out, so this thread keeps handling them (but no input) while it waits.
 void CKR5160View::StopMonitor() {
-    m_stopMonitor = true;
+    m_stopMonitor.Request();
     if (!m_monitor.IsStarted())
         return;
     g_wakeEvent.Set();

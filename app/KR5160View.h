@@ -28,9 +28,9 @@ class CKR5160View : public CFormView, private IMonitorView {
 
 public:
     explicit CKR5160View(QWidget* parent = nullptr);
-    // Asks the monitor thread to stop, wakes it from its pause, makes a console read under way
-    // give up and waits for the thread to end, while still carrying out what it sends to this
-    // thread meanwhile.
+    // Asks the monitor thread to stop, which ends any pause of it, wakes it from its wait
+    // between readings, makes a console read under way give up and waits for the thread to end,
+    // while still carrying out what it sends to this thread meanwhile.
     ~CKR5160View() override;
 
     // Called by the frame once it has placed the view and shown itself: background, frame
@@ -53,7 +53,7 @@ public:
 
 private:
     // Offered to the monitor thread besides the display operations.
-    bool IsStopRequested() const override { return m_stopMonitor; }
+    const CStopRequest& StopRequest() const override { return m_stopMonitor; }
     IStatusTextTarget* StatusTarget() override { return &m_statusRelay; }
     void SetTitle(const std::string& title) override;
     void Invalidate() override;
@@ -65,7 +65,7 @@ private:
     void StartMonitor();
     void StopMonitor();
 
-    std::atomic<bool> m_stopMonitor{false};
+    CStopRequest m_stopMonitor;
     std::array<CAlarmBell*, kBellCount> m_bells{};
     CTempLevel* m_indoorThermometer = nullptr;
     CTempLevel* m_outdoorThermometer = nullptr;

@@ -39,12 +39,6 @@ struct Reading {
     bool lastLineKept = false;
 };
 
-// The long pause, in steps of the short one, so that a stop request ends it within a step.
-void PauseUnlessStopped(IMonitorView& view, int milliseconds) {
-    for (int left = milliseconds; left > 0 && !view.IsStopRequested(); left -= kMonitorRetryPauseMs)
-        SleepMs(std::min(left, kMonitorRetryPauseMs));
-}
-
 // The fixed block, read once more after a short pause when the read failed or its
 // newest-record address is no slot of the ring; the second result stands as it comes.
 void ReadBlock(Reading& reading) {
@@ -106,14 +100,19 @@ void ShowLiveRecord(IMonitorView& view, const Reading& reading) {
     view.Invalidate();
 }
 
+// A stop before the append abandons the records, as it abandons a download.
 void StoreHistory(IMonitorView& view, Reading& reading, IStatusTextTarget* frame) {
-    for (int i = 0; i < reading.count; ++i) {
+    for (int i = 0; i < reading.count && !view.IsStopRequested(); ++i) {
         ScaleRecordToMetric(reading.history[i], reading.settings);
         std::snprintf(g_statusText, kStatusTextSize, "%d%% %s", (i + 1) * 100 / reading.count,
                       Tr(kTextDataProcessed));
         SetStatusText(frame, g_statusText);
     }
+    if (view.IsStopRequested())
+        return;
     AccumulateRainForList(reading.history, frame);
+    if (view.IsStopRequested())
+        return;
     std::snprintf(g_statusText, kStatusTextSize, "%s ...", Tr(kTextSaveAllData));
     SetStatusText(frame, g_statusText);
     reading.stored = AppendRecords(reading.history);
@@ -179,12 +178,12 @@ bool ReadConsole(IMonitorView& view, IStatusTextTarget* frame, Reading& reading)
     // Without a fixed block the settings name no records, so the download reads nothing.
     DownloadHistory(reading, view, frame);
     // A stop abandons the records: the console keeps them for the next start.
-    if (reading.blockRead && reading.count > 0 && !view.IsStopRequested())
+    if (reading.blockRead && reading.count > 0)
         StoreHistory(view, reading, frame);
     return true;
 }
 
-// One cycle, with the pause that follows it. Every pause ends soon after a stop request.
+// One cycle, with the pause that follows it.
 void RunCycle(IMonitorView& view, IStatusTextTarget* frame) {
     if (g_weatherComm.m_busy) {
         SleepMs(kMonitorRetryPauseMs);
@@ -199,7 +198,7 @@ void RunCycle(IMonitorView& view, IStatusTextTarget* frame) {
             return;
         }
         if (g_weatherComm.m_busy || !ReadConsole(view, frame, reading)) {
-            PauseUnlessStopped(view, kMonitorBusyPauseMs);
+            SleepMs(kMonitorBusyPauseMs);
             return;
         }
         // The reading may have taken the view's wake: the pause would not end.
@@ -214,6 +213,7 @@ void RunCycle(IMonitorView& view, IStatusTextTarget* frame) {
 } // namespace
 
 int MonitorThread(IMonitorView& view) {
+    const CStoppablePauses pauses(view.StopRequest());
     IStatusTextTarget* frame = view.StatusTarget();
     SleepMs(kMonitorStartPauseMs);
     std::snprintf(g_statusText, kStatusTextSize,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/StopRequest.h"
 #include "station/console/WeatherRecord.h"
 #include "station/console/WeatherSet.h"
 #include "station/threads/StatusText.h"
@@ -11,9 +12,10 @@
 // when that is done, as a message sent to a window of that thread would.
 class IMonitorView {
 public:
-    // The view's stop request, read at the top of every cycle, before each record of a download
-    // and during the pauses.
-    virtual bool IsStopRequested() const = 0;
+    // The view's stop request, looked at on the top of every cycle, before each record of a
+    // download and before the records are stored; every pause of the thread ends on it.
+    virtual const CStopRequest& StopRequest() const = 0;
+    bool IsStopRequested() const { return StopRequest().IsRequested(); }
     // Where the status texts go (the main frame). Taken once, when the thread starts.
     virtual IStatusTextTarget* StatusTarget() = 0;
     // The title of the main window, when the view has one.
@@ -48,7 +50,8 @@ inline constexpr int kMonitorCycleWaitMs = 60000;
 // (stored, oldest first). It reports its progress and a summary as status texts, takes the
 // device-busy flag around each console operation, and between two readings waits on
 // g_wakeEvent, which the main frame sets after the console's settings changed. Once the view
-// asks it to stop, it ends within about a second: a download stops before its next record and
-// stores nothing (the console keeps the records for the next start), records being appended
-// are appended whole, and a pause ends. The result is its exit code, 1.
+// asks it to stop (and sets g_wakeEvent), it ends at once: every pause it makes ends, down to
+// those of a console access and of the busy-flag waits; a download stops before its next
+// record and stores nothing (the console keeps the records for the next start); records being
+// appended are appended whole. The result is its exit code, 1.
 int MonitorThread(IMonitorView& view);

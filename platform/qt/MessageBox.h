@@ -27,7 +27,8 @@ struct MessageBoxRequest {
 };
 
 // Every modal question or message of the program goes through here. An empty caption shows the
-// application title "Talvorin". Runs on the user-interface thread.
+// application title "Talvorin". Runs on the user-interface thread. A box closed otherwise than by
+// a button, as by the end of the run, answers as its OK would, a Yes/No box as No.
 MessageBoxAnswer ShowMessageBox(QWidget* parent, const std::string& text,
                                 const std::string& caption = {}, unsigned style = kMbOk);
 

@@ -145,7 +145,7 @@ protected:
     void StopThread() {
         if (!m_view)
             return;
-        m_view->stop = true;
+        m_view->RequestStop();
         g_wakeEvent.Set();
         m_thread.Join();
         m_view.reset();

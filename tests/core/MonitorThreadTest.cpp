@@ -60,7 +60,7 @@ protected:
     // Stops the thread as the view does; returns how long that took.
     std::chrono::steady_clock::duration Stop() {
         const auto start = std::chrono::steady_clock::now();
-        m_view.stop = true;
+        m_view.RequestStop();
         g_wakeEvent.Set();
         m_thread.Join();
         return std::chrono::steady_clock::now() - start;
@@ -155,9 +155,11 @@ TEST_F(MonitorThreadTest, WithoutAConsoleItSaysNothingAndWaitsUntilWoken) {
     Start();
     ASSERT_TRUE(m_view.WaitForCycles(1));
     std::this_thread::sleep_for(100ms);
-    EXPECT_EQ(m_view.Cycles(), 1) << "waiting, not polling";
+    const int cycles = m_view.Cycles();
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(m_view.Cycles(), cycles) << "waiting, not polling";
     g_wakeEvent.Set();
-    ASSERT_TRUE(m_view.WaitForCycles(2));
+    ASSERT_TRUE(m_view.WaitForCycles(cycles + 1));
     EXPECT_LT(Stop(), 5s);
     EXPECT_EQ(m_view.Log(),
               std::vector<std::string>{"title Talvorin Radio Controlled(---TEST MODE---)"});
@@ -352,7 +354,7 @@ TEST_F(MonitorThreadTest, AWriteThatFailsHalfWaySaysHowManyRecordsWereStored) {
         const rlimit fileSize{static_cast<rlim_t>(size + limit.room), saved.rlim_max};
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &fileSize), 0);
         restoreConsole();
-        m_view.stop = false;
+        m_view.RenewStopRequest();
         Start();
         const bool said = m_view.WaitFor(kSummary, ++summaries);
         Stop();
@@ -364,7 +366,7 @@ TEST_F(MonitorThreadTest, AWriteThatFailsHalfWaySaysHowManyRecordsWereStored) {
     signal(SIGXFSZ, previousHandler);
 
     restoreConsole();
-    m_view.stop = false;
+    m_view.RenewStopRequest();
     Start();
     ASSERT_TRUE(m_view.WaitFor(kSummary, ++summaries));
     Stop();
@@ -373,25 +375,29 @@ TEST_F(MonitorThreadTest, AWriteThatFailsHalfWaySaysHowManyRecordsWereStored) {
     ExpectEachRecordOnce(8);
 }
 
-// Exit during a long download: the thread stops between two records, stores nothing of the
-// download, and the next start fetches every record once.
+// Exit during a long download, or while its records are made ready for the data file: the
+// thread stops between two records, stores nothing of the download, and the next start fetches
+// every record once.
 TEST_F(MonitorThreadTest, AStopEndsADownloadBetweenTwoRecordsAndTheNextRunStoresEveryRecordOnce) {
     Connect();
     constexpr int kRecords = 3263;
-    SetSimulatedHistory(kRecords + 1, kRecords);
-    m_view.stopAt = "100 Data has been read. ...";
-    Start();
-    m_thread.Join(); // it ends by itself, at the stop
-    EXPECT_EQ(m_exitCode, 1);
-    const std::vector<std::string> texts = StatusTexts();
-    ASSERT_FALSE(texts.empty());
-    EXPECT_EQ(texts.back(), m_view.stopAt) << "no record read after the stop, no summary";
-    EXPECT_EQ(Bytes(), "") << "an abandoned download stores nothing";
+    for (const char* stopAt : {"100 Data has been read. ...", "50% Data has been processed."}) {
+        SetSimulatedHistory(kRecords + 1, kRecords);
+        m_view.RenewStopRequest();
+        m_view.stopAt = stopAt;
+        Start();
+        m_thread.Join(); // it ends by itself, at the stop
+        EXPECT_EQ(m_exitCode, 1);
+        const std::vector<std::string> texts = StatusTexts();
+        ASSERT_FALSE(texts.empty());
+        EXPECT_EQ(texts.back(), m_view.stopAt) << "nothing done after the stop, no summary";
+        EXPECT_EQ(Bytes(), "") << "an abandoned download stores nothing";
+    }
 
     RecordingView next;
     ASSERT_TRUE(m_thread.Start([&] { MonitorThread(next); }, ThreadPriority::kBelowNormal));
     ASSERT_TRUE(next.WaitFor(kSummary));
-    next.stop = true;
+    next.RequestStop();
     g_wakeEvent.Set();
     m_thread.Join();
     ExpectEachRecordOnce(kRecords);

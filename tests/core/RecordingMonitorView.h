@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -15,10 +16,14 @@
 // A main view and frame for the monitor thread: every call it makes, in order, in one log.
 class RecordingView : public IMonitorView, private IStatusTextTarget {
 public:
-    bool IsStopRequested() const override {
+    // Looked at on the top of each cycle (and a few times more within a reading).
+    const CStopRequest& StopRequest() const override {
         ++m_cycles;
-        return stop;
+        return *m_stop;
     }
+    void RequestStop() { m_stop->Request(); }
+    // A request not yet made, for the next run of the thread.
+    void RenewStopRequest() { m_stop.emplace(); }
     IStatusTextTarget* StatusTarget() override { return this; }
     void SetTitle(const std::string& title) override { Log("title " + title); }
     void ShowLiveData(const CWeatherRecord& record, const CWeatherSettings&) override {
@@ -50,7 +55,6 @@ public:
     }
     int Cycles() const { return m_cycles; }
 
-    std::atomic<bool> stop{false};
     // The status text on which the view asks the thread to stop, as a user's Exit would.
     std::string stopAt;
 
@@ -59,7 +63,7 @@ private:
     int OnStatusText(const char* text) override {
         Log(std::string("status ") + text);
         if (!stopAt.empty() && stopAt == text)
-            stop = true;
+            RequestStop();
         return 0;
     }
 
@@ -77,6 +81,7 @@ private:
                              [&](const std::string& entry) { return entry.starts_with(start); });
     }
 
+    std::optional<CStopRequest> m_stop{std::in_place};
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;
     std::vector<std::string> m_log;

@@ -113,7 +113,10 @@ TEST_F(SimulatedConsoleTest, WritesStoreTheBytesAsGiven) {
     EXPECT_EQ(Word(0x1B), 1) << "writes do not advance the console";
 }
 
-TEST_F(SimulatedConsoleTest, AccessesBeyondTheMemoryAreRefusedAndChangeNothing) {
+// So are those of a link abandoned by a program that ends: they fail at once, without the time
+// an access takes, until the link is taken back.
+TEST_F(SimulatedConsoleTest,
+       AccessesBeyondTheMemoryOrOverAnAbandonedLinkAreRefusedAndChangeNothing) {
     const Bytes before(g_simMemory, g_simMemory + kSimMemorySize);
     Bytes buffer(32, 0xEE);
     int length = 32;
@@ -121,8 +124,15 @@ TEST_F(SimulatedConsoleTest, AccessesBeyondTheMemoryAreRefusedAndChangeNothing) 
     EXPECT_FALSE(m_device.WriteMemory(0xFFF0, buffer.data(), length));
     EXPECT_FALSE(m_device.WriteMemoryByte(0x10000, 1));
     EXPECT_FALSE(m_device.WriteMemoryByte(-1, 1));
+    m_device.m_abandon = true;
+    EXPECT_FALSE(m_device.ReadMemory(0x0000, buffer.data(), length));
+    EXPECT_FALSE(m_device.WriteMemory(0x0200, buffer.data(), length));
+    EXPECT_FALSE(m_device.WriteMemoryByte(0x1A, 0xAA));
     EXPECT_EQ(buffer, Bytes(32, 0xEE));
     EXPECT_EQ(Bytes(g_simMemory, g_simMemory + kSimMemorySize), before);
+    EXPECT_TRUE(m_sleeps.Recorded().empty());
+    m_device.m_abandon = false;
+    EXPECT_TRUE(m_device.ReadMemory(0x0000, buffer.data(), length));
 }
 
 TEST_F(SimulatedConsoleTest, TheConsoleIsAlwaysThere) {

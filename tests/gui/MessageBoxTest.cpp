@@ -2,6 +2,8 @@
 
 #include "platform/qt/DesktopLocale.h"
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -37,6 +39,19 @@ TEST(MessageBox, WithoutAHookTheRealBoxAsksAndReportsTheButtonPressed) {
               kIdYes);
     EXPECT_EQ(shownText, QString::fromUtf8("Löschen?"));
     EXPECT_EQ(shownTitle, QString::fromUtf8("Bestätigung"));
+}
+
+// As when the run ends while a box is shown: the box goes without a button pressed.
+TEST(MessageBox, ABoxClosedWithoutAButtonAnswersAsItsOkWouldAndAQuestionAsNo) {
+    for (const auto& [style, answer] : {std::pair{unsigned(kMbOk), kIdOk},
+                                        std::pair{unsigned(kMbYesNo | kMbIconQuestion), kIdNo}}) {
+        QTimer::singleShot(0, [] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            box->close();
+        });
+        EXPECT_EQ(ShowMessageBox(nullptr, "Talvorin", "", style), answer) << style;
+    }
 }
 
 struct QtButtonTexts {

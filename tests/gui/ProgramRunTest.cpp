@@ -1,5 +1,6 @@
 // The program itself, started as a process of its own from a program folder of the test's own:
-// how it ends when the system asks it to, and how it restarts in another language.
+// how soon it ends when the system asks it to, in each state it can be in, and how it restarts
+// in another language.
 #include "app/KR5160.h"
 #include "platform/qt/SingleInstance.h"
 #include "station/console/WeatherRecord.h"
@@ -22,6 +23,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -50,6 +52,9 @@ std::vector<std::string> Lines(const QString& path, bool& endsWithLineBreak) {
     return lines;
 }
 
+// How long the program may take to end once the system asked it to, in every state.
+constexpr int kEndMs = 1000;
+
 class ProgramRunTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -65,6 +70,59 @@ protected:
         std::ofstream(Path("Talvorin.ini").toStdString()) << text;
     }
 
+    // Starts the program with these variables added to the environment.
+    bool Start(QProcess& program, const std::vector<std::pair<QString, QString>>& variables = {}) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const auto& [name, value] : variables)
+            environment.insert(name, value);
+        program.setProcessEnvironment(environment);
+        program.start(Path("Talvorin"), {});
+        return program.waitForStarted(5000);
+    }
+
+    // Sends `signal` to the program, which is to have ended by the deadline returned.
+    static QDeadlineTimer Send(QProcess& program, int signal) {
+        const QDeadlineTimer deadline(kEndMs);
+        EXPECT_EQ(kill(static_cast<pid_t>(program.processId()), signal), 0);
+        return deadline;
+    }
+    // Whether the program ended by `deadline`, in its orderly way.
+    static bool EndsBy(QProcess& program, const QDeadlineTimer& deadline) {
+        return WaitFor([&] { return program.state() == QProcess::NotRunning; },
+                       static_cast<int>(deadline.remainingTime())) &&
+               program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
+    }
+    static bool EndsOn(QProcess& program, int signal) {
+        return EndsBy(program, Send(program, signal));
+    }
+
+    // Whether the running program shows a window of exactly this title, asked until `timeoutMs`.
+    bool Shows(const QString& title, int timeoutMs) const {
+        return WaitFor(
+            [&] { return m_asker.AskHolderToRaise(title, 500) == SingleInstance::Answer::kRaised; },
+            timeoutMs);
+    }
+
+    // A console of the emulator in place of the USB library, holding `stored` records.
+    void PlaceEmulatedConsole(int stored) {
+        ASSERT_TRUE(QFile::copy(kBuildFolder + "/consoleemu.so", Path("usbbat.so")));
+        ResetSimulatedConsole();
+        g_simMemory[0x1B] = stored & 0xFF;
+        g_simMemory[0x1C] = stored >> 8;
+        std::ofstream(Path("console.bin").toStdString(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(g_simMemory), kSimMemorySize);
+        WriteIni("[communication]\nTestFlag=false\nSearchData=true\n");
+    }
+    // The emulator's set-up for one start: every frame read takes `readDelayUs`, and the file
+    // "reading" appears once the console took `markAfter` read commands.
+    std::vector<std::pair<QString, QString>> Console(const char* readDelayUs,
+                                                     const char* markAfter) const {
+        return {{"CONSOLEEMU_MEMORY", Path("console.bin")},
+                {"CONSOLEEMU_READ_DELAY_US", readDelayUs},
+                {"CONSOLEEMU_MARK", Path("reading")},
+                {"CONSOLEEMU_MARK_AFTER", markAfter}};
+    }
+
     // Whether a program holds the single-instance claim in the test's runtime folder.
     static bool IsInstanceRunning() {
         SingleInstance probe(CKR5160App::kInstanceName);
@@ -73,7 +131,12 @@ protected:
 
     ScopedRuntimeFolder m_runtime;
     QTemporaryDir m_folder;
+    SingleInstance m_asker{CKR5160App::kInstanceName};
 };
+
+// The window titles by which a test sees how far the program got.
+const QString kFrameTitle = "Untitled - Talvorin"; // the frame, before the monitor thread's title
+const QString kTestModeTitle = "Talvorin Radio Controlled(---TEST MODE---)";
 
 // Whole lines only, each a record numbered on from 1.
 void ExpectRecordsNumberedFromOne(const std::vector<std::string>& lines) {
@@ -84,66 +147,91 @@ void ExpectRecordsNumberedFromOne(const std::vector<std::string>& lines) {
     }
 }
 
+// In test mode, while the frame waits for the monitor thread's first pause to end, while the
+// simulated console is read (the thread sets the title just before), and once it waits for the
+// next reading.
+TEST_F(ProgramRunTest, TestModeEndsWithinASecondInEveryState) {
+    WriteIni("[communication]\nTestFlag=true\nSearchData=true\n");
+    struct Moment {
+        const char* state;
+        QString title; // shown once the state is reached
+        int laterMs;   // how much later the signal comes
+        int signal;
+    };
+    const Moment moments[] = {
+        {"starting", kFrameTitle, 0, SIGTERM},
+        {"reading", kTestModeTitle, 0, SIGINT},
+        {"idle", kTestModeTitle, 3000, SIGTERM},
+    };
+    for (const Moment& moment : moments) {
+        QProcess program;
+        ASSERT_TRUE(Start(program)) << moment.state;
+        ASSERT_TRUE(Shows(moment.title, 30000)) << moment.state;
+        QTest::qWait(moment.laterMs);
+        EXPECT_TRUE(EndsOn(program, moment.signal)) << moment.state;
+    }
+}
+
+// With a real console: once the records are stored and the thread waits for the next reading,
+// and while a slow console (half a second a frame) is asked for its settings block.
+TEST_F(ProgramRunTest, ARealConsoleEndsWithinASecondWhenIdleAndWhenSlow) {
+    constexpr int kStoredCount = 4;
+    PlaceEmulatedConsole(kStoredCount);
+    bool endsWithLineBreak = false;
+    QProcess idle;
+    ASSERT_TRUE(Start(idle, Console("0", "1")));
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            return Lines(Path("Talvorin.dat"), endsWithLineBreak).size() ==
+                   static_cast<std::size_t>(kStoredCount - 1);
+        },
+        30000));
+    QTest::qWait(500); // the summary, then the wait for the next reading
+    EXPECT_TRUE(EndsOn(idle, SIGTERM));
+
+    QFile::remove(Path("reading"));
+    QProcess slow;
+    ASSERT_TRUE(Start(slow, Console("500000", "1")));
+    ASSERT_TRUE(WaitFor([&] { return QFile::exists(Path("reading")); }, 30000));
+    EXPECT_TRUE(EndsOn(slow, SIGINT));
+}
+
 // A console that holds a full history ring. Read slowly (a record a third of a second), the ring
 // would take twenty minutes: the program ends during the download when the system asks it to,
-// within two seconds, and stores nothing of it; a second start meanwhile waits for that end and
+// within a second, and stores nothing of it; a second start meanwhile waits for that end and
 // shows its own window; a later run stores every record of the ring once.
 TEST_F(ProgramRunTest, SigtermDuringALongDownloadEndsTheProgramAtOnceAndTheNextRunStoresAll) {
-    ASSERT_TRUE(QFile::copy(kBuildFolder + "/consoleemu.so", Path("usbbat.so")));
-    ResetSimulatedConsole();
     constexpr int kStoredCount = 3264;
-    g_simMemory[0x1B] = kStoredCount & 0xFF;
-    g_simMemory[0x1C] = kStoredCount >> 8;
-    std::ofstream(Path("console.bin").toStdString(), std::ios::binary)
-        .write(reinterpret_cast<const char*>(g_simMemory), kSimMemorySize);
-    WriteIni("[communication]\nTestFlag=false\nSearchData=true\n");
-    const auto start = [&](QProcess& program, const char* readDelayUs) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("CONSOLEEMU_MEMORY", Path("console.bin"));
-        environment.insert("CONSOLEEMU_READ_DELAY_US", readDelayUs);
-        // The fixed block takes eight commands, the live record one: then the download runs.
-        environment.insert("CONSOLEEMU_MARK", Path("reading"));
-        environment.insert("CONSOLEEMU_MARK_AFTER", "12");
-        program.setProcessEnvironment(environment);
-        program.start(Path("Talvorin"), {});
-        return program.waitForStarted(5000);
-    };
-    const auto endsWithin = [](QProcess& program, int ms) {
-        return WaitFor([&] { return program.state() == QProcess::NotRunning; }, ms) &&
-               program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
-    };
+    PlaceEmulatedConsole(kStoredCount);
+    // The fixed block takes eight commands, the live record one: then the download runs.
+    const auto slowConsole = Console("60000", "12");
     const QString title = CKR5160App::kInstanceName;
-    SingleInstance asker(CKR5160App::kInstanceName);
-    const auto answer = [&] { return asker.AskHolderToRaise(title, 500); };
+    const auto answer = [&] { return m_asker.AskHolderToRaise(title, 500); };
 
     QProcess first;
-    ASSERT_TRUE(start(first, "60000"));
+    ASSERT_TRUE(Start(first, slowConsole));
     ASSERT_TRUE(WaitFor([&] { return QFile::exists(Path("reading")); }, 30000))
         << first.readAllStandardError().toStdString();
-    ASSERT_TRUE(WaitFor([&] { return answer() == SingleInstance::Answer::kRaised; }, 5000));
+    ASSERT_TRUE(Shows(title, 5000));
     EXPECT_EQ(QFileInfo(Path("Talvorin.dat")).size(), 0); // still reading
 
-    const QDeadlineTimer twoSeconds(2000);
-    ASSERT_EQ(kill(static_cast<pid_t>(first.processId()), SIGTERM), 0);
+    const QDeadlineTimer ending = Send(first, SIGTERM);
     // Once its window is gone, a second start comes.
-    ASSERT_TRUE(WaitFor([&] { return answer() != SingleInstance::Answer::kRaised; }, 2000));
+    ASSERT_TRUE(WaitFor([&] { return answer() != SingleInstance::Answer::kRaised; }, kEndMs));
     QProcess second;
-    ASSERT_TRUE(start(second, "60000"));
-    EXPECT_TRUE(endsWithin(first, 2000));
-    EXPECT_FALSE(twoSeconds.hasExpired()) << "ended within two seconds";
+    ASSERT_TRUE(Start(second, slowConsole));
+    EXPECT_TRUE(EndsBy(first, ending));
     bool endsWithLineBreak = false;
     EXPECT_TRUE(Lines(Path("Talvorin.dat"), endsWithLineBreak).empty())
         << "an abandoned download stores nothing";
 
-    EXPECT_TRUE(WaitFor([&] { return answer() == SingleInstance::Answer::kRaised; }, 30000))
-        << "the second start shows its window";
+    EXPECT_TRUE(Shows(title, 30000)) << "the second start shows its window";
     EXPECT_EQ(second.state(), QProcess::Running);
-    ASSERT_EQ(kill(static_cast<pid_t>(second.processId()), SIGINT), 0);
-    EXPECT_TRUE(endsWithin(second, 2000));
+    EXPECT_TRUE(EndsOn(second, SIGINT));
 
     // A run with a console that answers at once stores the whole ring, each record once.
     QProcess third;
-    ASSERT_TRUE(start(third, "0"));
+    ASSERT_TRUE(Start(third, Console("0", "12")));
     std::vector<std::string> lines;
     EXPECT_TRUE(WaitFor(
         [&] {
@@ -151,12 +239,24 @@ TEST_F(ProgramRunTest, SigtermDuringALongDownloadEndsTheProgramAtOnceAndTheNextR
             return lines.size() >= static_cast<std::size_t>(kStoredCount - 1);
         },
         60000));
-    ASSERT_EQ(kill(static_cast<pid_t>(third.processId()), SIGTERM), 0);
-    EXPECT_TRUE(endsWithin(third, 2000));
+    EXPECT_TRUE(EndsOn(third, SIGTERM));
     lines = Lines(Path("Talvorin.dat"), endsWithLineBreak);
     EXPECT_TRUE(endsWithLineBreak);
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(kStoredCount - 1));
     ExpectRecordsNumberedFromOne(lines);
+}
+
+// Without its control file the program says at start that it needs administrator privilege. A
+// request to end closes that message as its OK would, and the program ends without opening its
+// window.
+TEST_F(ProgramRunTest, SigtermWhileTheStartUpMessageIsShownEndsTheProgram) {
+    ASSERT_TRUE(QFile::remove(Path("Talvorin.ocx")));
+    WriteIni("[communication]\nTestFlag=true\nSearchData=true\n");
+    QProcess program;
+    ASSERT_TRUE(Start(program));
+    ASSERT_TRUE(Shows("Talvorin", 30000)) << "the message, under the application title";
+    EXPECT_EQ(m_asker.AskHolderToRaise(kFrameTitle, 500), SingleInstance::Answer::kNoSuchWindow);
+    EXPECT_TRUE(EndsOn(program, SIGTERM));
 }
 
 TEST_F(ProgramRunTest, ALanguageSwitchRestartsTheProgramInTheNewLanguage) {
@@ -182,16 +282,9 @@ TEST_F(ProgramRunTest, ALanguageSwitchRestartsTheProgramInTheNewLanguage) {
 
     // The new one holds the claim and shows its frame titled in German (without the monitor
     // thread nothing renames it).
-    SingleInstance asker(CKR5160App::kInstanceName);
-    ASSERT_FALSE(asker.Claim());
-    EXPECT_TRUE(WaitFor(
-        [&] {
-            return asker.AskHolderToRaise("Unbenannt - Talvorin", 1000) ==
-                   SingleInstance::Answer::kRaised;
-        },
-        30000));
-    EXPECT_EQ(asker.AskHolderToRaise("Untitled - Talvorin", 1000),
-              SingleInstance::Answer::kNoSuchWindow);
+    ASSERT_TRUE(IsInstanceRunning());
+    EXPECT_TRUE(Shows("Unbenannt - Talvorin", 30000));
+    EXPECT_EQ(m_asker.AskHolderToRaise(kFrameTitle, 1000), SingleInstance::Answer::kNoSuchWindow);
 
     // It is no child of this test: it is found by its program file and asked to end.
     pid_t successor = 0;
