@@ -49,9 +49,16 @@ std::string ConsoleBytes(const std::string& hexValue) {
     return digits.size() == kHexDigitsPerRecord ? digits : std::string();
 }
 
-bool HasSameBytes(const CWeatherRecord& stored, const CWeatherRecord& fresh) {
+// A stored record without a time is never met again: nothing could date the records after it.
+bool HasTime(const CWeatherRecord& stored) {
+    return stored.recordTime.size() > kDateLength;
+}
+
+// Whether the slot of `fresh` holds the stored record's very bytes.
+bool HoldsStoredBytes(const CWeatherRecord& stored, const CWeatherRecord& fresh) {
     const std::string bytes = ConsoleBytes(stored.hexValue);
-    return !bytes.empty() && bytes == ConsoleBytes(fresh.hexValue);
+    return stored.hexAddr == fresh.hexAddr && !bytes.empty() &&
+           bytes == ConsoleBytes(fresh.hexValue);
 }
 
 // The records (newest first) were read back to the stored record and dated backwards from now,
@@ -85,9 +92,9 @@ void DateRecords(CWeatherRecordArray& records, const CWeatherRecord& stored, tim
 
 bool IsSameRecord(const CWeatherRecord& stored, const CWeatherRecord& fresh, time_t freshTime,
                   int largestMinutes) {
-    if (stored.hexAddr != fresh.hexAddr || stored.recordTime.size() <= kDateLength)
+    if (stored.hexAddr != fresh.hexAddr || !HasTime(stored))
         return false;
-    const int window = HasSameBytes(stored, fresh) ? kSameBytesWindowIntervals : 2;
+    const int window = HoldsStoredBytes(stored, fresh) ? kSameBytesWindowIntervals : 2;
     return freshTime - TextToTimeNear(stored.recordTime, freshTime) <=
            static_cast<time_t>(window) * largestMinutes * kSecondsPerMinute;
 }
@@ -125,7 +132,10 @@ int DownloadHistory(CWeatherComm& comm, CWeatherRecordArray& records,
             record.recordTime = FormatRecordTime(time);
             const int interval = Minutes(record.sampleCircle);
             largest = std::max(largest, interval);
-            met = IsSameRecord(stored, record, time, largest);
+            // The record before the newest still the stored one, byte for byte: the console
+            // has recorded nothing since, however long ago that record's time lies.
+            met = (attempt == 1 && HasTime(stored) && HoldsStoredBytes(stored, record)) ||
+                  IsSameRecord(stored, record, time, largest);
             if (!met) {
                 records.push_back(std::move(record));
                 time -= interval * kSecondsPerMinute;

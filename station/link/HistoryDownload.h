@@ -14,7 +14,8 @@ class IStatusTextTarget;
 // record backwards from now by the intervals of the records after it, until it meets the newest
 // record of the data file again or has tried as many slots as the console holds complete records.
 // The stored record is met at its console address, whatever the PC's clock did since, when the
-// slot still holds its very bytes. Met again, the stored record is the better anchor while the
+// slot still holds its very bytes; the record before the newest, so, always: the console has
+// recorded nothing new. Met again, the stored record is the better anchor while the
 // clock is steady: the new records are dated forwards from it. When that chain does not fit
 // between the stored record and the clock (the clock was set back or forward, or the console
 // paused), the new records keep their backward dates, by the clock the program has now. Times

@@ -92,9 +92,9 @@ protected:
         ring::SetPointer(m_emulator, m_newest, static_cast<int>(m_finished.size()) + 1);
     }
 
-    // Five minutes in which the console records nothing.
-    void Idle() {
-        m_now += kInterval * kMinute;
+    // Time in which the console records nothing.
+    void Idle(time_t duration = kInterval * kMinute) {
+        m_now += duration;
         m_dateByClock = true;
     }
 
@@ -306,6 +306,9 @@ TEST_F(ClockChangeTest, AConsoleThatStopsRecordingGivesNothingNewAndLaterItsReco
         ReadAndCheck(); // "Read Records: 0"
     }
     FinishAndRead(6);
+    // Longer than the ring's time: the newest complete record is still the stored one.
+    Idle(14 * kDay);
+    ReadAndCheck();
     ExpectTheRecords();
 }
 
