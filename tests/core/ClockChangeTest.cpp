@@ -39,7 +39,6 @@ constexpr time_t kDay = 24 * kHour;
 time_t ReadDelay(int reading) {
     return 30 + reading % 4 * 40;
 }
-constexpr int kInterval = 5;
 
 // 2026-10-25 01:00 UTC: in Berlin, 03:00 summer time becomes 02:00 winter time.
 constexpr time_t kAutumnChange = 1792890000;
@@ -71,7 +70,7 @@ protected:
     // The console holds `held` finished records, the newest finished at `now`, and fills the
     // next slot. The thread starts and takes its first reading.
     void Begin(time_t now, int held) {
-        m_now = now - held * kInterval * kMinute;
+        m_now = now - held * m_interval * kMinute;
         for (int i = 0; i < held; ++i)
             Finish();
         ASSERT_TRUE(g_weatherComm.Connect());
@@ -79,22 +78,22 @@ protected:
         ReadAndCheck();
     }
 
-    // The console finishes the record it is filling, `minutes` after the one before it.
-    void Finish(int minutes = kInterval) {
-        m_now += minutes * kMinute;
+    // The console finishes the record it is filling, an interval after the one before it.
+    void Finish() {
+        m_now += m_interval * kMinute;
         const int rain =
             m_rainBySlot ? (m_newest - kHistoryFirstSlot) / kHistoryRecordSize : m_serial;
-        m_emulator.SetMemory(m_newest, ring::Record(kInterval, rain & 0xFFFF));
+        m_emulator.SetMemory(m_newest, ring::Record(m_interval, rain & 0xFFFF));
         m_finished.push_back({m_newest, m_now});
         ++m_serial;
         m_newest = HistorySlotBefore(m_newest, -1);
-        m_emulator.SetMemory(m_newest, ring::Record(kInterval, 0xFFFF));
+        m_emulator.SetMemory(m_newest, ring::Record(m_interval, 0xFFFF));
         ring::SetPointer(m_emulator, m_newest, static_cast<int>(m_finished.size()) + 1);
     }
 
-    // Time in which the console records nothing.
-    void Idle(time_t duration = kInterval * kMinute) {
-        m_now += duration;
+    // Time in which the console records nothing: an interval, or `duration`.
+    void Idle(time_t duration = 0) {
+        m_now += duration ? duration : m_interval * kMinute;
         m_dateByClock = true;
     }
 
@@ -107,7 +106,7 @@ protected:
     // The program is off for `duration` while the console records on.
     void SwitchOff(time_t duration) {
         StopThread();
-        for (time_t off = 0; off < duration; off += kInterval * kMinute)
+        for (time_t off = 0; off < duration; off += m_interval * kMinute)
             Finish();
         m_dateByClock = true;
     }
@@ -153,6 +152,7 @@ protected:
     }
 
     bool m_rainBySlot = false; // every record of a slot alike, ring after ring
+    int m_interval = 5;        // minutes from one record to the next
 
 private:
     void StartThread() {
