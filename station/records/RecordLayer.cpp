@@ -19,10 +19,27 @@ namespace {
 // The block in which a file the store cannot open is read for counting.
 constexpr std::size_t kCountBlockBytes = std::size_t{1} << 20;
 
-// The last stored line, "" when the file holds none or it could not be read.
-std::string LastStoredLine() {
+// The last line that holds a record, trimmed; "" when the file holds none. A damaged line
+// after it (garbage, a line cut short before its record time) is passed over. False when a
+// read error stopped the search (`line` is then "").
+bool ReadLastRecordLine(const CFdb& store, std::string& line) {
+    line.clear();
+    const bool whole = store.ForEachLineFromEnd([&](std::string_view text) {
+        if (!ReadRecordKey(text))
+            return true;
+        line.assign(text);
+        return false;
+    }) != CFdb::kReadFailed;
+    if (!whole)
+        line.clear();
+    return whole;
+}
+
+std::string LastRecordLine() {
     DataFileSession session;
-    return session.Store().GetLastLine();
+    std::string line;
+    ReadLastRecordLine(session.Store(), line);
+    return line;
 }
 
 // atoi's reading of the record number before the first comma, with numbers beyond the int
@@ -75,11 +92,11 @@ std::string RecordNumberText(long long number) {
 } // namespace
 
 int LastRecordNumber() {
-    return RecordNumberOfLine(LastStoredLine());
+    return RecordNumberOfLine(LastRecordLine());
 }
 
 bool LoadLastRecord(CWeatherRecord& record) {
-    const std::string line = LastStoredLine();
+    const std::string line = LastRecordLine();
     if (line.empty()) {
         record.Reset();
         return false;
@@ -103,11 +120,11 @@ int AppendRecords(const CWeatherRecordArray& records) {
     DataFileSession session;
     CFdb& store = session.Store();
     const bool indexed = session.Index().IsCurrent(store);
-    // Numbering on from a torn line, or from a last line that could not be read, would give
+    // Numbering on from a torn line, or from a last record that could not be read, would give
     // old numbers a second time; the records come again with the next download instead.
     std::string last;
     FileState before;
-    if (!store.IsOpen() || !SetAsideTornLine(session) || !store.ReadLineFromEnd(1, last) ||
+    if (!store.IsOpen() || !SetAsideTornLine(session) || !ReadLastRecordLine(store, last) ||
         !store.ReadState(before))
         return 0;
     long long number = RecordNumberOfLine(last) + 1LL;
@@ -136,7 +153,7 @@ long long CountStoredRecords() {
     DataFileSession session;
     CFdb& store = session.Store();
     if (store.IsOpen())
-        return session.Index().Update(store) ? session.Index().Lines() : -1;
+        return session.Index().Update(store) ? session.Index().Records() : -1;
     // Opened for reading only: the store refuses a file it may not write.
     const UniqueFd file(open(store.Path().c_str(), O_RDONLY | O_CLOEXEC));
     if (!file.IsValid())
@@ -144,7 +161,7 @@ long long CountStoredRecords() {
     long long lines = 0;
     const bool whole = ScanLinesBetween(file.Get(), 0, -1, kCountBlockBytes,
                                         [&](std::string_view line, LineEnd end) {
-                                            lines += end.ended && !TrimBlanks(line).empty();
+                                            lines += end.ended && ReadRecordKey(line);
                                             return true;
                                         });
     return whole ? lines : -1;
@@ -181,14 +198,10 @@ bool DeleteRecords(const CWeatherRecordArray& records) {
         deleted.insert(record.recordNo);
     DataFileSession session;
     std::vector<std::string> kept;
-    // A line without a first field keeps the number of the line before it, as a record that
-    // reads the lines in turn would; before the first line that is a new record's number.
-    std::string number = CWeatherRecord().recordNo;
+    // A line that holds no record has no number to be selected by: it stays as it is.
     const int lines = session.Store().ForEachLine([&](std::string_view line) {
-        std::string_view first;
-        if (RecordLineReader(line).Next(first))
-            number.assign(first);
-        if (!deleted.contains(number)) {
+        const std::optional<RecordKey> record = ReadRecordKey(line);
+        if (!record || !deleted.contains(record->number)) {
             kept.emplace_back(line);
             kept.back() += '\n';
         }
