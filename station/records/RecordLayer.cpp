@@ -19,13 +19,25 @@ namespace {
 // The block in which a file the store cannot open is read for counting.
 constexpr std::size_t kCountBlockBytes = std::size_t{1} << 20;
 
-// The last line that holds a record, trimmed; "" when the file holds none. A damaged line
-// after it (garbage, a line cut short before its record time) is passed over. False when a
-// read error stopped the search (`line` is then "").
-bool ReadLastRecordLine(const CFdb& store, std::string& line) {
+// A line holds a whole record when its last field has begun: every field a record reads back
+// is then complete.
+bool IsWholeRecordLine(std::string_view line) {
+    return std::count(line.begin(), line.end(), ',') >= kRecordLineFields - 1;
+}
+
+// Which lines the search for the last record takes.
+enum class LastRecord {
+    kAny,   // any line that holds a record, a line cut short after its record time as well
+    kWhole, // only a whole record's line: one cut short lacks what the download meets it by
+};
+
+// The last line that holds a record, as `wanted` says, trimmed; "" when the file holds none. A
+// damaged line after it (garbage, a line cut short) is passed over. False when a read error
+// stopped the search (`line` is then "").
+bool ReadLastRecordLine(const CFdb& store, LastRecord wanted, std::string& line) {
     line.clear();
     const bool whole = store.ForEachLineFromEnd([&](std::string_view text) {
-        if (!ReadRecordKey(text))
+        if (!ReadRecordKey(text) || (wanted == LastRecord::kWhole && !IsWholeRecordLine(text)))
             return true;
         line.assign(text);
         return false;
@@ -35,10 +47,10 @@ bool ReadLastRecordLine(const CFdb& store, std::string& line) {
     return whole;
 }
 
-std::string LastRecordLine() {
+std::string LastRecordLine(LastRecord wanted) {
     DataFileSession session;
     std::string line;
-    ReadLastRecordLine(session.Store(), line);
+    ReadLastRecordLine(session.Store(), wanted, line);
     return line;
 }
 
@@ -68,12 +80,6 @@ void LoadRecords(CWeatherRecordArray& records, const std::optional<RecordTimeSpa
         });
 }
 
-// A line holds a whole record when its last field has begun: every field a record reads back
-// is then complete.
-bool IsWholeRecordLine(std::string_view line) {
-    return std::count(line.begin(), line.end(), ',') >= kRecordLineFields - 1;
-}
-
 bool SetAsideTornLine(DataFileSession& session) {
     CFdb& store = session.Store();
     const bool indexed = session.Index().IsCurrent(store);
@@ -92,11 +98,11 @@ std::string RecordNumberText(long long number) {
 } // namespace
 
 int LastRecordNumber() {
-    return RecordNumberOfLine(LastRecordLine());
+    return RecordNumberOfLine(LastRecordLine(LastRecord::kAny));
 }
 
 bool LoadLastRecord(CWeatherRecord& record) {
-    const std::string line = LastRecordLine();
+    const std::string line = LastRecordLine(LastRecord::kWhole);
     if (line.empty()) {
         record.Reset();
         return false;
@@ -124,8 +130,8 @@ int AppendRecords(const CWeatherRecordArray& records) {
     // old numbers a second time; the records come again with the next download instead.
     std::string last;
     FileState before;
-    if (!store.IsOpen() || !SetAsideTornLine(session) || !ReadLastRecordLine(store, last) ||
-        !store.ReadState(before))
+    if (!store.IsOpen() || !SetAsideTornLine(session) ||
+        !ReadLastRecordLine(store, LastRecord::kAny, last) || !store.ReadState(before))
         return 0;
     long long number = RecordNumberOfLine(last) + 1LL;
     std::vector<std::string> lines;

@@ -32,9 +32,12 @@
 // back to that line.
 int LastRecordNumber();
 
-// Reads the last line that holds a record into `record` as ParseRecordLine reads it and returns
-// true; without such a line, resets `record` and returns false. Damaged lines after it are
-// passed over: the history download goes on from the last stored record. No busy flag; reads
+// Reads the last line that holds a whole record (every field a record reads back) into
+// `record` as ParseRecordLine reads it and returns true; without such a line, resets `record`
+// and returns false. Damaged lines after it are passed over, a record cut short as well: it
+// lacks the console address and bytes by which the history download meets the stored record,
+// so the download goes on from the last whole one (and fetches the console's copy of the cut
+// one again) rather than taking every record the console holds once more. No busy flag; reads
 // only from the end of the file back to that line.
 bool LoadLastRecord(CWeatherRecord& record);
 

@@ -113,17 +113,22 @@ TEST_F(RecordLayerTest, AnEmptyFileHasNoLastRecordAndNumbersFromOne) {
     EXPECT_EQ(LastRecordNumber(), 1);
 }
 
-TEST_F(RecordLayerTest, TheLastLineIsReadAsANewRecord) {
+// A record cut short after its times is stored with its number, and the numbering goes on
+// from it; but it lacks the console address and bytes the history download meets the stored
+// record by, so the download goes on from the last whole record, read as a new record.
+TEST_F(RecordLayerTest, ARecordCutShortNumbersOnButTheDownloadGoesOnFromTheLastWholeOne) {
     WriteLines({LineOf(StoredRecord("41", "2024-03-05 14:25:00")),
                 "  42, 2024-03-05 14:31:00, 2024-03-05 14:30:00, 5, 46", "  \t "});
     CWeatherRecord record = StoredRecord("7", "2024-03-05 14:20:00");
+    record.hexAddr = "00FFEC";
 
     EXPECT_TRUE(LoadLastRecord(record));
-    EXPECT_EQ(record.recordNo, "42");
-    EXPECT_EQ(record.indHumi, "46");
-    EXPECT_EQ(record.uv, "---");   // not on the short line: no value, not the one before
-    EXPECT_EQ(record.hexAddr, ""); // nor the address
+    EXPECT_EQ(record.recordNo, "41");
+    EXPECT_EQ(record.recordTime, "2024-03-05 14:25:00");
+    EXPECT_EQ(record.hexAddr, "00A0F4");
     EXPECT_EQ(LastRecordNumber(), 42);
+    AppendRecords({StoredRecord("0", "2024-03-05 14:35:00")});
+    EXPECT_EQ(Numbers(Stored()), (std::vector<std::string>{"41", "42", "43"}));
 }
 
 // Lines that hold no record, at the end of the file where the next download and append start.

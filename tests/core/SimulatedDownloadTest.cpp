@@ -180,4 +180,54 @@ TEST_F(SimulatedDownloadTest, ARecordWhoseLineACrashCutShortIsFetchedAgain) {
     EXPECT_EQ(TextToTime(stored[8].recordTime), m_start) << "dated as the first time";
 }
 
+// Garbage after the last record neither anchors the next download nor restarts the numbering:
+// the download meets the last record, and the garbage stays in the file as it was.
+TEST_F(SimulatedDownloadTest, GarbageAfterTheLastRecordIsPassedOver) {
+    SetSimWord(0x1B, 10);
+    SetSimWord(0x1E, SlotAddress(9));
+    ASSERT_EQ(Cycle(), 9);
+    const std::string damaged = Bytes() + kGarbageLine + "\r\n";
+    WriteBytes(DataPath(), damaged);
+
+    SetNow(m_start + MinutesOfSlots(9, 18) * kMinute + 3 * kMinute);
+    EXPECT_EQ(Cycle(), 10) << "meets slot 8, the last record";
+
+    EXPECT_EQ(Bytes().substr(0, damaged.size()), damaged);
+    const CWeatherRecordArray stored = Stored();
+    ASSERT_EQ(stored.size(), 19u);
+    for (int slot = 0; slot < 19; ++slot) {
+        char address[8];
+        std::snprintf(address, sizeof address, "%06X", SlotAddress(slot));
+        EXPECT_EQ(stored[slot].hexAddr, address) << "each slot once, in order";
+        EXPECT_EQ(stored[slot].recordNo, std::to_string(slot + 1));
+    }
+}
+
+// A last record cut short after its times lacks what the download meets the stored record by:
+// the download goes on from the whole record before it and fetches the console's copy of the
+// cut one again, numbered on after it; the console's other records are not fetched again.
+TEST_F(SimulatedDownloadTest, ALastRecordCutShortIsFetchedAgainWhole) {
+    SetSimWord(0x1B, 10);
+    SetSimWord(0x1E, SlotAddress(9));
+    ASSERT_EQ(Cycle(), 9);
+    const std::string damaged = WithDamagedLines(Bytes(), 0, 9);
+    WriteBytes(DataPath(), damaged);
+
+    SetNow(m_start + MinutesOfSlots(9, 18) * kMinute + 3 * kMinute);
+    EXPECT_EQ(Cycle(), 11) << "meets slot 7, the last whole record";
+
+    EXPECT_EQ(Bytes().substr(0, damaged.size()), damaged);
+    const CWeatherRecordArray stored = Stored();
+    ASSERT_EQ(stored.size(), 20u);
+    for (int index = 0; index < 20; ++index) {
+        const int slot = index < 9 ? index : index - 1;
+        char address[8];
+        std::snprintf(address, sizeof address, "%06X", SlotAddress(slot));
+        EXPECT_EQ(stored[index].hexAddr, index == 8 ? "" : address) << index;
+        EXPECT_EQ(stored[index].recordNo, std::to_string(index + 1));
+    }
+    EXPECT_EQ(stored[8].recordTime, stored[9].recordTime) << "the cut record and its copy";
+    EXPECT_EQ(stored[8].indTemp, "---");
+}
+
 } // namespace
