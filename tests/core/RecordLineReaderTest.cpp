@@ -5,7 +5,6 @@
 #include "tests/core/RecordSamples.h"
 
 #include <array>
-#include <memory>
 #include <random>
 #include <string>
 #include <vector>
