@@ -10,6 +10,7 @@
 #include "station/values/TimeText.h"
 #include "store/FDB.h"
 #include "tests/core/DataFileFixture.h"
+#include "tests/core/FileTestSupport.h"
 #include "tests/core/FixedClock.h"
 #include "tests/core/RecordingMonitorView.h"
 #include "tests/core/ScopedSimulatedLink.h"
@@ -23,6 +24,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
@@ -249,6 +251,45 @@ TEST_F(MonitorThreadTest, WithADataFileThatCannotBeOpenedNothingIsReadSaidSoAndR
     EXPECT_EQ(StatusTexts().back(),
               "Last Read Time: 07-03-2010 10:05:09, Read Records: 9 (Total Records: 9).");
     ExpectEachRecordOnce(9);
+}
+
+// A data file that may be read but not written (a backup copy, a read-only mount): the live
+// record's rain sums count the records it holds; the history waits in the console, the status
+// bar says why, and the first reading once the file may be written stores every record once.
+TEST_F(MonitorThreadTest, ADataFileThatCannotBeWrittenIsReadAndTheHistoryWaitsInTheConsole) {
+    Connect();
+    SetSimulatedHistory(4, 3);
+    Start();
+    ASSERT_TRUE(m_view.WaitFor(kSummary));
+    // The stored records carry a rain total that no reading over an empty file could give.
+    CWeatherRecordArray stored;
+    LoadAllRecords(stored);
+    std::vector<std::string> lines;
+    for (CWeatherRecord& record : stored) {
+        record.totalRain = "500.0";
+        lines.push_back(LineOf(record));
+    }
+    WriteLines(lines);
+    const std::string before = Bytes();
+
+    {
+        const ScopedUnwritableFiles unwritable;
+        g_wakeEvent.Set();
+        ASSERT_TRUE(m_view.WaitFor(kSummary, 2));
+    }
+    EXPECT_EQ(StatusTexts().back(),
+              "Last Read Time: 07-03-2010 10:05:09, Read Records: 0 (Total Records: 3" +
+                  kNotReadSummaries[0].second);
+    EXPECT_GE(std::atof(m_view.LastLive().totalRain.c_str()), 500.0) << m_view.LastLive().totalRain;
+    EXPECT_EQ(Bytes(), before) << "nothing written";
+
+    g_wakeEvent.Set();
+    ASSERT_TRUE(m_view.WaitFor(kSummary, 3));
+    Stop();
+    // The simulated console added a record at each read of its memory meanwhile.
+    EXPECT_EQ(StatusTexts().back(),
+              "Last Read Time: 07-03-2010 10:05:09, Read Records: 7 (Total Records: 10).");
+    ExpectEachRecordOnce(10);
 }
 
 // Takes the data file at the path from the monitor thread; the result gives it back.
