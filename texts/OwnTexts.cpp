@@ -36,9 +36,9 @@ const char* const OwnTextTable[kOwnTextCount][kLanguageCount] = {
      "Ihre Eingaben und speichern Sie erneut.",
      "Vejrstationens indstillinger er blevet ændret i mellemtiden. Intet blev gemt; dialogen "
      "viser nu vejrstationens indstillinger. Kontrollér dine indtastninger, og gem igen."},
-    {"The data file is busy! Nothing was changed.",
-     "Die Datendatei ist belegt! Es wurde nichts geändert.",
-     "Datafilen er optaget! Intet blev ændret."},
+    {"The data file is busy or cannot be written! Nothing was changed.",
+     "Die Datendatei ist belegt oder kann nicht geschrieben werden! Es wurde nichts geändert.",
+     "Datafilen er optaget eller kan ikke skrives! Intet blev ændret."},
     {"The memory of the device could not be cleared!",
      "Der Speicher des Geräts konnte nicht gelöscht werden!",
      "Enhedens hukommelse kunne ikke ryddes!"},

@@ -11,6 +11,7 @@
 #include "station/values/TimeText.h"
 #include "station/values/UnitNames.h"
 #include "tests/core/DataFileFixture.h"
+#include "tests/core/FileTestSupport.h"
 #include "tests/core/FixedClock.h"
 #include "tests/core/ScopedSimulatedLink.h"
 #include "tests/core/ScopedTimeZone.h"
@@ -147,6 +148,34 @@ TEST_F(MonitorViewTest, ACycleFillsTheViewAndTheDataFileOnTheUserInterfaceThread
     delete view;
     EXPECT_LT(std::chrono::steady_clock::now() - closing, 5s);
     EXPECT_EQ(watch.offThread, 0);
+}
+
+// A data file that may be read but not written (a backup copy, a read-only mount): the five
+// rain totals of the main window count the records it holds, and the status bar says why no
+// history is read.
+TEST_F(MonitorViewTest, OverADataFileThatCannotBeWrittenTheRainTotalsCountItsRecords) {
+    WriteLines({LineOf(StoredRecord("1", "2010-03-07 09:45:00")),
+                LineOf(StoredRecord("2", "2010-03-07 09:50:00")),
+                LineOf(StoredRecord("3", "2010-03-07 09:55:00")),
+                LineOf(StoredRecord("4", "2010-03-07 10:00:00"))});
+    const std::string stored = Bytes();
+    const ScopedUnwritableFiles unwritable;
+    view->OnInitialUpdate();
+    ASSERT_TRUE(WaitForSummaries(1));
+
+    EXPECT_EQ(frame->texts.back(),
+              "Last Read Time: 07-03-2010 10:05:09, Read Records: 0 (Total Records: 4). The "
+              "history was not read: the data file is busy or cannot be written. The next "
+              "reading tries again.");
+    EXPECT_EQ(Text(IDC_OUTDOOR_HUMIDITY), "61 %");
+    // The live record adds no rain to the newest stored one; the stored records add their
+    // increments, each period's oldest one excepted. Over an empty file every total is 0.0.
+    EXPECT_EQ(Text(IDC_RAIN_HOUR), "0.3 mm");
+    EXPECT_EQ(Text(IDC_RAIN_DAY), "0.9 mm");
+    EXPECT_EQ(Text(IDC_RAIN_WEEK), "0.9 mm");
+    EXPECT_EQ(Text(IDC_RAIN_MONTH), "0.9 mm");
+    EXPECT_EQ(Text(IDC_RAIN_TOTAL), "350.1 mm");
+    EXPECT_EQ(Bytes(), stored);
 }
 
 TEST_F(MonitorViewTest, DestroyingTheFrameWithTheViewInsideEndsTheThreadAtOnce) {
