@@ -307,6 +307,10 @@ struct AccessCase {
     bool readable;
 };
 
+void PrintTo(const AccessCase& c, std::ostream* os) {
+    *os << "mode " << std::oct << c.mode;
+}
+
 // A file that exists but may not be written is opened for reading alone; one that cannot be
 // read is not opened. Neither is ever written or emptied. Run as an ordinary user: the
 // superuser may read and write any file.
