@@ -19,6 +19,7 @@
 #include "tests/core/SimulatedHistory.h"
 #include "tests/core/SleepRecorder.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <algorithm>
 #include <chrono>
@@ -192,6 +193,18 @@ TEST_F(MonitorThreadTest, ABusyConsoleIsLeftAloneAndTriedAgainEverySecond) {
     ASSERT_TRUE(m_view.WaitFor(kSummary));
 }
 
+// The status text of a reading at which the console did not answer, in English, German and
+// Danish.
+const std::string kNotAnswered[] = {
+    "The console did not answer (07-03-2010 10:05:09); its settings could not be read. The values "
+    "shown are those of the last successful reading; the next reading tries again.",
+    "Die Wetterstation hat nicht geantwortet (07-03-2010 10:05:09); ihre Einstellungen konnten "
+    "nicht gelesen werden. Die angezeigten Werte stammen vom letzten erfolgreichen Auslesen; das "
+    "nächste Auslesen versucht es erneut.",
+    "Vejrstationen svarede ikke (07-03-2010 10:05:09); dens indstillinger kunne ikke læses. De "
+    "viste værdier er fra den seneste vellykkede aflæsning; næste aflæsning prøver igen.",
+};
+
 // The summary of a cycle that could not read the history, since the data file's last line could
 // not be checked, in English, German and Danish: how it begins and how it ends.
 const std::pair<std::string, std::string> kNotReadSummaries[] = {
@@ -290,6 +303,48 @@ TEST_F(MonitorThreadTest, ADataFileThatCannotBeWrittenIsReadAndTheHistoryWaitsIn
     EXPECT_EQ(StatusTexts().back(),
               "Last Read Time: 07-03-2010 10:05:09, Read Records: 7 (Total Records: 10).");
     ExpectEachRecordOnce(10);
+}
+
+// A console that is plugged in but does not answer: its settings block is read once more, then
+// the status bar says that it did not answer, in place of a summary; nothing is shown on the
+// view (which keeps the last reading) and no history is read. Once it answers again, every
+// record is stored once.
+TEST_F(MonitorThreadTest, AConsoleThatDoesNotAnswerIsSaidSoAndNothingElseIsDone) {
+    Connect();
+    SetSimulatedHistory(4, 3);
+    const ScopedValue<int> language{g_lang, 0};
+    Start();
+    ASSERT_TRUE(m_view.WaitFor(kSummary));
+    const std::size_t before = m_view.Log().size();
+    m_sleeps.Clear();
+
+    m_testMode.SetAnswering(false);
+    for (int lang = 0; lang < kLanguageCount; ++lang) {
+        g_lang = lang; // before the wake, which the thread waits for
+        g_wakeEvent.Set();
+        ASSERT_TRUE(m_view.WaitFor("status " + kNotAnswered[lang]));
+    }
+    const std::vector<std::string> log = m_view.Log();
+    const std::vector<std::string> silent(log.begin() + static_cast<long>(before), log.end());
+    std::vector<std::string> expected;
+    for (int lang = 0; lang < kLanguageCount; ++lang) {
+        g_lang = lang;
+        expected.push_back(std::string("status ") + Tr(kTextReadDataFrom) + " " +
+                           Tr(kTextStationName) + " ...");
+        expected.push_back("status " + kNotAnswered[lang]);
+    }
+    EXPECT_EQ(silent, expected);
+    EXPECT_EQ(m_sleeps.Recorded(), std::vector<int>(kLanguageCount, kMonitorBlockRetryPauseMs))
+        << "the block asked for once more at each reading";
+
+    m_testMode.SetAnswering(true);
+    g_lang = 0;
+    g_wakeEvent.Set();
+    ASSERT_TRUE(m_view.WaitFor(kSummary, 2));
+    Stop();
+    EXPECT_EQ(StatusTexts().back(),
+              "Last Read Time: 07-03-2010 10:05:09, Read Records: 5 (Total Records: 8).");
+    ExpectEachRecordOnce(8);
 }
 
 // Takes the data file at the path from the monitor thread; the result gives it back.
