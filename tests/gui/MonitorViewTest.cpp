@@ -178,6 +178,34 @@ TEST_F(MonitorViewTest, OverADataFileThatCannotBeWrittenTheRainTotalsCountItsRec
     EXPECT_EQ(Bytes(), stored);
 }
 
+// A console that is plugged in but does not answer: the status bar says so in place of a
+// summary, and the main window keeps what the last reading showed.
+TEST_F(MonitorViewTest, AConsoleThatDoesNotAnswerKeepsTheLastReadingShown) {
+    view->OnInitialUpdate();
+    ASSERT_TRUE(WaitForSummaries(1));
+    const int items[] = {IDC_INDOOR_TEMPERATURE, IDC_OUTDOOR_HUMIDITY, IDC_RAIN_TOTAL,
+                         IDC_RAIN_HOUR, IDC_INDOOR_TEMPERATURE_MAX};
+    std::vector<std::string> shown;
+    for (int item : items)
+        shown.push_back(Text(item));
+    EXPECT_EQ(shown[0], "22.7 " + std::string(kUnitCelsius));
+
+    m_testMode.SetAnswering(false);
+    m_clock.emplace(TextToTime("2010-03-07 10:37:09"));
+    g_wakeEvent.Set();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return frame->texts.back().starts_with("The console"); }, 20000));
+
+    EXPECT_EQ(frame->texts.back(),
+              "The console did not answer (07-03-2010 10:37:09); its settings could not be read. "
+              "The values shown are those of the last successful reading; the next reading tries "
+              "again.");
+    EXPECT_EQ(frame->Summaries(), 1u);
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        EXPECT_EQ(Text(items[i]), shown[i]) << "item " << items[i];
+    EXPECT_TRUE(ControlById<CTempLevel>(view->Form(), IDC_INDOOR_THERMOMETER)->HasValue());
+}
+
 TEST_F(MonitorViewTest, DestroyingTheFrameWithTheViewInsideEndsTheThreadAtOnce) {
     view->OnInitialUpdate();
     ASSERT_TRUE(WaitForSummaries(1));
