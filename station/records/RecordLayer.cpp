@@ -138,7 +138,7 @@ long long CountStoredRecords() {
     if (store.IsOpen())
         return session.Index().Update(store) ? session.Index().Lines() : -1;
     // Opened without the lock: the store refuses a file another program holds.
-    const UniqueFd file(open(store.Path().c_str(), O_RDONLY | O_CLOEXEC));
+    const UniqueFd file(OpenFileDescriptor(store.Path().c_str(), O_RDONLY | O_CLOEXEC));
     if (!file.IsValid())
         return -1;
     long long lines = 0;
