@@ -11,6 +11,8 @@ enum OwnText : std::size_t {
     // The status bar while the link is down.
     kOwnTextNoConsoleFound,
     kOwnTextConsoleRefused, // found, but the user may not open it
+    // The status bar when the console is there but its settings could not be read.
+    kOwnTextConsoleNotAnswering, // a format: the time of the reading
     // The end of a reading's summary when something went wrong.
     kOwnTextNothingStored,
     kOwnTextPartlyStored, // a format: the records stored, the records read

@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <string>
 
 namespace {
 
@@ -29,6 +30,8 @@ namespace {
 struct Reading {
     CWeatherSettings settings;
     bool blockRead = false;
+    // The block was asked for and could not be read, also on its retry: nothing else was read.
+    bool consoleSilent = false;
     int newest = 0; // console address of the record being filled
     CWeatherRecord live;
     bool liveRead = false;
@@ -137,18 +140,32 @@ void AppendTrouble(const Reading& reading) {
     std::snprintf(g_statusText + length, kStatusTextSize - length, " %s", sentence);
 }
 
-// Total Records counts the whole records the data file holds, not the number of its last line,
-// which a torn line or a gap left by a delete would make wrong.
-void ShowSummary(const Reading& reading, IStatusTextTarget* frame) {
-    const long long total = std::max(CountStoredRecords(), 0LL);
+// The time of the reading as the status bar shows it, the day first: 07-03-2010 10:05:09.
+std::string ReadingTimeText() {
     const time_t now = CurrentTime();
     tm local{};
     localtime_r(&now, &local);
-    std::snprintf(g_statusText, kStatusTextSize,
-                  "%s: %02d-%02d-%04d %02d:%02d:%02d, %s: %d (%s: %lld).", Tr(kTextLastReadTime),
-                  local.tm_mday, local.tm_mon + 1, local.tm_year + 1900, local.tm_hour,
-                  local.tm_min, local.tm_sec, Tr(kTextReadRecords), reading.count,
-                  Tr(kTextTotalRecords), total);
+    char text[64];
+    std::snprintf(text, sizeof text, "%02d-%02d-%04d %02d:%02d:%02d", local.tm_mday,
+                  local.tm_mon + 1, local.tm_year + 1900, local.tm_hour, local.tm_min,
+                  local.tm_sec);
+    return text;
+}
+
+// Total Records counts the whole records the data file holds, not the number of its last line,
+// which a torn line or a gap left by a delete would make wrong. A console that did not answer
+// gets no summary: it was not read, and the view still shows the last reading that succeeded.
+void ShowSummary(const Reading& reading, IStatusTextTarget* frame) {
+    if (reading.consoleSilent) {
+        std::snprintf(g_statusText, kStatusTextSize, Tr(kOwnTextConsoleNotAnswering),
+                      ReadingTimeText().c_str());
+        SetStatusText(frame, g_statusText);
+        return;
+    }
+    const long long total = std::max(CountStoredRecords(), 0LL);
+    std::snprintf(g_statusText, kStatusTextSize, "%s: %s, %s: %d (%s: %lld).",
+                  Tr(kTextLastReadTime), ReadingTimeText().c_str(), Tr(kTextReadRecords),
+                  reading.count, Tr(kTextTotalRecords), total);
     AppendTrouble(reading);
     SetStatusText(frame, g_statusText);
 }
@@ -171,14 +188,16 @@ bool ReadConsole(IMonitorView& view, IStatusTextTarget* frame, Reading& reading)
             return false;
         ReadBlock(reading);
     }
-    if (reading.blockRead)
-        ReadLiveRecord(reading);
+    // Without its settings the console's records cannot be read nor shown in their units.
+    reading.consoleSilent = !reading.blockRead;
+    if (reading.consoleSilent)
+        return true;
+    ReadLiveRecord(reading);
     if (reading.liveRead)
         ShowLiveRecord(view, reading);
-    // Without a fixed block the settings name no records, so the download reads nothing.
     DownloadHistory(reading, view, frame);
     // A stop abandons the records: the console keeps them for the next start.
-    if (reading.blockRead && reading.count > 0)
+    if (reading.count > 0)
         StoreHistory(view, reading, frame);
     return true;
 }

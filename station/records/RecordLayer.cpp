@@ -16,7 +16,7 @@
 
 namespace {
 
-// The block in which a file the store cannot open is read for counting.
+// The block in which a file another program holds is read for counting.
 constexpr std::size_t kCountBlockBytes = std::size_t{1} << 20;
 
 // The last stored line, "" when the file holds none or it could not be read.
@@ -137,8 +137,8 @@ long long CountStoredRecords() {
     CFdb& store = session.Store();
     if (store.IsOpen())
         return session.Index().Update(store) ? session.Index().Lines() : -1;
-    // Opened for reading only: the store refuses a file it may not write.
-    const UniqueFd file(open(store.Path().c_str(), O_RDONLY | O_CLOEXEC));
+    // Opened without the lock: the store refuses a file another program holds.
+    const UniqueFd file(OpenFileDescriptor(store.Path().c_str(), O_RDONLY | O_CLOEXEC));
     if (!file.IsValid())
         return -1;
     long long lines = 0;
