@@ -33,7 +33,7 @@ struct Reading {
     CWeatherRecord live;
     bool liveRead = false;
     CWeatherRecordArray history; // newest first
-    int count = 0;
+    DownloadResult download;
     int stored = 0; // of the records downloaded, those in the data file
     // The torn last line of the data file could not be set aside, so nothing was downloaded.
     bool lastLineKept = false;
@@ -65,7 +65,8 @@ void ReadLiveRecord(Reading& reading) {
     reading.liveRead = g_weatherComm.ReadRecordAt(reading.newest, reading.live, false);
 }
 
-void DownloadHistory(Reading& reading, IMonitorView& view, IStatusTextTarget* frame) {
+void DownloadHistory(Reading& reading, IMonitorView& view, IStatusTextTarget* frame,
+                     UnreadableSlots& unreadable) {
     // A line a crash cut short is no stored record: the download stops at the last whole one
     // and fetches the torn one again, and the rain sums do not count it. Taken for the last
     // stored record, the torn line would make the download fetch the whole ring again or skip
@@ -76,8 +77,9 @@ void DownloadHistory(Reading& reading, IMonitorView& view, IStatusTextTarget* fr
     }
     const CBusyGuard device = WaitAndTakeDevice();
     if (device.IsTaken())
-        reading.count = ::DownloadHistory(g_weatherComm, reading.history, reading.settings, frame,
-                                          [&view] { return view.IsStopRequested(); });
+        reading.download =
+            ::DownloadHistory(g_weatherComm, reading.history, reading.settings, frame, unreadable,
+                              [&view] { return view.IsStopRequested(); });
 }
 
 // The live record in display units with its rain sums against the stored records; an empty
@@ -102,10 +104,10 @@ void ShowLiveRecord(IMonitorView& view, const Reading& reading) {
 
 // A stop before the append abandons the records, as it abandons a download.
 void StoreHistory(IMonitorView& view, Reading& reading, IStatusTextTarget* frame) {
-    for (int i = 0; i < reading.count && !view.IsStopRequested(); ++i) {
+    for (int i = 0; i < reading.download.count && !view.IsStopRequested(); ++i) {
         ScaleRecordToMetric(reading.history[i], reading.settings);
-        std::snprintf(g_statusText, kStatusTextSize, "%d%% %s", (i + 1) * 100 / reading.count,
-                      Tr(kTextDataProcessed));
+        std::snprintf(g_statusText, kStatusTextSize, "%d%% %s",
+                      (i + 1) * 100 / reading.download.count, Tr(kTextDataProcessed));
         SetStatusText(frame, g_statusText);
     }
     if (view.IsStopRequested())
@@ -121,41 +123,58 @@ void StoreHistory(IMonitorView& view, Reading& reading, IStatusTextTarget* frame
     view.Invalidate();
 }
 
-// The sentence the summary ends with when not every record read reached the data file.
-void AppendTrouble(const Reading& reading) {
-    char sentence[kStatusTextSize] = "";
-    if (reading.lastLineKept)
-        std::snprintf(sentence, sizeof sentence, "%s", Tr(kOwnTextLastLineKept));
-    else if (reading.count > 0 && reading.stored == 0)
-        std::snprintf(sentence, sizeof sentence, "%s", Tr(kOwnTextNothingStored));
-    else if (reading.stored < reading.count)
-        std::snprintf(sentence, sizeof sentence, Tr(kOwnTextPartlyStored), reading.stored,
-                      reading.count);
-    if (*sentence == '\0')
-        return;
+void AppendSentence(const char* sentence) {
     const std::size_t length = std::strlen(g_statusText);
     std::snprintf(g_statusText + length, kStatusTextSize - length, " %s", sentence);
 }
 
+// The sentences the summary ends with when not every record read reached the data file, or a
+// record of the console could not be read at all.
+void AppendTrouble(const Reading& reading) {
+    char sentence[kStatusTextSize] = "";
+    if (reading.lastLineKept)
+        std::snprintf(sentence, sizeof sentence, "%s", Tr(kOwnTextLastLineKept));
+    else if (reading.download.count > 0 && reading.stored == 0)
+        std::snprintf(sentence, sizeof sentence, "%s", Tr(kOwnTextNothingStored));
+    else if (reading.stored < reading.download.count)
+        std::snprintf(sentence, sizeof sentence, Tr(kOwnTextPartlyStored), reading.stored,
+                      reading.download.count);
+    if (*sentence != '\0')
+        AppendSentence(sentence);
+    if (reading.download.lost > 0) {
+        std::snprintf(sentence, sizeof sentence, Tr(kOwnTextRecordsLost), reading.download.lost);
+        AppendSentence(sentence);
+    }
+}
+
 // Total Records counts the whole records the data file holds, not the number of its last line,
-// which a torn line or a gap left by a delete would make wrong.
+// which a torn line or a gap left by a delete would make wrong. A history that could not be read
+// completely stored nothing, and says so in place of a count of records read.
 void ShowSummary(const Reading& reading, IStatusTextTarget* frame) {
-    const long long total = std::max(CountStoredRecords(), 0LL);
     const time_t now = CurrentTime();
     tm local{};
     localtime_r(&now, &local);
-    std::snprintf(g_statusText, kStatusTextSize,
-                  "%s: %02d-%02d-%04d %02d:%02d:%02d, %s: %d (%s: %lld).", Tr(kTextLastReadTime),
-                  local.tm_mday, local.tm_mon + 1, local.tm_year + 1900, local.tm_hour,
-                  local.tm_min, local.tm_sec, Tr(kTextReadRecords), reading.count,
-                  Tr(kTextTotalRecords), total);
-    AppendTrouble(reading);
+    char readAt[80];
+    std::snprintf(readAt, sizeof readAt, "%02d-%02d-%04d %02d:%02d:%02d", local.tm_mday,
+                  local.tm_mon + 1, local.tm_year + 1900, local.tm_hour, local.tm_min,
+                  local.tm_sec);
+    if (reading.download.incomplete) {
+        std::snprintf(g_statusText, kStatusTextSize, Tr(kOwnTextHistoryIncomplete),
+                      Tr(kTextLastReadTime), readAt);
+    } else {
+        const long long total = std::max(CountStoredRecords(), 0LL);
+        std::snprintf(g_statusText, kStatusTextSize, "%s: %s, %s: %d (%s: %lld).",
+                      Tr(kTextLastReadTime), readAt, Tr(kTextReadRecords), reading.download.count,
+                      Tr(kTextTotalRecords), total);
+        AppendTrouble(reading);
+    }
     SetStatusText(frame, g_statusText);
 }
 
 // Reads the console and shows and stores what it read into `reading`. False when the console
 // became busy before the first read and nothing was done.
-bool ReadConsole(IMonitorView& view, IStatusTextTarget* frame, Reading& reading) {
+bool ReadConsole(IMonitorView& view, IStatusTextTarget* frame, Reading& reading,
+                 UnreadableSlots& unreadable) {
     // A wake that came before this reading (the link just came up, or the settings changed
     // before the block is read) is answered by it: it must not bring a second reading.
     g_wakeEvent.Wait(std::chrono::milliseconds(0));
@@ -176,15 +195,17 @@ bool ReadConsole(IMonitorView& view, IStatusTextTarget* frame, Reading& reading)
     if (reading.liveRead)
         ShowLiveRecord(view, reading);
     // Without a fixed block the settings name no records, so the download reads nothing.
-    DownloadHistory(reading, view, frame);
+    DownloadHistory(reading, view, frame, unreadable);
     // A stop abandons the records: the console keeps them for the next start.
-    if (reading.blockRead && reading.count > 0)
+    if (reading.blockRead && reading.download.count > 0)
         StoreHistory(view, reading, frame);
     return true;
 }
 
-// One cycle, with the pause that follows it.
-void RunCycle(IMonitorView& view, IStatusTextTarget* frame) {
+// One cycle, with the pause that follows it. `unreadable` is all that one cycle leaves for the
+// next besides the view, the status bar and the data file: a slot that failed its reads in a few
+// cycles in a row gives its record up.
+void RunCycle(IMonitorView& view, IStatusTextTarget* frame, UnreadableSlots& unreadable) {
     if (g_weatherComm.m_busy) {
         SleepMs(kMonitorRetryPauseMs);
         return;
@@ -197,7 +218,7 @@ void RunCycle(IMonitorView& view, IStatusTextTarget* frame) {
             SleepMs(kMonitorRetryPauseMs);
             return;
         }
-        if (g_weatherComm.m_busy || !ReadConsole(view, frame, reading)) {
+        if (g_weatherComm.m_busy || !ReadConsole(view, frame, reading, unreadable)) {
             SleepMs(kMonitorBusyPauseMs);
             return;
         }
@@ -219,7 +240,8 @@ int MonitorThread(IMonitorView& view) {
     std::snprintf(g_statusText, kStatusTextSize,
                   g_weatherComm.IsTestMode() ? "%s(---TEST MODE---)" : "%s", Tr(kTextStationName));
     view.SetTitle(g_statusText);
+    UnreadableSlots unreadable;
     while (!view.IsStopRequested())
-        RunCycle(view, frame);
+        RunCycle(view, frame, unreadable);
     return 1;
 }
