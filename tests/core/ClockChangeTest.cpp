@@ -315,10 +315,10 @@ TEST_F(ClockChangeTest, ASpanOverTheRepeatedHourTakesEveryRecordOfIt) {
 
 struct SetCase {
     const char* name;
-    time_t by;        // how far the clock is set forward, or back
-    time_t to = 0;    // or the time it is set to
-    time_t off = 0;   // how long the program was off before
-    int interval = 5; // the console's, in minutes
+    time_t by;                // how far the clock is set forward, or back
+    const char* to = nullptr; // or the time it is set to
+    time_t off = 0;           // how long the program was off before
+    int interval = 5;         // the console's, in minutes
 };
 
 void PrintTo(const SetCase& c, std::ostream* out) {
@@ -338,7 +338,7 @@ TEST_P(ClockSetTest, TheRecordsAfterItTakeTheClocksTimeAndAreStoredOnce) {
     if (c.off)
         SwitchOff(c.off);
     if (c.to)
-        SetClockTo(c.to);
+        SetClockTo(TextToTime(c.to));
     else
         SetClockBy(c.by);
     if (c.off)
@@ -349,17 +349,18 @@ TEST_P(ClockSetTest, TheRecordsAfterItTakeTheClocksTimeAndAreStoredOnce) {
 
 INSTANTIATE_TEST_SUITE_P(
     Corrections, ClockSetTest,
-    testing::Values(
-        SetCase{"Back20Minutes", -20 * kMinute}, SetCase{"Forward20Minutes", 20 * kMinute},
-        SetCase{"Back2Hours", -2 * kHour}, SetCase{"Forward2Hours", 2 * kHour},
-        // Further than half a ring of intervals: the stored record's slot still holds
-        // its bytes, and it is the stored record.
-        SetCase{"Forward6Days", 6 * kDay}, SetCase{"OneMinuteForward28Hours", 28 * kHour, 0, 0, 1},
-        // The console's ring went round meanwhile: the stored record's slot holds
-        // another record, whose backward date lies long before the stored one.
-        SetCase{"ResetTo2000After12DaysOff", 0, TextToTime("2000-01-01 00:00:00"), 12 * kDay},
-        SetCase{"OneMinuteBack60HoursAfter3DaysOff", -60 * kHour, 0, 3 * kDay, 1},
-        SetCase{"Unchanged12DaysOff", 0, 0, 12 * kDay}),
+    testing::Values(SetCase{"Back20Minutes", -20 * kMinute},
+                    SetCase{"Forward20Minutes", 20 * kMinute}, SetCase{"Back2Hours", -2 * kHour},
+                    SetCase{"Forward2Hours", 2 * kHour},
+                    // Further than half a ring of intervals: the stored record's slot still holds
+                    // its bytes, and it is the stored record.
+                    SetCase{"Forward6Days", 6 * kDay},
+                    SetCase{"OneMinuteForward28Hours", 28 * kHour, nullptr, 0, 1},
+                    // The console's ring went round meanwhile: the stored record's slot holds
+                    // another record, whose backward date lies long before the stored one.
+                    SetCase{"ResetTo2000After12DaysOff", 0, "2000-01-01 00:00:00", 12 * kDay},
+                    SetCase{"OneMinuteBack60HoursAfter3DaysOff", -60 * kHour, nullptr, 3 * kDay, 1},
+                    SetCase{"Unchanged12DaysOff", 0, nullptr, 12 * kDay}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A console that records nothing new is read as having nothing new, however long; when it goes
@@ -451,6 +452,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Given up, the stored record's slot is still taken for it: the slot before it holds
         // the data file's record before.
         ReadFaultCase{"TheStoredSlotUnreadableForSeveralReadings", false, 3, kForEver, 2, false},
+        // The slot before the stored one cannot tell whether the ring went round: the stored
+        // record's slot, holding its bytes, is taken at its word.
+        ReadFaultCase{"TheSlotBeforeTheStoredOneUnreadable", false, 4, kForEver, 0, false},
         ReadFaultCase{"OneFailedReadingAtTheFirstDownload", true, 5, 3, 1, false},
         ReadFaultCase{"ASlotUnreadableForSeveralFirstDownloads", true, 5, kForEver, 2, true}),
     [](const auto& info) { return std::string(info.param.name); });
