@@ -33,7 +33,10 @@ struct Reading {
     CWeatherRecord live;
     bool liveRead = false;
     CWeatherRecordArray history; // newest first
-    DownloadResult download;
+    int count = 0;
+    // A slot could not be read before the stored record was met, so nothing was downloaded.
+    bool historyIncomplete = false;
+    int lost = 0;   // records of the console given up as unreadable
     int stored = 0; // of the records downloaded, those in the data file
     // The torn last line of the data file could not be set aside, so nothing was downloaded.
     bool lastLineKept = false;
@@ -76,10 +79,14 @@ void DownloadHistory(Reading& reading, IMonitorView& view, IStatusTextTarget* fr
         return;
     }
     const CBusyGuard device = WaitAndTakeDevice();
-    if (device.IsTaken())
-        reading.download =
-            ::DownloadHistory(g_weatherComm, reading.history, reading.settings, frame, unreadable,
-                              [&view] { return view.IsStopRequested(); });
+    if (!device.IsTaken())
+        return;
+    const DownloadResult result =
+        ::DownloadHistory(g_weatherComm, reading.history, reading.settings, frame, unreadable,
+                          [&view] { return view.IsStopRequested(); });
+    reading.count = result.count;
+    reading.historyIncomplete = result.incomplete;
+    reading.lost = result.lost;
 }
 
 // The live record in display units with its rain sums against the stored records; an empty
@@ -104,10 +111,10 @@ void ShowLiveRecord(IMonitorView& view, const Reading& reading) {
 
 // A stop before the append abandons the records, as it abandons a download.
 void StoreHistory(IMonitorView& view, Reading& reading, IStatusTextTarget* frame) {
-    for (int i = 0; i < reading.download.count && !view.IsStopRequested(); ++i) {
+    for (int i = 0; i < reading.count && !view.IsStopRequested(); ++i) {
         ScaleRecordToMetric(reading.history[i], reading.settings);
-        std::snprintf(g_statusText, kStatusTextSize, "%d%% %s",
-                      (i + 1) * 100 / reading.download.count, Tr(kTextDataProcessed));
+        std::snprintf(g_statusText, kStatusTextSize, "%d%% %s", (i + 1) * 100 / reading.count,
+                      Tr(kTextDataProcessed));
         SetStatusText(frame, g_statusText);
     }
     if (view.IsStopRequested())
@@ -134,15 +141,15 @@ void AppendTrouble(const Reading& reading) {
     char sentence[kStatusTextSize] = "";
     if (reading.lastLineKept)
         std::snprintf(sentence, sizeof sentence, "%s", Tr(kOwnTextLastLineKept));
-    else if (reading.download.count > 0 && reading.stored == 0)
+    else if (reading.count > 0 && reading.stored == 0)
         std::snprintf(sentence, sizeof sentence, "%s", Tr(kOwnTextNothingStored));
-    else if (reading.stored < reading.download.count)
+    else if (reading.stored < reading.count)
         std::snprintf(sentence, sizeof sentence, Tr(kOwnTextPartlyStored), reading.stored,
-                      reading.download.count);
+                      reading.count);
     if (*sentence != '\0')
         AppendSentence(sentence);
-    if (reading.download.lost > 0) {
-        std::snprintf(sentence, sizeof sentence, Tr(kOwnTextRecordsLost), reading.download.lost);
+    if (reading.lost > 0) {
+        std::snprintf(sentence, sizeof sentence, Tr(kOwnTextRecordsLost), reading.lost);
         AppendSentence(sentence);
     }
 }
@@ -158,13 +165,13 @@ void ShowSummary(const Reading& reading, IStatusTextTarget* frame) {
     std::snprintf(readAt, sizeof readAt, "%02d-%02d-%04d %02d:%02d:%02d", local.tm_mday,
                   local.tm_mon + 1, local.tm_year + 1900, local.tm_hour, local.tm_min,
                   local.tm_sec);
-    if (reading.download.incomplete) {
+    if (reading.historyIncomplete) {
         std::snprintf(g_statusText, kStatusTextSize, Tr(kOwnTextHistoryIncomplete),
                       Tr(kTextLastReadTime), readAt);
     } else {
         const long long total = std::max(CountStoredRecords(), 0LL);
         std::snprintf(g_statusText, kStatusTextSize, "%s: %s, %s: %d (%s: %lld).",
-                      Tr(kTextLastReadTime), readAt, Tr(kTextReadRecords), reading.download.count,
+                      Tr(kTextLastReadTime), readAt, Tr(kTextReadRecords), reading.count,
                       Tr(kTextTotalRecords), total);
         AppendTrouble(reading);
     }
@@ -197,7 +204,7 @@ bool ReadConsole(IMonitorView& view, IStatusTextTarget* frame, Reading& reading,
     // Without a fixed block the settings name no records, so the download reads nothing.
     DownloadHistory(reading, view, frame, unreadable);
     // A stop abandons the records: the console keeps them for the next start.
-    if (reading.blockRead && reading.download.count > 0)
+    if (reading.blockRead && reading.count > 0)
         StoreHistory(view, reading, frame);
     return true;
 }
