@@ -30,6 +30,17 @@ const char* const OwnTextTable[kOwnTextCount][kLanguageCount] = {
      "geschrieben werden. Das nächste Auslesen versucht es erneut.",
      "Historikken blev ikke læst: Datafilen er optaget eller kan ikke skrives. Næste aflæsning "
      "prøver igen."},
+    {"Records that could not be read from the console even after several attempts are missing: "
+     "%d.",
+     "Datensätze, die auch nach mehreren Leseversuchen nicht von der Wetterstation gelesen "
+     "werden konnten, fehlen: %d.",
+     "Poster, som ikke kunne læses fra vejrstationen selv efter flere læseforsøg, mangler: %d."},
+    {"%s: %s. The console's history could not be read completely, so none of it was stored. The "
+     "next reading reads it again.",
+     "%s: %s. Die Aufzeichnungen der Wetterstation konnten nicht vollständig gelesen werden, "
+     "daher wurde nichts davon gespeichert. Das nächste Auslesen liest sie erneut.",
+     "%s: %s. Vejrstationens historik kunne ikke læses fuldstændigt, så intet af den blev gemt. "
+     "Næste aflæsning læser den igen."},
     {"The language could not be saved in Talvorin.ini!",
      "Die Sprache konnte nicht in Talvorin.ini gespeichert werden!",
      "Sproget kunne ikke gemmes i Talvorin.ini!"},

@@ -17,6 +17,9 @@ enum OwnText : std::size_t {
     kOwnTextNothingStored,
     kOwnTextPartlyStored, // a format: the records stored, the records read
     kOwnTextLastLineKept, // the torn last line could not be set aside: nothing was downloaded
+    kOwnTextRecordsLost,  // a format: the records the console could not give, given up
+    // In place of the summary: a format, "Last Read Time" and the time of the reading.
+    kOwnTextHistoryIncomplete,
     // The language dialog.
     kOwnTextLanguageNotSaved,
     kOwnTextNotRestarted,

@@ -88,6 +88,23 @@ bool LoadLastRecord(CWeatherRecord& record) {
     return true;
 }
 
+bool LoadLastTwoRecords(CWeatherRecord& last, CWeatherRecord& before) {
+    std::string lines[2];
+    {
+        DataFileSession session;
+        lines[0] = session.Store().GetLineFromEnd(1);
+        lines[1] = session.Store().GetLineFromEnd(2);
+    }
+    last.Reset();
+    before.Reset();
+    if (!lines[1].empty())
+        ParseRecordLine(before, lines[1]);
+    if (lines[0].empty())
+        return false;
+    ParseRecordLine(last, lines[0]);
+    return true;
+}
+
 bool SetAsideTornLastLine() {
     const CBusyGuard busy = WaitAndTakeDataFile();
     if (!busy.IsTaken())

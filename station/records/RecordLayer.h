@@ -31,6 +31,10 @@ int LastRecordNumber();
 // Reads the last line into `record` (which is not reset first) and returns true; without a
 // line, resets `record` and returns false. No busy flag; reads only the end of the file.
 bool LoadLastRecord(CWeatherRecord& record);
+// Reads the last line into `last` and the line before it into `before`, each a fresh record
+// (`before` stays fresh when the file holds a single line); false when the file holds no line.
+// No busy flag; reads only the end of the file.
+bool LoadLastTwoRecords(CWeatherRecord& last, CWeatherRecord& before);
 
 // Where the data file's torn last lines are kept: beside it, its name followed by ".torn".
 inline std::string TornLinesPath(const std::string& dataPath) {

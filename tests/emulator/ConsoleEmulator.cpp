@@ -61,6 +61,11 @@ struct StalledFrame {
     long stalledSoFar = 0;
 };
 
+struct FailingReads {
+    int address = -1;
+    long count = 0;
+};
+
 struct CorruptedAcknowledgement {
     long at = -1;
     int byte = 0;
@@ -84,7 +89,8 @@ public:
 
     bool TakeFrame(int handle, const Frame& frame) {
         const long call = m_counters[kEmuWriteCalls]++;
-        if (!CheckHandle(handle) || (call >= m_failWritesFrom && call < m_failWritesTo))
+        if (!CheckHandle(handle) || (call >= m_failWritesFrom && call < m_failWritesTo) ||
+            RefuseRead(frame))
             return false;
         m_received.push_back(frame);
         if (m_dataFramesDue > 0)
@@ -143,6 +149,8 @@ public:
         m_failWritesTo = m_failWritesFrom + count;
     }
 
+    void FailReadsAt(int address, long count) { m_failingReads = {address, count}; }
+
     void StallFrame(long index, long failedReads, bool lost) {
         m_stall = {m_framesOut + index, failedReads, lost, 0};
     }
@@ -158,6 +166,14 @@ private:
 
     static bool IsBlockCommand(const Frame& frame, std::uint8_t command) {
         return frame == BlockCommandFrame(command, AddressOf(frame));
+    }
+
+    bool RefuseRead(const Frame& frame) {
+        if (m_failingReads.count <= 0 || AddressOf(frame) != m_failingReads.address ||
+            !IsBlockCommand(frame, kReadBlockCommand))
+            return false;
+        --m_failingReads.count;
+        return true;
     }
 
     void TakeCommand(const Frame& frame) {
@@ -214,6 +230,7 @@ private:
     std::array<long, kCounterCount> m_counters{};
     long m_failWritesFrom = -1;
     long m_failWritesTo = -1;
+    FailingReads m_failingReads;
     StalledFrame m_stall;
     CorruptedAcknowledgement m_corruptAck;
 };
@@ -301,6 +318,11 @@ int EmuReceivedFrame(long index, unsigned char* frame) {
 void EmuFailWrites(long first, long count) {
     const std::lock_guard lock(g_mutex);
     g_console.FailWrites(first, count);
+}
+
+void EmuFailReadsAt(int address, long count) {
+    const std::lock_guard lock(g_mutex);
+    g_console.FailReadsAt(address, count);
 }
 
 void EmuStallFrame(long index, long failedReads, int lost) {
