@@ -70,13 +70,15 @@ protected:
         std::ofstream(Path("Talvorin.ini").toStdString()) << text;
     }
 
-    // Starts the program with these variables added to the environment.
-    bool Start(QProcess& program, const std::vector<std::pair<QString, QString>>& variables = {}) {
+    // Starts the program (or the copy of it named `file`) with these variables added to the
+    // environment.
+    bool Start(QProcess& program, const std::vector<std::pair<QString, QString>>& variables = {},
+               const QString& file = "Talvorin") {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const auto& [name, value] : variables)
             environment.insert(name, value);
         program.setProcessEnvironment(environment);
-        program.start(Path("Talvorin"), {});
+        program.start(Path(file), {});
         return program.waitForStarted(5000);
     }
 
@@ -271,12 +273,7 @@ TEST_F(ProgramRunTest, SigtermWhileSetupReadsOrSavesEndsAtOnceAndNeverLeavesHalf
         auto variables = Console(readDelayUs, markAfter);
         variables.push_back({"CONSOLEEMU_KEEP", "1"});
         variables.push_back({"TALVORIN_DRIVE", steps});
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const auto& [name, value] : variables)
-            environment.insert(name, value);
-        program.setProcessEnvironment(environment);
-        program.start(Path("Driven"), {});
-        return program.waitForStarted(5000);
+        return Start(program, variables, "Driven");
     };
     const auto restoreConsole = [&] {
         QFile file(memory);
