@@ -22,8 +22,11 @@ constexpr int kMemorySize = 0x10000;
 //   CONSOLEEMU_MEMORY  a file of the 64 KB the console's memory holds at the start;
 //   CONSOLEEMU_READ_DELAY_US  how long every ReadData call takes, for a slow console;
 //   CONSOLEEMU_MARK  a file created when the console takes its kMarkAfterCommands-th command
-//                    (or the CONSOLEEMU_MARK_AFTER-th), a read command, so that the test knows
-//                    the reading is under way.
+//                    (or the CONSOLEEMU_MARK_AFTER-th), a read or write command, so that the
+//                    test knows the reading or writing is under way;
+//   CONSOLEEMU_KEEP  when set, the console keeps its memory in the CONSOLEEMU_MEMORY file as a
+//                    real one keeps it across runs of the program: every data frame and byte
+//                    the program writes goes there at once.
 constexpr long kMarkAfterCommands = 100;
 
 std::array<std::uint8_t, kMemorySize> StartMemory() {
@@ -43,7 +46,7 @@ void DelayRead() {
         std::this_thread::sleep_for(std::chrono::microseconds(delayUs));
 }
 
-void MarkReadingUnderWay(long commands) {
+void MarkCommandTaken(long commands) {
     static const long markAfter = [] {
         const char* text = std::getenv("CONSOLEEMU_MARK_AFTER");
         return text ? std::atol(text) : kMarkAfterCommands;
@@ -51,6 +54,14 @@ void MarkReadingUnderWay(long commands) {
     const char* path = std::getenv("CONSOLEEMU_MARK");
     if (path && commands == markAfter)
         std::ofstream(path) << commands << '\n';
+}
+
+void KeepMemory(const std::array<std::uint8_t, kMemorySize>& memory) {
+    static const bool keep = std::getenv("CONSOLEEMU_KEEP") != nullptr;
+    const char* path = std::getenv("CONSOLEEMU_MEMORY");
+    if (keep && path)
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(memory.data()), kMemorySize);
 }
 
 // A fault that lies ahead: `at` counts calls or frames from the reset, -1 when none is set.
@@ -178,19 +189,20 @@ private:
 
     void TakeCommand(const Frame& frame) {
         if (IsBlockCommand(frame, kReadBlockCommand)) {
-            MarkReadingUnderWay(++m_counters[kEmuCommands]);
+            MarkCommandTaken(++m_counters[kEmuCommands]);
             for (int offset = 0; offset < kBlockSize; offset += kFrameSize) {
                 Frame answer;
                 GetMemory(AddressOf(frame) + offset, answer.data(), kFrameSize);
                 m_outgoing.push_back(answer);
             }
         } else if (IsBlockCommand(frame, kWriteBlockCommand)) {
-            ++m_counters[kEmuCommands];
+            MarkCommandTaken(++m_counters[kEmuCommands]);
             m_dataAddress = AddressOf(frame);
             m_dataFramesDue = kFramesPerBlock;
         } else if (frame == WriteByteFrame(AddressOf(frame), frame[5])) {
-            ++m_counters[kEmuCommands];
+            MarkCommandTaken(++m_counters[kEmuCommands]);
             m_memory[AddressOf(frame)] = frame[5];
+            KeepMemory(m_memory);
             QueueAcknowledgement();
         }
         // Anything else is not a command; the console takes it in and does nothing.
@@ -200,6 +212,7 @@ private:
         ++m_counters[kEmuDataFrames];
         const int offset = (kFramesPerBlock - m_dataFramesDue) * kFrameSize;
         SetMemory(m_dataAddress + offset, frame.data(), kFrameSize);
+        KeepMemory(m_memory);
         if (--m_dataFramesDue == 0)
             QueueAcknowledgement();
     }
