@@ -7,7 +7,6 @@
 #include "station/values/UnitNames.h"
 #include "station/values/ValueText.h"
 #include "station/values/WeatherFmt.h"
-#include "texts/OwnTexts.h"
 #include "texts/TextEntries.h"
 
 #include <cstddef>
@@ -233,28 +232,8 @@ void CAlarmDlg::TakeThresholds(CWeatherSettings& fresh) const {
 }
 
 void CAlarmDlg::OnSave() {
-    if (ConfirmAndSave(*this, m_comm, [this] { return SaveThresholds(); }))
+    if (SaveIntoFreshBlock(
+            *this, m_comm, m_settings, {kTextReadAlarmFailed, kTextSaveAlarmFailed},
+            [this] { ShowSettings(); }, [this](CWeatherSettings& fresh) { TakeThresholds(fresh); }))
         EndDialog(IDOK);
-}
-
-bool CAlarmDlg::SaveThresholds() {
-    CWeatherSettings fresh;
-    if (!m_comm.ReadFixedBlock(fresh, kWholeBlock, false)) {
-        MessageBox(Tr(kTextReadAlarmFailed));
-        return false;
-    }
-    // The thresholds were typed in the units read at opening: written under other units they
-    // would be ten or a hundred times off.
-    if (!SameThresholdUnits(fresh, m_settings)) {
-        m_settings = fresh;
-        ShowSettings();
-        MessageBox(Tr(kOwnTextSettingsChangedMeanwhile));
-        return false;
-    }
-    TakeThresholds(fresh);
-    if (!m_comm.WriteFixedBlock(fresh, kWholeBlock, false)) {
-        MessageBox(Tr(kTextSaveAlarmFailed));
-        return false;
-    }
-    return true;
 }

@@ -24,8 +24,6 @@ protected:
 
 private:
     void OnSave();
-    // Reads the block again and writes the typed thresholds into it; under the busy flag.
-    bool SaveThresholds();
     // A speed or level edit the user typed in since it last did so gives its partner the
     // matching value.
     void UpdatePartner(int edit, int partner, bool fromLevel);

@@ -3,7 +3,9 @@
 #include "dialogs/ConsoleAccess.h"
 #include "dialogs/OperationQuestion.h"
 #include "platform/qt/Dialog.h"
+#include "station/console/AlarmThresholds.h"
 #include "texts/Env.h"
+#include "texts/OwnTexts.h"
 #include "texts/TextEntries.h"
 
 OpeningRead ReadBlockAtOpening(CDialog& dialog, CWeatherComm& comm, CWeatherSettings& settings) {
@@ -19,11 +21,33 @@ OpeningRead ReadBlockAtOpening(CDialog& dialog, CWeatherComm& comm, CWeatherSett
     return OpeningRead::kRead;
 }
 
-bool ConfirmAndSave(CDialog& dialog, CWeatherComm& comm, const std::function<bool()>& save) {
+bool SaveIntoFreshBlock(CDialog& dialog, CWeatherComm& comm, CWeatherSettings& opened,
+                        const BlockSaveTexts& texts, const std::function<void()>& showAgain,
+                        const std::function<void(CWeatherSettings& fresh)>& takeFields) {
     if (!dialog.UpdateData(true))
         return false;
     if (!ConfirmOperation(dialog, kTextSaveQuestion))
         return false;
     const CConsoleAccess console(dialog, comm);
-    return console.IsTaken() && save();
+    if (!console.IsTaken())
+        return false;
+    CWeatherSettings fresh;
+    if (!comm.ReadFixedBlock(fresh, kWholeBlock, false)) {
+        dialog.MessageBox(Tr(texts.readFailed));
+        return false;
+    }
+    // Thresholds typed or re-expressed in other units than the console's would be written ten
+    // or a hundred times off.
+    if (!SameThresholdUnits(fresh, opened)) {
+        opened = fresh;
+        showAgain();
+        dialog.MessageBox(Tr(kOwnTextSettingsChangedMeanwhile));
+        return false;
+    }
+    takeFields(fresh);
+    if (!comm.WriteFixedBlock(fresh, kWholeBlock, false)) {
+        dialog.MessageBox(Tr(texts.writeFailed));
+        return false;
+    }
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include "station/console/WeatherSet.h"
 #include "station/link/WeatherComm.h"
+#include "texts/TextEntries.h"
 
 #include <functional>
 
@@ -18,6 +19,19 @@ enum class OpeningRead {
 // Opening: the fixed block read into `settings` under the device-busy flag.
 OpeningRead ReadBlockAtOpening(CDialog& dialog, CWeatherComm& comm, CWeatherSettings& settings);
 
-// Save: the controls validated, the user asked, then `save` run while the device-busy flag is
-// held; a console that stays busy is told. True when `save` ran and succeeded.
-bool ConfirmAndSave(CDialog& dialog, CWeatherComm& comm, const std::function<bool()>& save);
+// What a dialog tells when the fresh read or the write of its save fails.
+struct BlockSaveTexts {
+    TextEntry readFailed;
+    TextEntry writeFailed;
+};
+
+// Save: the controls validated and the user asked; then, under one taking of the device-busy
+// flag, the block read afresh, `takeFields` putting the dialog's own fields into that fresh
+// copy, and the whole block written back, so that what others changed meanwhile stays. The
+// thresholds are typed and re-expressed in the units of `opened`, the block the dialog shows:
+// when the fresh block's threshold units differ, `opened` becomes the fresh block, `showAgain`
+// shows it, the user is told and nothing is written. A console that stays busy, a failed read
+// and a failed write are told. True when the block was written.
+bool SaveIntoFreshBlock(CDialog& dialog, CWeatherComm& comm, CWeatherSettings& opened,
+                        const BlockSaveTexts& texts, const std::function<void()>& showAgain,
+                        const std::function<void(CWeatherSettings& fresh)>& takeFields);

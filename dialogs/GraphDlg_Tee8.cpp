@@ -9,7 +9,6 @@
 #include "platform/qt/FileDialog.h"
 #include "resources/ResourceIds.h"
 #include "station/console/WeatherSet.h"
-#include "station/values/Clock.h"
 #include "store/ControlRegistration.h"
 #include "texts/Env.h"
 #include "texts/TextEntries.h"
@@ -98,17 +97,12 @@ bool CGraphDlg::OnInitDialog() {
 }
 
 void CGraphDlg::ApplyRangePreset() {
-    m_span.ApplyRangePreset(CurrentTime());
+    m_span.ApplyRangePreset();
 }
 
 void CGraphDlg::OnSearch() {
-    m_startText = m_span.StartText();
-    m_endText = m_span.EndText();
-    if (m_startText > m_endText) {
-        MessageBox(Tr(kTextEndBeforeStart));
-        return;
-    }
-    OnRefresh();
+    if (m_span.ReadSearchSpan(m_startText, m_endText))
+        OnRefresh();
 }
 
 void CGraphDlg::OnRefresh() {

@@ -11,7 +11,6 @@
 #include "resources/ResourceIds.h"
 #include "station/records/HistoryList.h"
 #include "station/records/RecordLayer.h"
-#include "station/values/Clock.h"
 #include "texts/Env.h"
 #include "texts/OwnTexts.h"
 #include "texts/TextEntries.h"
@@ -84,17 +83,12 @@ void CHistoryDlg::OnSize(int width, int height) {
 }
 
 void CHistoryDlg::ApplyRangePreset() {
-    m_timeSpan.ApplyRangePreset(CurrentTime());
+    m_timeSpan.ApplyRangePreset();
 }
 
 void CHistoryDlg::OnSearch() {
-    m_startText = m_timeSpan.StartText();
-    m_endText = m_timeSpan.EndText();
-    if (m_startText > m_endText) {
-        MessageBox(Tr(kTextEndBeforeStart));
-        return;
-    }
-    OnRefresh();
+    if (m_timeSpan.ReadSearchSpan(m_startText, m_endText))
+        OnRefresh();
 }
 
 void CHistoryDlg::OnRefresh() {

@@ -11,7 +11,7 @@
 #include "station/values/UnitNames.h"
 #include "station/values/ValueText.h"
 #include "station/values/WeatherFmt.h"
-#include "texts/OwnTexts.h"
+#include "texts/Env.h"
 #include "texts/TextEntries.h"
 
 #include <QComboBox>
@@ -234,25 +234,16 @@ void CSetupDlg::OnKillfocusRelPressure() {
 }
 
 void CSetupDlg::OnSave() {
-    if (ConfirmAndSave(*this, m_comm, [this] { return SaveSettings(); }))
+    const auto showAgain = [this] {
+        ScaleAlarmThresholds(m_settings);
+        UpdateData(false);
+    };
+    if (SaveIntoFreshBlock(*this, m_comm, m_settings, {kTextReadSetupFailed, kTextSaveSetupFailed},
+                           showAgain, [this](CWeatherSettings& fresh) { TakeSettings(fresh); }))
         EndDialog(IDOK);
 }
 
-bool CSetupDlg::SaveSettings() {
-    CWeatherSettings fresh;
-    if (!m_comm.ReadFixedBlock(fresh, kWholeBlock, false)) {
-        MessageBox(Tr(kTextReadSetupFailed));
-        return false;
-    }
-    // The thresholds of the fresh block are stored in its own units; re-expressing them from
-    // the units read at opening would write them ten or a hundred times off.
-    if (!SameThresholdUnits(fresh, m_settings)) {
-        m_settings = fresh;
-        ScaleAlarmThresholds(m_settings);
-        UpdateData(false);
-        MessageBox(Tr(kOwnTextSettingsChangedMeanwhile));
-        return false;
-    }
+void CSetupDlg::TakeSettings(CWeatherSettings& fresh) {
     // A relative pressure typed and saved with the keyboard, without leaving its edit.
     OnKillfocusRelPressure();
     TakeControls(fresh);
@@ -260,11 +251,6 @@ bool CSetupDlg::SaveSettings() {
     fresh.relPres = StoredThreshold(GetNumberText(*this, IDC_SETUP_RELATIVE_PRESSURE_HPA), 10.0f);
     fresh.absPres = StoredThreshold(GetNumberText(*this, IDC_SETUP_ABSOLUTE_PRESSURE_HPA), 10.0f);
     ReexpressAlarmThresholds(fresh, m_settings);
-    if (!m_comm.WriteFixedBlock(fresh, kWholeBlock, false)) {
-        MessageBox(Tr(kTextSaveSetupFailed));
-        return false;
-    }
-    return true;
 }
 
 void CSetupDlg::OnInit() {

@@ -30,7 +30,9 @@ private:
     void OnEnableAll();
     void OnDisableAll();
 
-    bool SaveSettings();
+    // The controls, the calibration and the thresholds re-expressed for changed units, into a
+    // block read afresh.
+    void TakeSettings(CWeatherSettings& fresh);
     // The calibration in the display unit, its hPa copies and the unit beside it.
     void ShowPressures();
     // The controls' choices into a block read afresh.

@@ -28,8 +28,14 @@ public:
     // defined" (item 4) without a selection-change notification. Call from OnInitDialog.
     void SetUp();
 
-    // Both start pickers receive the start of the selected preset, both end pickers now.
+    // Both start pickers receive the start of the selected preset, both end pickers now (the
+    // current time when not given).
     void ApplyRangePreset(time_t now);
+    void ApplyRangePreset();
+
+    // A search's span: the pickers' start and end texts into `start` and `end`. False, with
+    // the user told, when the end lies before the start; an equal start and end is a span.
+    bool ReadSearchSpan(std::string& start, std::string& end) const;
 
     // "%Y-%m-%d" of the date picker followed by " %H:%M:%S" of the time picker.
     std::string StartText() const;

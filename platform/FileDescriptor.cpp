@@ -1,8 +1,28 @@
 #include "platform/FileDescriptor.h"
 
+#include <atomic>
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+int SystemOpen(const char* path, int flags, mode_t mode) {
+    return open(path, flags, mode);
+}
+
+std::atomic<OpenFunction> g_open{SystemOpen};
+
+} // namespace
+
+int OpenFileDescriptor(const char* path, int flags, mode_t mode) {
+    return g_open.load(std::memory_order_acquire)(path, flags, mode);
+}
+
+OpenFunction SetOpenFunction(OpenFunction function) {
+    return g_open.exchange(function ? function : SystemOpen, std::memory_order_acq_rel);
+}
 
 void UniqueFd::Reset(int fd) {
     if (m_fd >= 0)

@@ -3,6 +3,16 @@
 #include <cstddef>
 #include <sys/types.h>
 
+// Opens a file as open(2) does. The data file is opened through here, so that tests can make it
+// refuse what a read-only file or mount refuses, to the superuser as well.
+int OpenFileDescriptor(const char* path, int flags, mode_t mode = 0);
+
+using OpenFunction = int (*)(const char* path, int flags, mode_t mode);
+
+// Makes OpenFileDescriptor call `function` instead of open(2) (nullptr: open(2) again) and
+// returns the function in use before. Safe to call while other threads open files.
+OpenFunction SetOpenFunction(OpenFunction function);
+
 // Owns one open POSIX file descriptor and closes it when it goes.
 class UniqueFd {
 public:

@@ -21,3 +21,12 @@ private:
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_made;
 };
+
+// The system's request that the whole program end (SIGTERM, SIGINT). The signal handler makes
+// it, and a signal handler may set nothing but a lock-free flag. The user-interface thread hears
+// of the signal only once it gets back to its events: work that keeps it from them meanwhile, a
+// console read frame by frame or a wait for the console, looks at this flag between its steps.
+void RequestProgramEnd();
+bool IsProgramEndRequested();
+// Forgets the request: for the watcher of the signals that made it, when it goes.
+void WithdrawProgramEndRequest();

@@ -26,6 +26,7 @@ threaded_tests=(
     '*ClockChangeTest.*'
     '*DaylightSavingTest.*'
     '*ClockSetTest.*'
+    '*ReadFaultTest.*'
     '*HeldDataFileTest.*'
     'WorkerPool.*'
     'WorkerThread.*'

@@ -5,6 +5,7 @@
 #include "store/TextModeWriter.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,15 +33,22 @@ bool CFdb::Open(const std::string& path) {
 bool CFdb::OpenFile() {
     if (IsOpen())
         return true;
-    // A file that exists is opened only when it may be both read and written, and never
-    // emptied: only a missing file is created.
-    const bool usable = access(m_path.c_str(), R_OK | W_OK) == 0;
-    const int flags = O_RDWR | O_CLOEXEC | (usable ? 0 : O_CREAT | O_EXCL);
-    UniqueFd file(open(m_path.c_str(), flags, 0666));
+    // A file that exists is never emptied: only a missing one is created. One that may be read
+    // but not written still holds the records: it is read, and the writers leave it alone. The
+    // lock is taken all the same, so that no other instance writes while this one reads.
+    bool writable = true;
+    UniqueFd file(OpenFileDescriptor(m_path.c_str(), O_RDWR | O_CLOEXEC));
+    if (!file.IsValid() && errno == ENOENT) {
+        file.Reset(OpenFileDescriptor(m_path.c_str(), O_RDWR | O_CLOEXEC | O_CREAT | O_EXCL, 0666));
+    } else if (!file.IsValid() && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+        file.Reset(OpenFileDescriptor(m_path.c_str(), O_RDONLY | O_CLOEXEC));
+        writable = false;
+    }
     if (!file.IsValid() || !TryLockExclusive(file.Get()) || !IsFileAtPath(file.Get(), m_path))
         return false;
     RemoveAbandonedReplacements(m_path);
     m_file = std::move(file);
+    m_writable = writable;
     m_lastLineChecked = false;
     return true;
 }
@@ -139,7 +147,7 @@ bool CFdb::ReadState(FileState& state) const {
 
 bool CFdb::SetAsideTornLastLine(const std::function<bool(std::string_view line)>& isWhole,
                                 const std::string& asidePath) {
-    if (!IsOpen())
+    if (!IsWritable())
         return false;
     const off_t size = FileSize(m_file.Get());
     if (size < 0)
@@ -188,7 +196,7 @@ bool CFdb::WriteLines(const std::vector<std::string>& lines) {
 }
 
 bool CFdb::Append(std::span<const std::string> texts) {
-    if (!IsOpen())
+    if (!IsWritable())
         return false;
     const off_t end = lseek(m_file.Get(), 0, SEEK_END);
     if (end < 0 || (!m_lastLineChecked && !EndTornLastLine(end)))
@@ -215,7 +223,9 @@ bool CFdb::EndTornLastLine(off_t end) {
 }
 
 bool CFdb::Rewrite(const std::vector<std::string>& lines) {
-    if (!IsOpen())
+    // The file is replaced by a new one beside it, which a folder that may be written would
+    // allow even for a file that may not.
+    if (!IsWritable())
         return false;
     UniqueFd replaced = ReplaceFileContents(m_path, m_file.Get(), [&](int fd) {
         TextModeWriter out(fd);
@@ -231,7 +241,7 @@ bool CFdb::Rewrite(const std::vector<std::string>& lines) {
 }
 
 bool CFdb::Clear() {
-    if (!IsOpen() || ftruncate(m_file.Get(), 0) != 0)
+    if (!IsWritable() || ftruncate(m_file.Get(), 0) != 0)
         return false;
     m_lastLineChecked = true;
     return true;

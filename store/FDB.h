@@ -33,8 +33,9 @@ struct FileState {
 //
 // While the store holds the file open, no other store (in this or another instance of the
 // program) can open it. Every operation but Open, OpenFile and Close does nothing on a
-// closed store and gives false, 0 or "". The store has no lock for threads of its own: the
-// record layer serialises its users through m_busy.
+// closed store and gives false, 0 or "". A file that may be read but not written is opened
+// for reading alone: the readers read it, the writers do nothing and give false. The store has
+// no lock for threads of its own: the record layer serialises its users through m_busy.
 class CFdb {
 public:
     static constexpr int kReadFailed = -1;
@@ -50,15 +51,18 @@ public:
     // Remembers `path` and opens it (OpenFile). On an open store: true at once, and the path
     // is neither compared nor replaced. The path is kept also when the open fails.
     bool Open(const std::string& path);
-    // Opens the file at the remembered path: an existing file that may be read and written
-    // with its contents kept; a missing one created empty. Fails (false, file untouched, no
-    // message) for a file that cannot be both read and written, a folder that cannot be
-    // reached, or a file another store holds open. True at once on an open store.
+    // Opens the file at the remembered path: an existing file with its contents kept, for
+    // reading and writing, or for reading alone when it may not be written (its permissions,
+    // a read-only mount); a missing one created empty. Fails (false, file untouched, no
+    // message) for a file that cannot be read, a folder that cannot be reached, or a file
+    // another store holds open. True at once on an open store.
     bool OpenFile();
     // Closes the file; the path stays for the next OpenFile.
     void Close();
 
     bool IsOpen() const { return m_file.IsValid(); }
+    // Open, and for writing too.
+    bool IsWritable() const { return IsOpen() && m_writable; }
     const std::string& Path() const { return m_path; }
 
     // The last non-blank line, "" when there is none.
@@ -101,7 +105,8 @@ public:
     // added, byte for byte and nothing else, at the end of the file at `asidePath`, and only
     // then cut from this one, so that a crash in between leaves it in both places rather than
     // in none. Lines `isWhole` accepts stay (the next append ends them). False when the line
-    // could not be moved (the file then keeps it) or the end of the file could not be read.
+    // could not be moved (the file then keeps it), the end of the file could not be read, or
+    // the file may not be written: it is then not ready for an append.
     bool SetAsideTornLastLine(const std::function<bool(std::string_view line)>& isWhole,
                               const std::string& asidePath);
 
@@ -126,6 +131,7 @@ private:
 
     std::string m_path;
     UniqueFd m_file;
+    bool m_writable = false;
     // Whether the last line of the file has been checked for its line end since the open.
     bool m_lastLineChecked = false;
 };

@@ -11,6 +11,13 @@ const char* const OwnTextTable[kOwnTextCount][kLanguageCount] = {
      "Wetterstation erneut ein.",
      "Der er fundet en vejrstation, men den kan ikke åbnes: Installér udev-reglen "
      "70-talvorin.rules (README, \"Use a real console\"), og sæt vejrstationen i igen."},
+    {"The console did not answer (%s); its settings could not be read. The values shown are "
+     "those of the last successful reading; the next reading tries again.",
+     "Die Wetterstation hat nicht geantwortet (%s); ihre Einstellungen konnten nicht gelesen "
+     "werden. Die angezeigten Werte stammen vom letzten erfolgreichen Auslesen; das nächste "
+     "Auslesen versucht es erneut.",
+     "Vejrstationen svarede ikke (%s); dens indstillinger kunne ikke læses. De viste værdier er "
+     "fra den seneste vellykkede aflæsning; næste aflæsning prøver igen."},
     {"The records read could not be stored!",
      "Die gelesenen Datensätze konnten nicht gespeichert werden!",
      "De læste poster kunne ikke gemmes!"},
@@ -23,6 +30,17 @@ const char* const OwnTextTable[kOwnTextCount][kLanguageCount] = {
      "geschrieben werden. Das nächste Auslesen versucht es erneut.",
      "Historikken blev ikke læst: Datafilen er optaget eller kan ikke skrives. Næste aflæsning "
      "prøver igen."},
+    {"Records that could not be read from the console even after several attempts are missing: "
+     "%d.",
+     "Datensätze, die auch nach mehreren Leseversuchen nicht von der Wetterstation gelesen "
+     "werden konnten, fehlen: %d.",
+     "Poster, som ikke kunne læses fra vejrstationen selv efter flere læseforsøg, mangler: %d."},
+    {"%s: %s. The console's history could not be read completely, so none of it was stored. The "
+     "next reading reads it again.",
+     "%s: %s. Die Aufzeichnungen der Wetterstation konnten nicht vollständig gelesen werden, "
+     "daher wurde nichts davon gespeichert. Das nächste Auslesen liest sie erneut.",
+     "%s: %s. Vejrstationens historik kunne ikke læses fuldstændigt, så intet af den blev gemt. "
+     "Næste aflæsning læser den igen."},
     {"The language could not be saved in Talvorin.ini!",
      "Die Sprache konnte nicht in Talvorin.ini gespeichert werden!",
      "Sproget kunne ikke gemmes i Talvorin.ini!"},
@@ -36,9 +54,9 @@ const char* const OwnTextTable[kOwnTextCount][kLanguageCount] = {
      "Ihre Eingaben und speichern Sie erneut.",
      "Vejrstationens indstillinger er blevet ændret i mellemtiden. Intet blev gemt; dialogen "
      "viser nu vejrstationens indstillinger. Kontrollér dine indtastninger, og gem igen."},
-    {"The data file is busy! Nothing was changed.",
-     "Die Datendatei ist belegt! Es wurde nichts geändert.",
-     "Datafilen er optaget! Intet blev ændret."},
+    {"The data file is busy or cannot be written! Nothing was changed.",
+     "Die Datendatei ist belegt oder kann nicht geschrieben werden! Es wurde nichts geändert.",
+     "Datafilen er optaget eller kan ikke skrives! Intet blev ændret."},
     {"The memory of the device could not be cleared!",
      "Der Speicher des Geräts konnte nicht gelöscht werden!",
      "Enhedens hukommelse kunne ikke ryddes!"},

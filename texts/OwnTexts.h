@@ -11,10 +11,15 @@ enum OwnText : std::size_t {
     // The status bar while the link is down.
     kOwnTextNoConsoleFound,
     kOwnTextConsoleRefused, // found, but the user may not open it
+    // The status bar when the console is there but its settings could not be read.
+    kOwnTextConsoleNotAnswering, // a format: the time of the reading
     // The end of a reading's summary when something went wrong.
     kOwnTextNothingStored,
     kOwnTextPartlyStored, // a format: the records stored, the records read
     kOwnTextLastLineKept, // the torn last line could not be set aside: nothing was downloaded
+    kOwnTextRecordsLost,  // a format: the records the console could not give, given up
+    // In place of the summary: a format, "Last Read Time" and the time of the reading.
+    kOwnTextHistoryIncomplete,
     // The language dialog.
     kOwnTextLanguageNotSaved,
     kOwnTextNotRestarted,

@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <string>
 
 namespace {
 
@@ -29,11 +30,16 @@ namespace {
 struct Reading {
     CWeatherSettings settings;
     bool blockRead = false;
+    // The block was asked for and could not be read, also on its retry: nothing else was read.
+    bool consoleSilent = false;
     int newest = 0; // console address of the record being filled
     CWeatherRecord live;
     bool liveRead = false;
     CWeatherRecordArray history; // newest first
     int count = 0;
+    // A slot could not be read before the stored record was met, so nothing was downloaded.
+    bool historyIncomplete = false;
+    int lost = 0;   // records of the console given up as unreadable
     int stored = 0; // of the records downloaded, those in the data file
     // The torn last line of the data file could not be set aside, so nothing was downloaded.
     bool lastLineKept = false;
@@ -65,7 +71,8 @@ void ReadLiveRecord(Reading& reading) {
     reading.liveRead = g_weatherComm.ReadRecordAt(reading.newest, reading.live, false);
 }
 
-void DownloadHistory(Reading& reading, IMonitorView& view, IStatusTextTarget* frame) {
+void DownloadHistory(Reading& reading, IMonitorView& view, IStatusTextTarget* frame,
+                     UnreadableSlots& unreadable) {
     // A line a crash cut short is no stored record: the download stops at the last whole one
     // and fetches the torn one again, and the rain sums do not count it. Taken for the last
     // stored record, the torn line would make the download fetch the whole ring again or skip
@@ -75,9 +82,14 @@ void DownloadHistory(Reading& reading, IMonitorView& view, IStatusTextTarget* fr
         return;
     }
     const CBusyGuard device = WaitAndTakeDevice();
-    if (device.IsTaken())
-        reading.count = ::DownloadHistory(g_weatherComm, reading.history, reading.settings, frame,
-                                          [&view] { return view.IsStopRequested(); });
+    if (!device.IsTaken())
+        return;
+    const DownloadResult result =
+        ::DownloadHistory(g_weatherComm, reading.history, reading.settings, frame, unreadable,
+                          [&view] { return view.IsStopRequested(); });
+    reading.count = result.count;
+    reading.historyIncomplete = result.incomplete;
+    reading.lost = result.lost;
 }
 
 // The live record in display units with its rain sums against the stored records; an empty
@@ -121,7 +133,13 @@ void StoreHistory(IMonitorView& view, Reading& reading, IStatusTextTarget* frame
     view.Invalidate();
 }
 
-// The sentence the summary ends with when not every record read reached the data file.
+void AppendSentence(const char* sentence) {
+    const std::size_t length = std::strlen(g_statusText);
+    std::snprintf(g_statusText + length, kStatusTextSize - length, " %s", sentence);
+}
+
+// The sentences the summary ends with when not every record read reached the data file, or a
+// record of the console could not be read at all.
 void AppendTrouble(const Reading& reading) {
     char sentence[kStatusTextSize] = "";
     if (reading.lastLineKept)
@@ -131,31 +149,52 @@ void AppendTrouble(const Reading& reading) {
     else if (reading.stored < reading.count)
         std::snprintf(sentence, sizeof sentence, Tr(kOwnTextPartlyStored), reading.stored,
                       reading.count);
-    if (*sentence == '\0')
-        return;
-    const std::size_t length = std::strlen(g_statusText);
-    std::snprintf(g_statusText + length, kStatusTextSize - length, " %s", sentence);
+    if (*sentence != '\0')
+        AppendSentence(sentence);
+    if (reading.lost > 0) {
+        std::snprintf(sentence, sizeof sentence, Tr(kOwnTextRecordsLost), reading.lost);
+        AppendSentence(sentence);
+    }
 }
 
-// Total Records counts the whole records the data file holds, not the number of its last line,
-// which a torn line or a gap left by a delete would make wrong.
-void ShowSummary(const Reading& reading, IStatusTextTarget* frame) {
-    const long long total = std::max(CountStoredRecords(), 0LL);
+// The time of the reading as the status bar shows it, the day first: 07-03-2010 10:05:09.
+std::string ReadingTimeText() {
     const time_t now = CurrentTime();
     tm local{};
     localtime_r(&now, &local);
-    std::snprintf(g_statusText, kStatusTextSize,
-                  "%s: %02d-%02d-%04d %02d:%02d:%02d, %s: %d (%s: %lld).", Tr(kTextLastReadTime),
-                  local.tm_mday, local.tm_mon + 1, local.tm_year + 1900, local.tm_hour,
-                  local.tm_min, local.tm_sec, Tr(kTextReadRecords), reading.count,
-                  Tr(kTextTotalRecords), total);
-    AppendTrouble(reading);
+    char text[64];
+    std::snprintf(text, sizeof text, "%02d-%02d-%04d %02d:%02d:%02d", local.tm_mday,
+                  local.tm_mon + 1, local.tm_year + 1900, local.tm_hour, local.tm_min,
+                  local.tm_sec);
+    return text;
+}
+
+// Total Records counts the whole records the data file holds, not the number of its last line,
+// which a torn line or a gap left by a delete would make wrong. A console that did not answer
+// gets no summary: it was not read, and the view still shows the last reading that succeeded.
+// A history that could not be read completely stored nothing, and says so in place of a count
+// of records read.
+void ShowSummary(const Reading& reading, IStatusTextTarget* frame) {
+    if (reading.consoleSilent) {
+        std::snprintf(g_statusText, kStatusTextSize, Tr(kOwnTextConsoleNotAnswering),
+                      ReadingTimeText().c_str());
+    } else if (reading.historyIncomplete) {
+        std::snprintf(g_statusText, kStatusTextSize, Tr(kOwnTextHistoryIncomplete),
+                      Tr(kTextLastReadTime), ReadingTimeText().c_str());
+    } else {
+        const long long total = std::max(CountStoredRecords(), 0LL);
+        std::snprintf(g_statusText, kStatusTextSize, "%s: %s, %s: %d (%s: %lld).",
+                      Tr(kTextLastReadTime), ReadingTimeText().c_str(), Tr(kTextReadRecords),
+                      reading.count, Tr(kTextTotalRecords), total);
+        AppendTrouble(reading);
+    }
     SetStatusText(frame, g_statusText);
 }
 
 // Reads the console and shows and stores what it read into `reading`. False when the console
 // became busy before the first read and nothing was done.
-bool ReadConsole(IMonitorView& view, IStatusTextTarget* frame, Reading& reading) {
+bool ReadConsole(IMonitorView& view, IStatusTextTarget* frame, Reading& reading,
+                 UnreadableSlots& unreadable) {
     // A wake that came before this reading (the link just came up, or the settings changed
     // before the block is read) is answered by it: it must not bring a second reading.
     g_wakeEvent.Wait(std::chrono::milliseconds(0));
@@ -171,20 +210,24 @@ bool ReadConsole(IMonitorView& view, IStatusTextTarget* frame, Reading& reading)
             return false;
         ReadBlock(reading);
     }
-    if (reading.blockRead)
-        ReadLiveRecord(reading);
+    // Without its settings the console's records cannot be read nor shown in their units.
+    reading.consoleSilent = !reading.blockRead;
+    if (reading.consoleSilent)
+        return true;
+    ReadLiveRecord(reading);
     if (reading.liveRead)
         ShowLiveRecord(view, reading);
-    // Without a fixed block the settings name no records, so the download reads nothing.
-    DownloadHistory(reading, view, frame);
+    DownloadHistory(reading, view, frame, unreadable);
     // A stop abandons the records: the console keeps them for the next start.
-    if (reading.blockRead && reading.count > 0)
+    if (reading.count > 0)
         StoreHistory(view, reading, frame);
     return true;
 }
 
-// One cycle, with the pause that follows it.
-void RunCycle(IMonitorView& view, IStatusTextTarget* frame) {
+// One cycle, with the pause that follows it. `unreadable` is all that one cycle leaves for the
+// next besides the view, the status bar and the data file: a slot that failed its reads in a few
+// cycles in a row gives its record up.
+void RunCycle(IMonitorView& view, IStatusTextTarget* frame, UnreadableSlots& unreadable) {
     if (g_weatherComm.m_busy) {
         SleepMs(kMonitorRetryPauseMs);
         return;
@@ -197,7 +240,7 @@ void RunCycle(IMonitorView& view, IStatusTextTarget* frame) {
             SleepMs(kMonitorRetryPauseMs);
             return;
         }
-        if (g_weatherComm.m_busy || !ReadConsole(view, frame, reading)) {
+        if (g_weatherComm.m_busy || !ReadConsole(view, frame, reading, unreadable)) {
             SleepMs(kMonitorBusyPauseMs);
             return;
         }
@@ -219,7 +262,8 @@ int MonitorThread(IMonitorView& view) {
     std::snprintf(g_statusText, kStatusTextSize,
                   g_weatherComm.IsTestMode() ? "%s(---TEST MODE---)" : "%s", Tr(kTextStationName));
     view.SetTitle(g_statusText);
+    UnreadableSlots unreadable;
     while (!view.IsStopRequested())
-        RunCycle(view, frame);
+        RunCycle(view, frame, unreadable);
     return 1;
 }

@@ -1,6 +1,7 @@
 #include "platform/qt/Dialog.h"
 
 #include "platform/Sleep.h"
+#include "platform/StopRequest.h"
 #include "platform/qt/DataExchange.h"
 #include "platform/qt/DateTimePicker.h"
 #include "platform/qt/DialogBuilder.h"
@@ -44,8 +45,9 @@ void PauseHandlingEvents(int milliseconds) {
         SleepMs(milliseconds);
         return;
     }
+    // Asked to end, the program has no access left to wait for.
     const QDeadlineTimer deadline(milliseconds);
-    while (!deadline.hasExpired()) {
+    while (!deadline.hasExpired() && !IsProgramEndRequested()) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
                                             QEventLoop::WaitForMoreEvents,
                                         static_cast<int>(deadline.remainingTime()));

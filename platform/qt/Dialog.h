@@ -33,8 +33,8 @@ enum class Notification {
 
 // A pause of a busy wait on the user-interface thread: the events keep being handled, so that a
 // thread that holds a flag while it sends to this one can finish; what the user does waits, so
-// that no handler of a dialog runs again in the middle of its own wait. Off that thread, a
-// plain sleep.
+// that no handler of a dialog runs again in the middle of its own wait. It ends at once when the
+// system asks the program to end. Off that thread, a plain sleep.
 void PauseHandlingEvents(int milliseconds);
 
 // One anchored control of a resizable dialog (see platform/Sizer.h for the types).

@@ -1,5 +1,7 @@
 #include "platform/qt/TerminationSignals.h"
 
+#include "platform/StopRequest.h"
+
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -15,9 +17,11 @@ constexpr int kWatchedSignals[] = {SIGTERM, SIGINT};
 // The write end of the pipe of the living instance, -1 when there is none.
 std::atomic<int> g_signalPipe{-1};
 
-// Only what may be done inside a signal handler: one write, errno kept as it was.
+// Only what may be done inside a signal handler: a lock-free flag set and one write, errno kept
+// as it was.
 void OnSignal(int signal) {
     const int savedErrno = errno;
+    RequestProgramEnd();
     const int fd = g_signalPipe.load();
     if (fd >= 0) {
         const unsigned char number = static_cast<unsigned char>(signal);
@@ -55,6 +59,7 @@ TerminationSignals::~TerminationSignals() {
     for (const int signal : kWatchedSignals)
         sigaction(signal, &action, nullptr);
     g_signalPipe = -1;
+    WithdrawProgramEndRequest();
 }
 
 void TerminationSignals::OnReadable() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/StopRequest.h"
+
 #include <atomic>
 #include <cstdint>
 
@@ -38,9 +40,35 @@ public:
     // Whether this is the simulated console of test mode.
     virtual bool IsSimulated() const = 0;
 
+    // Carries out `write`, a write that must reach the console whole (the settings block, the
+    // bytes of one change): a console left with half of it would run on a block nobody wrote.
+    // On an abandoned link it is not begun at all (false); once begun, it goes on to its end
+    // even when the link is abandoned meanwhile.
+    template <typename Write>
+    bool WriteWhole(Write write) {
+        if (IsAbandoned())
+            return false;
+        ++m_wholeWrites;
+        const bool written = write();
+        --m_wholeWrites;
+        return written;
+    }
+
     // The connected state. The station link sets and clears it; the links never read it.
     std::atomic<bool> m_open{false};
     // While set, an exchange under way gives up at its next frame and a new one fails at once,
-    // so that a program that ends does not wait for a slow console to answer a whole read.
+    // so that a program that ends does not wait for a slow console to answer a whole read. So
+    // does the system's request that the program end, which the user-interface thread, busy
+    // with a read of its own, would hear of only after the read.
     std::atomic<bool> m_abandon{false};
+
+protected:
+    // Whether the exchange under way is to stop at its next frame: never inside a whole write.
+    bool GivesUp() const { return m_wholeWrites == 0 && IsAbandoned(); }
+
+private:
+    bool IsAbandoned() const { return m_abandon || IsProgramEndRequested(); }
+
+    // Whole writes under way; only the party that holds the device-busy flag changes it.
+    int m_wholeWrites = 0;
 };

@@ -11,8 +11,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -20,15 +23,19 @@ constexpr int kDataReadText = 149; // "Data has been read."
 constexpr time_t kSecondsPerMinute = 60;
 // A time text no longer than a date carries no time.
 constexpr std::size_t kDateLength = 10;
-// A slot that holds the stored record's very bytes is that record unless, dated backwards, it
-// lies half a ring of intervals or more after it: only then has the console gone round its ring
-// since, and written a record of equal bytes into the slot. A PC clock set forward moves the
-// backward dates by far less.
-constexpr int kSameBytesWindowIntervals = kHistorySlotCount / 2;
 constexpr std::size_t kHexDigitsPerRecord = 2 * kHistoryRecordSize;
+// A hiccup on the USB line spoils a read now and then: a slot counts as unreadable only when it
+// fails this many times in a row.
+constexpr int kSlotReadAttempts = 3;
 
 int Minutes(const std::string& interval) {
     return std::atoi(interval.c_str());
+}
+
+std::string AddressText(int address) {
+    std::string text;
+    AppendPrintf(text, "%06X", address);
+    return text;
 }
 
 void ShowProgress(IStatusTextTarget* window, int attempt) {
@@ -54,32 +61,41 @@ bool HasTime(const CWeatherRecord& stored) {
     return stored.recordTime.size() > kDateLength;
 }
 
-// Whether the slot of `fresh` holds the stored record's very bytes.
-bool HoldsStoredBytes(const CWeatherRecord& stored, const CWeatherRecord& fresh) {
-    const std::string bytes = ConsoleBytes(stored.hexValue);
-    return stored.hexAddr == fresh.hexAddr && !bytes.empty() &&
-           bytes == ConsoleBytes(fresh.hexValue);
+// Each attempt reads into a fresh record, so that a failed one leaves nothing behind.
+bool ReadSlot(CWeatherComm& comm, int address, CWeatherRecord& record) {
+    for (int attempt = 0; attempt < kSlotReadAttempts; ++attempt) {
+        record = CWeatherRecord();
+        if (comm.ReadRecordAt(address, record, false))
+            return true;
+    }
+    return false;
 }
 
-// The records (newest first) were read back to the stored record and dated backwards from now,
-// the stored one to `metAt`. While the PC's clock is steady the stored record dates them better:
-// forwards from it by their intervals. That chain fits when the stored record was met within two
-// of the largest intervals after its time, the oldest record, dated backwards, lies no more than
-// two of the stored record's intervals before it (a), and the newest, dated forwards, no more
-// than two of its own intervals after now (b). Otherwise the PC's clock was set, or the console
-// paused, since the stored record: the backward dates stand, by the clock the program has now.
-void DateRecords(CWeatherRecordArray& records, const CWeatherRecord& stored, time_t metAt,
-                 int largest) {
+// Whether the console's ring went round since it wrote the stored record into the slot at
+// `address`. The console writes its slots in turn, so before that slot it wrote the slot before
+// it again: the slot before no longer holds the data file's record before the stored one. Only
+// that record, kept with its bytes and from that very slot, can tell; without it, or when that
+// slot cannot be read, the stored record's slot is taken at its word.
+bool RingWentRound(CWeatherComm& comm, int address, const CWeatherRecord& before) {
+    const int slot = HistorySlotBefore(address);
+    const std::string bytes = ConsoleBytes(before.hexValue);
+    if (bytes.empty() || before.hexAddr != AddressText(slot))
+        return false;
+    CWeatherRecord record;
+    return ReadSlot(comm, slot, record) && ConsoleBytes(record.hexValue) != bytes;
+}
+
+// The records (newest first) were read back to the stored record and dated backwards from the
+// time the download began, the stored one to `metAt`. While the PC's clock is steady the stored
+// record dates them better: forwards from it by their intervals. The two datings differ by the
+// same span for every record; the chain fits when that span, in whole minutes, is at most two of
+// the newest record's intervals either way, as a reading comes less than an interval after the
+// console finished its newest record. Otherwise the PC's clock was set, or the console paused,
+// since the stored record: the backward dates stand, by the clock the program has now.
+void DateRecords(CWeatherRecordArray& records, const CWeatherRecord& stored, time_t metAt) {
     const time_t storedAt = TextToTimeNear(stored.recordTime, metAt);
-    if (metAt - storedAt > 2 * largest * kSecondsPerMinute)
-        return;
-    const time_t oldestAt = metAt + Minutes(records.back().sampleCircle) * kSecondsPerMinute;
-    if (-((oldestAt - storedAt) / kSecondsPerMinute) > 2 * Minutes(stored.sampleCircle))
-        return;
-    time_t newestAt = storedAt;
-    for (const CWeatherRecord& record : records)
-        newestAt += Minutes(record.sampleCircle) * kSecondsPerMinute;
-    if ((newestAt - CurrentTime()) / kSecondsPerMinute > 2 * Minutes(records.front().sampleCircle))
+    const time_t apartMinutes = (storedAt - metAt) / kSecondsPerMinute;
+    if (std::abs(apartMinutes) > 2 * Minutes(records.front().sampleCircle))
         return;
     time_t time = storedAt;
     for (auto record = records.rbegin(); record != records.rend(); ++record) {
@@ -94,57 +110,80 @@ bool IsSameRecord(const CWeatherRecord& stored, const CWeatherRecord& fresh, tim
                   int largestMinutes) {
     if (stored.hexAddr != fresh.hexAddr || !HasTime(stored))
         return false;
-    const int window = HoldsStoredBytes(stored, fresh) ? kSameBytesWindowIntervals : 2;
+    const std::string storedBytes = ConsoleBytes(stored.hexValue);
+    const std::string freshBytes = ConsoleBytes(fresh.hexValue);
+    if (!storedBytes.empty() && !freshBytes.empty())
+        return storedBytes == freshBytes;
     return freshTime - TextToTimeNear(stored.recordTime, freshTime) <=
-           static_cast<time_t>(window) * largestMinutes * kSecondsPerMinute;
+           static_cast<time_t>(2) * largestMinutes * kSecondsPerMinute;
 }
 
-// The list is emptied first, so that whatever returns 0 delivers nothing.
-int DownloadHistory(CWeatherComm& comm, CWeatherRecordArray& records,
-                    const CWeatherSettings& settings, IStatusTextTarget* window,
-                    const std::function<bool()>& stopRequested) {
+// The list is emptied first, so that whatever delivers nothing leaves nothing in it.
+DownloadResult DownloadHistory(CWeatherComm& comm, CWeatherRecordArray& records,
+                               const CWeatherSettings& settings, IStatusTextTarget* window,
+                               UnreadableSlots& unreadable,
+                               const std::function<bool()>& stopRequested) {
     records.clear();
     // The newest record is still being filled; it comes with a later download.
     const int attempts =
         std::min(std::atoi(settings.historyRecords.c_str()) - 1, kMostDownloadedRecords);
     const int newest = std::atoi(settings.historyStackAddr.c_str());
     if (attempts < 1 || !IsHistorySlot(newest))
-        return 0;
+        return {};
 
     CWeatherRecord stored;
-    LoadLastRecord(stored);
+    CWeatherRecord before;
+    LoadLastTwoRecords(stored, before);
+    // A record given up keeps its place in the chain of intervals, at the console's interval.
+    const std::string lostInterval = std::to_string(Minutes(settings.historyCircle));
     time_t time = CurrentTime();
     int largest = 0;
     bool met = false;
+    std::vector<std::size_t> lost; // the places in `records` of records given up
     int address = HistorySlotBefore(newest);
-    // A failed read uses up its attempt; the record is skipped.
-    for (int attempt = 1; attempt <= attempts && !met; ++attempt) {
+    for (int attempt = 1; attempt <= attempts && !met;
+         ++attempt, address = HistorySlotBefore(address)) {
         // A full ring takes minutes on a slow console; the program must not wait for that to
         // end. The console keeps the records, so the next download fetches them.
         if (stopRequested && stopRequested()) {
             records.clear();
-            return 0;
+            return {};
         }
         ShowProgress(window, attempt);
         CWeatherRecord record;
-        if (comm.ReadRecordAt(address, record, false)) {
-            AppendPrintf(record.sequenceNo, "%4d", attempts - attempt + 1);
-            record.recordTime = FormatRecordTime(time);
-            const int interval = Minutes(record.sampleCircle);
-            largest = std::max(largest, interval);
-            // The record before the newest still the stored one, byte for byte: the console
-            // has recorded nothing since, however long ago that record's time lies.
-            met = (attempt == 1 && HasTime(stored) && HoldsStoredBytes(stored, record)) ||
-                  IsSameRecord(stored, record, time, largest);
-            if (!met) {
-                records.push_back(std::move(record));
-                time -= interval * kSecondsPerMinute;
-            }
+        const bool read = ReadSlot(comm, address, record);
+        if (read) {
+            unreadable.erase(address);
+        } else if (++unreadable[address] < kDownloadsBeforeSlotIsLost) {
+            // Skipped, the record would be lost and the ones after it dated wrongly; gone past,
+            // the stored record's slot would bring the whole ring again.
+            records.clear();
+            DownloadResult result;
+            result.incomplete = true;
+            return result;
+        } else {
+            record.hexAddr = AddressText(address);
+            record.sampleCircle = lostInterval;
         }
-        address = HistorySlotBefore(address);
+        AppendPrintf(record.sequenceNo, "%4d", attempts - attempt + 1);
+        record.recordTime = FormatRecordTime(time);
+        const int interval = Minutes(record.sampleCircle);
+        largest = std::max(largest, interval);
+        // Unread, the stored record's slot is taken for it unless the ring went round.
+        met = (read ? IsSameRecord(stored, record, time, largest)
+                    : HasTime(stored) && record.hexAddr == stored.hexAddr) &&
+              !RingWentRound(comm, address, before);
+        if (!met) {
+            if (!read)
+                lost.push_back(records.size());
+            records.push_back(std::move(record));
+            time -= interval * kSecondsPerMinute;
+        }
     }
     // A record met is never one without a time; `time` is the one it was dated to.
     if (met && !records.empty())
-        DateRecords(records, stored, time, largest);
-    return static_cast<int>(records.size());
+        DateRecords(records, stored, time);
+    for (auto place = lost.rbegin(); place != lost.rend(); ++place)
+        records.erase(records.begin() + static_cast<std::ptrdiff_t>(*place));
+    return {static_cast<int>(records.size()), false, static_cast<int>(lost.size())};
 }

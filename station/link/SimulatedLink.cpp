@@ -9,14 +9,14 @@ bool CSimulatedLink::Open(int, int) {
 
 // An abandoned link fails at once, as the USB one does, and the console does not move on.
 bool CSimulatedLink::ReadMemory(int address, std::uint8_t* buffer, int& length) {
-    return !m_abandon && ReadSimulatedMemory(address, buffer, length);
+    return !GivesUp() && ReadSimulatedMemory(address, buffer, length);
 }
 
 bool CSimulatedLink::WriteMemory(int address, const std::uint8_t* buffer, int& length) {
-    return !m_abandon && WriteSimulatedMemory(address, buffer, length);
+    return !GivesUp() && WriteSimulatedMemory(address, buffer, length);
 }
 
 bool CSimulatedLink::WriteMemoryByte(int address, int value) {
     const auto byte = static_cast<std::uint8_t>(value);
-    return !m_abandon && WriteSimulatedMemory(address, &byte, 1);
+    return !GivesUp() && WriteSimulatedMemory(address, &byte, 1);
 }

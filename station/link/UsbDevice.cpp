@@ -55,25 +55,25 @@ bool CUsbDevice::CheckOpen() {
 }
 
 bool CUsbDevice::WriteFrame(const Frame& frame) {
-    return !m_abandon && m_handle != kNoDevice && m_writeData &&
+    return !GivesUp() && m_handle != kNoDevice && m_writeData &&
            m_writeData(m_handle, frame.data());
 }
 
 bool CUsbDevice::ReadFrame(Frame& frame) {
-    return !m_abandon && m_handle != kNoDevice && m_readData && m_readData(m_handle, frame.data());
+    return !GivesUp() && m_handle != kNoDevice && m_readData && m_readData(m_handle, frame.data());
 }
 
 // The console hands frames over when it is ready, so a frame is tried again at once until it
 // goes through or the attempts run out.
 bool CUsbDevice::SendWithAttempts(const Frame& frame) {
-    for (long attempt = 0; attempt < kFrameAttempts && !m_abandon; ++attempt)
+    for (long attempt = 0; attempt < kFrameAttempts && !GivesUp(); ++attempt)
         if (WriteFrame(frame))
             return true;
     return false;
 }
 
 bool CUsbDevice::ReceiveWithAttempts(Frame& frame) {
-    for (long attempt = 0; attempt < kFrameAttempts && !m_abandon; ++attempt)
+    for (long attempt = 0; attempt < kFrameAttempts && !GivesUp(); ++attempt)
         if (ReadFrame(frame))
             return true;
     return false;

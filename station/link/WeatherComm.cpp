@@ -79,8 +79,10 @@ bool CWeatherComm::WriteFixedBlock(CWeatherSettings& settings, int part, bool qu
         return false;
     // Reported before the write, so that the log shows an attempt that then fails.
     SendDebugLog(DEBUGLOG_WRITE, settings, quiet);
-    int length = kFixedBlockSize;
-    return m_link->WriteMemory(0x00, block, length);
+    return m_link->WriteWhole([&] {
+        int length = kFixedBlockSize;
+        return m_link->WriteMemory(0x00, block, length);
+    });
 }
 
 bool CWeatherComm::ReadHistoryPointer(int& newestAddress, int& recordCount) {
@@ -97,10 +99,12 @@ bool CWeatherComm::ReadHistoryPointer(int& newestAddress, int& recordCount) {
 }
 
 bool CWeatherComm::WriteBytes(std::initializer_list<ByteWrite> writes) {
-    for (const ByteWrite& write : writes)
-        if (!m_link->WriteMemoryByte(write.address, write.value))
-            return false;
-    return true;
+    return m_link->WriteWhole([&] {
+        for (const ByteWrite& write : writes)
+            if (!m_link->WriteMemoryByte(write.address, write.value))
+                return false;
+        return true;
+    });
 }
 
 bool CWeatherComm::ReinitStation() {

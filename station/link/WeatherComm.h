@@ -47,7 +47,8 @@ public:
     // reported to the debug dialog and decodes the companions as well.
     bool ReadFixedBlock(CWeatherSettings& settings, int part, bool quiet);
     // Marks the settings as changed by the PC, encodes them and writes the whole block. Only the
-    // whole block (`part` 0) can be written. A quiet call is not reported.
+    // whole block (`part` 0) can be written. A quiet call is not reported. A program that is
+    // ending does not begin the write, and finishes one it has begun (CConsoleLink::WriteWhole).
     bool WriteFixedBlock(CWeatherSettings& settings, int part, bool quiet);
     // The console address of the newest history record and the number of records stored.
     bool ReadHistoryPointer(int& newestAddress, int& recordCount);
@@ -75,7 +76,8 @@ private:
         int address;
         int value;
     };
-    // Writes the bytes in order, stopping at the first failure; no roll-back.
+    // Writes the bytes in order, stopping at the first failure; no roll-back. Begun, they are
+    // all written, also by a program that is ending.
     bool WriteBytes(std::initializer_list<ByteWrite> writes);
 };
 

@@ -16,8 +16,8 @@
 // no busy flag but still a session, so they cannot overlap any other use of the store.
 class DataFileSession {
 public:
-    // Waits for any other session to end, then opens the store (a store that fails to open
-    // reads as empty and writes nothing).
+    // Waits for any other session to end, then opens the store (a file that may only be read
+    // is read, and nothing is written to it; a store that fails to open reads as empty).
     DataFileSession();
     // Closes the store.
     ~DataFileSession();

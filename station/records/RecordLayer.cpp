@@ -16,7 +16,7 @@
 
 namespace {
 
-// The block in which a file the store cannot open is read for counting.
+// The block in which a file another program holds is read for counting.
 constexpr std::size_t kCountBlockBytes = std::size_t{1} << 20;
 
 // A line holds a whole record when its last field has begun: every field a record reads back
@@ -31,26 +31,39 @@ enum class LastRecord {
     kWhole, // only a whole record's line: one cut short lacks what the download meets it by
 };
 
-// The last line that holds a record, as `wanted` says, trimmed; "" when the file holds none. A
-// damaged line after it (garbage, a line cut short) is passed over. False when a read error
-// stopped the search (`line` is then "").
-bool ReadLastRecordLine(const CFdb& store, LastRecord wanted, std::string& line) {
-    line.clear();
+// The last line that holds a record, as `wanted` says, and when `before` is given the last line
+// before it that holds any record; trimmed, "" where there is none. Damaged lines (garbage, a
+// line cut short) are passed over. False when a read error stopped the search (the lines are
+// then "").
+bool ReadLastRecordLines(const CFdb& store, LastRecord wanted, std::string& last,
+                         std::string* before = nullptr) {
+    last.clear();
+    if (before)
+        before->clear();
     const bool whole = store.ForEachLineFromEnd([&](std::string_view text) {
-        if (!ReadRecordKey(text) || (wanted == LastRecord::kWhole && !IsWholeRecordLine(text)))
+        if (!ReadRecordKey(text))
             return true;
-        line.assign(text);
+        if (last.empty()) {
+            if (wanted == LastRecord::kWhole && !IsWholeRecordLine(text))
+                return true;
+            last.assign(text);
+            return before != nullptr;
+        }
+        before->assign(text);
         return false;
     }) != CFdb::kReadFailed;
-    if (!whole)
-        line.clear();
+    if (!whole) {
+        last.clear();
+        if (before)
+            before->clear();
+    }
     return whole;
 }
 
 std::string LastRecordLine(LastRecord wanted) {
     DataFileSession session;
     std::string line;
-    ReadLastRecordLine(session.Store(), wanted, line);
+    ReadLastRecordLines(session.Store(), wanted, line);
     return line;
 }
 
@@ -111,6 +124,22 @@ bool LoadLastRecord(CWeatherRecord& record) {
     return true;
 }
 
+bool LoadLastTwoRecords(CWeatherRecord& last, CWeatherRecord& before) {
+    std::string lines[2];
+    {
+        DataFileSession session;
+        ReadLastRecordLines(session.Store(), LastRecord::kWhole, lines[0], &lines[1]);
+    }
+    last.Reset();
+    before.Reset();
+    if (!lines[1].empty())
+        ParseRecordLine(before, lines[1]);
+    if (lines[0].empty())
+        return false;
+    ParseRecordLine(last, lines[0]);
+    return true;
+}
+
 bool SetAsideTornLastLine() {
     const CBusyGuard busy = WaitAndTakeDataFile();
     if (!busy.IsTaken())
@@ -131,7 +160,7 @@ int AppendRecords(const CWeatherRecordArray& records) {
     std::string last;
     FileState before;
     if (!store.IsOpen() || !SetAsideTornLine(session) ||
-        !ReadLastRecordLine(store, LastRecord::kAny, last) || !store.ReadState(before))
+        !ReadLastRecordLines(store, LastRecord::kAny, last) || !store.ReadState(before))
         return 0;
     long long number = RecordNumberOfLine(last) + 1LL;
     std::vector<std::string> lines;
@@ -160,8 +189,8 @@ long long CountStoredRecords() {
     CFdb& store = session.Store();
     if (store.IsOpen())
         return session.Index().Update(store) ? session.Index().Records() : -1;
-    // Opened for reading only: the store refuses a file it may not write.
-    const UniqueFd file(open(store.Path().c_str(), O_RDONLY | O_CLOEXEC));
+    // Opened without the lock: the store refuses a file another program holds.
+    const UniqueFd file(OpenFileDescriptor(store.Path().c_str(), O_RDONLY | O_CLOEXEC));
     if (!file.IsValid())
         return -1;
     long long lines = 0;

@@ -40,6 +40,11 @@ int LastRecordNumber();
 // one again) rather than taking every record the console holds once more. No busy flag; reads
 // only from the end of the file back to that line.
 bool LoadLastRecord(CWeatherRecord& record);
+// Reads the record LoadLastRecord reads into `last` and the last line before it that holds a
+// record into `before`, each a fresh record (`before` stays fresh when there is none); false
+// when the file holds no whole record. Damaged lines between them are passed over. No busy
+// flag; reads only from the end of the file back to those lines.
+bool LoadLastTwoRecords(CWeatherRecord& last, CWeatherRecord& before);
 
 // Where the data file's torn last lines are kept: beside it, its name followed by ".torn".
 inline std::string TornLinesPath(const std::string& dataPath) {
@@ -51,7 +56,8 @@ inline std::string TornLinesPath(const std::string& dataPath) {
 // byte for byte, at the end of the file at TornLinesPath: it is no stored record, so the next
 // history download stops at the last whole one and fetches the torn one again from the
 // console. A whole last line stays (the next append gives it its line end). False when the
-// file stayed busy, could not be opened, or the line could not be moved. Busy flag.
+// file stayed busy, could not be opened for writing, or the line could not be moved: the file
+// is then not ready for an append. Busy flag.
 bool SetAsideTornLastLine();
 
 // Stores `records` (newest first, as the history download delivers them) at the end of the
@@ -60,14 +66,14 @@ bool SetAsideTornLastLine();
 // records are not changed. Returns how many of them are stored: all of them when every line
 // was written; after a write that failed half way, the oldest ones whose lines got their line
 // end (a part of the next line may stay, to be set aside next time); 0 when the file stayed
-// busy, could not be opened, or its last record could not be read or its torn last line not be
-// set aside. Busy flag.
+// busy, could not be opened for writing, or its last record could not be read or its torn last
+// line not be set aside. Busy flag.
 int AppendRecords(const CWeatherRecordArray& records);
 
 // The whole records the file holds: its lines that hold a record and have their line end, so a
-// torn last line does not count. A file this program cannot open for writing is counted all the
-// same as long as it can be read; -1 when it cannot be read at all. No busy flag; after the
-// first count only the lines appended since are read.
+// torn last line does not count. A file another program holds open is counted all the same as
+// long as it can be read; -1 when it cannot be read at all. No busy flag; after the first count
+// only the lines appended since are read.
 long long CountStoredRecords();
 
 // Puts the records of the span into `records`, in place of what it held. A file without lines

@@ -33,12 +33,6 @@ using namespace std::chrono_literals;
 constexpr time_t kMinute = 60;
 constexpr time_t kHour = 60 * kMinute;
 constexpr time_t kDay = 24 * kHour;
-// The monitor thread reads the console a little after each record the console finishes, not
-// always equally long after, so that a record dated backwards from the reading and one dated on
-// from the record before it are dated apart.
-time_t ReadDelay(int reading) {
-    return 30 + reading % 4 * 40;
-}
 
 // 2026-10-25 01:00 UTC: in Berlin, 03:00 summer time becomes 02:00 winter time.
 constexpr time_t kAutumnChange = 1792890000;
@@ -49,14 +43,17 @@ constexpr time_t kSpringChange = 1774746000;
 using Stored = std::pair<std::string, std::string>;
 
 // The monitor thread over the console emulator as a station owner's PC lives it, in Berlin: the
-// console finishes a record every five minutes, the thread reads the console once after each,
-// and the program's clock moves as the PC's clock does, or is set.
+// console finishes a record every interval (five minutes unless a test sets another), its rain
+// counter moving on by one each time, the thread reads the console once after each, and the
+// program's clock moves as the PC's clock does, or is set. The console's memory may fail to be
+// read at one slot for a while.
 //
 // The test keeps what the data file must hold: each record the console still holds at a
 // reading, once, in the order the console wrote them. While the clock is steady, a record is
 // dated on from the one stored before it by its interval. At a first reading, and at the first
 // after the clock was set or the console paused, it is dated backwards from the reading by the
 // PC's clock: the newest complete record at the reading's time, each before it by the intervals.
+// A record given up as unreadable is left out, and the others are dated as if it were there.
 class ClockChangeTest : public DataFileTest {
 protected:
     ClockChangeTest() {
@@ -67,23 +64,24 @@ protected:
     }
     ~ClockChangeTest() override { StopThread(); }
 
-    // The console holds `held` finished records, the newest finished at `now`, and fills the
-    // next slot. The thread starts and takes its first reading.
-    void Begin(time_t now, int held) {
+    // The console, set to record every `m_interval` minutes, holds `held` finished records, the
+    // newest finished at `now`, and fills the next slot. The thread starts and, when `read`,
+    // takes its first reading.
+    void Begin(time_t now, int held, bool read = true) {
+        m_emulator.SetMemory(kIntervalAt, {static_cast<std::uint8_t>(m_interval)});
         m_now = now - held * m_interval * kMinute;
         for (int i = 0; i < held; ++i)
             Finish();
         ASSERT_TRUE(g_weatherComm.Connect());
         g_weatherComm.EnableLinkPolling();
-        ReadAndCheck();
+        if (read)
+            ReadAndCheck();
     }
 
     // The console finishes the record it is filling, an interval after the one before it.
     void Finish() {
         m_now += m_interval * kMinute;
-        const int rain =
-            m_rainBySlot ? (m_newest - kHistoryFirstSlot) / kHistoryRecordSize : m_serial;
-        m_emulator.SetMemory(m_newest, ring::Record(m_interval, rain & 0xFFFF));
+        m_emulator.SetMemory(m_newest, ring::Record(m_interval, m_serial & 0xFFFF));
         m_finished.push_back({m_newest, m_now});
         ++m_serial;
         m_newest = HistorySlotBefore(m_newest, -1);
@@ -103,6 +101,20 @@ protected:
         m_dateByClock = true;
     }
 
+    // The PC's clock is set to `time`.
+    void SetClockTo(time_t time) { SetClockBy(time - (m_now + m_offset)); }
+
+    // The console address of the record `back` records before the newest finished one.
+    int SlotBack(int back) const { return m_finished[m_finished.size() - 1 - back].first; }
+
+    // The console's memory at `address` cannot be read the next `times` times.
+    void FailReads(int address, long times) { m_emulator.FailReadsAt(address, times); }
+
+    // The console's slot at `to` holds the very bytes of the record in the slot at `from`.
+    void CopyRecord(int from, int to) {
+        m_emulator.SetMemory(to, m_emulator.Memory(from, kHistoryRecordSize));
+    }
+
     // The program is off for `duration` while the console records on.
     void SwitchOff(time_t duration) {
         StopThread();
@@ -111,17 +123,26 @@ protected:
         m_dateByClock = true;
     }
 
-    // The thread reads the console once; checks that it reports and stores what it should.
-    void ReadAndCheck() {
-        const time_t readAt = m_now + ReadDelay(m_readings++) + m_offset;
-        const std::size_t fresh = Assign(readAt);
-        m_clock.emplace(readAt);
-        if (m_view)
-            g_wakeEvent.Set();
-        else
-            StartThread();
-        ASSERT_TRUE(m_view->WaitFor(kSummary, ++m_summaries));
+    // The thread reads the console once; checks that it reports and stores what it should: each
+    // record the data file lacks, but the one at the console address `lost`, which it gives up
+    // as unreadable and reports missing.
+    void ReadAndCheck(int lost = 0) {
+        const time_t readAt = ReadAt();
+        const std::size_t fresh = Assign(readAt, lost);
+        Read(readAt);
         EXPECT_EQ(ReadRecords(), static_cast<int>(fresh)) << At();
+        EXPECT_EQ(Summary().find("are missing: 1.") != std::string::npos, lost != 0) << Summary();
+    }
+
+    // The thread reads the console once but cannot read its history completely: it stores
+    // nothing of it and says so, in place of a count of records read.
+    void ReadAndCheckNothingStored() {
+        Read(ReadAt());
+        EXPECT_EQ(ReadRecords(), -1) << At();
+        EXPECT_NE(Summary().find("The console's history could not be read completely, so none "
+                                 "of it was stored. The next reading reads it again."),
+                  std::string::npos)
+            << Summary();
     }
 
     void FinishAndRead(int records) {
@@ -151,19 +172,39 @@ protected:
         m_summaries = 0;
     }
 
-    bool m_rainBySlot = false; // every record of a slot alike, ring after ring
-    int m_interval = 5;        // minutes from one record to the next
+    int m_interval = 5; // minutes from one record to the next
 
 private:
+    // Where the fixed block holds the console's record interval.
+    static constexpr int kIntervalAt = 0x10;
+
     void StartThread() {
         m_view.emplace();
         ASSERT_TRUE(
             m_thread.Start([this] { MonitorThread(*m_view); }, ThreadPriority::kBelowNormal));
     }
 
+    // The monitor thread reads the console a little after each record the console finishes, not
+    // always equally long after, so that a record dated backwards from the reading and one dated
+    // on from the record before it are dated apart; by the PC's clock.
+    time_t ReadAt() {
+        const time_t delay = (30 + m_readings++ % 4 * 40) * m_interval / 5;
+        return m_now + delay + m_offset;
+    }
+
+    // The thread reads the console once, at `readAt` by the PC's clock.
+    void Read(time_t readAt) {
+        m_clock.emplace(readAt);
+        if (m_view)
+            g_wakeEvent.Set();
+        else
+            StartThread();
+        ASSERT_TRUE(m_view->WaitFor(kSummary, ++m_summaries));
+    }
+
     // The records the console holds at a reading at `readAt` (by the PC's clock) and the data
-    // file lacks, with their times.
-    std::size_t Assign(time_t readAt) {
+    // file lacks, with their times, but for the one at the console address `lost`.
+    std::size_t Assign(time_t readAt, int lost) {
         const std::size_t held = std::min<std::size_t>(m_finished.size(), kHistorySlotCount - 1);
         const std::size_t first = std::max(m_finished.size() - held, m_assigned);
         const time_t newest = m_finished.empty() ? 0 : m_finished.back().second;
@@ -171,6 +212,8 @@ private:
             const time_t finished = m_finished[i].second;
             m_lastTime = m_dateByClock ? readAt - (newest - finished)
                                        : m_lastTime + (finished - m_finished[i - 1].second);
+            if (m_finished[i].first == lost)
+                continue;
             char address[8];
             std::snprintf(address, sizeof address, "%06X", m_finished[i].first);
             m_expected.emplace_back(address, FormatRecordTime(m_lastTime));
@@ -178,13 +221,15 @@ private:
         if (first < m_finished.size())
             m_dateByClock = false;
         m_assigned = m_finished.size();
-        return m_finished.size() - first;
+        return m_finished.size() - first - (lost ? 1 : 0);
     }
+
+    std::string Summary() const { return m_view->Log().back(); }
 
     int ReadRecords() const {
         static const std::regex kCount("Read Records: ([0-9]+)");
         std::smatch match;
-        const std::string summary = m_view->Log().back();
+        const std::string summary = Summary();
         return std::regex_search(summary, match, kCount) ? std::stoi(match[1]) : -1;
     }
 
@@ -270,7 +315,10 @@ TEST_F(ClockChangeTest, ASpanOverTheRepeatedHourTakesEveryRecordOfIt) {
 
 struct SetCase {
     const char* name;
-    time_t by; // how far the clock is set forward, or back
+    time_t by;                // how far the clock is set forward, or back
+    const char* to = nullptr; // or the time it is set to
+    time_t off = 0;           // how long the program was off before
+    int interval = 5;         // the console's, in minutes
 };
 
 void PrintTo(const SetCase& c, std::ostream* out) {
@@ -280,24 +328,43 @@ void PrintTo(const SetCase& c, std::ostream* out) {
 class ClockSetTest : public ClockChangeTest, public testing::WithParamInterface<SetCase> {};
 
 // A clock corrected by more than the records' intervals allow for: the records after it carry
-// the clock's new times; none is lost, none stored twice.
+// the clock's new times; none is lost, none stored twice, however far the clock went and
+// whatever the console recorded meanwhile.
 TEST_P(ClockSetTest, TheRecordsAfterItTakeTheClocksTimeAndAreStoredOnce) {
+    const SetCase& c = GetParam();
+    m_interval = c.interval;
     ASSERT_NO_FATAL_FAILURE(Begin(TextToTime("2026-11-10 09:00:00"), 12));
     FinishAndRead(6);
-    SetClockBy(GetParam().by);
+    if (c.off)
+        SwitchOff(c.off);
+    if (c.to)
+        SetClockTo(TextToTime(c.to));
+    else
+        SetClockBy(c.by);
+    if (c.off)
+        ReadAndCheck();
     FinishAndRead(12);
     ExpectTheRecords();
 }
 
-INSTANTIATE_TEST_SUITE_P(Corrections, ClockSetTest,
-                         testing::Values(SetCase{"Back20Minutes", -20 * kMinute},
-                                         SetCase{"Forward20Minutes", 20 * kMinute},
-                                         SetCase{"Back2Hours", -2 * kHour},
-                                         SetCase{"Forward2Hours", 2 * kHour}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Corrections, ClockSetTest,
+    testing::Values(SetCase{"Back20Minutes", -20 * kMinute},
+                    SetCase{"Forward20Minutes", 20 * kMinute}, SetCase{"Back2Hours", -2 * kHour},
+                    SetCase{"Forward2Hours", 2 * kHour},
+                    // Further than half a ring of intervals: the stored record's slot still holds
+                    // its bytes, and it is the stored record.
+                    SetCase{"Forward6Days", 6 * kDay},
+                    SetCase{"OneMinuteForward28Hours", 28 * kHour, nullptr, 0, 1},
+                    // The console's ring went round meanwhile: the stored record's slot holds
+                    // another record, whose backward date lies long before the stored one.
+                    SetCase{"ResetTo2000After12DaysOff", 0, "2000-01-01 00:00:00", 12 * kDay},
+                    SetCase{"OneMinuteBack60HoursAfter3DaysOff", -60 * kHour, nullptr, 3 * kDay, 1},
+                    SetCase{"Unchanged12DaysOff", 0, nullptr, 12 * kDay}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A console that records nothing new is read as having nothing new, however long; when it goes
-// on, its new records are stored once.
+// on, its new records are stored once, dated by the clock.
 TEST_F(ClockChangeTest, AConsoleThatStopsRecordingGivesNothingNewAndLaterItsRecordsOnce) {
     ASSERT_NO_FATAL_FAILURE(Begin(TextToTime("2026-11-10 09:00:00"), 12));
     FinishAndRead(3);
@@ -306,22 +373,90 @@ TEST_F(ClockChangeTest, AConsoleThatStopsRecordingGivesNothingNewAndLaterItsReco
         ReadAndCheck(); // "Read Records: 0"
     }
     FinishAndRead(6);
-    // Longer than the ring's time: the newest complete record is still the stored one.
-    Idle(14 * kDay);
-    ReadAndCheck();
+    // Longer than half the ring's time, then longer than the ring's time: the newest complete
+    // record is still the stored one.
+    for (const time_t pause : {7 * kDay, 14 * kDay}) {
+        Idle(pause);
+        ReadAndCheck();
+        FinishAndRead(3);
+    }
     ExpectTheRecords();
 }
 
-// Twelve days off: the console's ring has gone round, and each slot holds a record of the same
-// bytes as the one before it there. The ring's records are all new, dated backwards from now.
-TEST_F(ClockChangeTest, AfterMoreThanARingTheRingsRecordsAreStoredOnce) {
-    m_rainBySlot = true;
+// Twelve days off: the console's ring has gone round, and the stored record's slot happens to
+// hold a record of its very bytes (a dry, still night), while the slot before it holds another
+// record than the data file's line before. The ring's records are all new, dated backwards from
+// now.
+TEST_F(ClockChangeTest, AfterMoreThanARingARecordOfTheStoredOnesBytesIsANewOne) {
     ASSERT_NO_FATAL_FAILURE(Begin(TextToTime("2026-11-10 09:00:00"), 12));
     FinishAndRead(3);
+    const int stored = SlotBack(0);
+    const int spare = SlotBack(1);
+    CopyRecord(stored, spare);
     SwitchOff(12 * kDay);
+    CopyRecord(spare, stored);
     ReadAndCheck();
     FinishAndRead(2);
     ExpectTheRecords();
 }
+
+struct ReadFaultCase {
+    const char* name;
+    bool firstDownload; // into an empty data file
+    int back;           // the unreadable record, counted back from the newest finished one
+    long failures;      // the reads of its slot that fail
+    int nothingStored;  // the readings that store nothing
+    bool lost;          // whether its record is given up at last
+};
+
+void PrintTo(const ReadFaultCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ReadFaultTest : public ClockChangeTest, public testing::WithParamInterface<ReadFaultCase> {};
+
+// The console's memory fails to be read at one slot. A reading that cannot read a slot before
+// it meets the stored record stores nothing, and the next one reads it all again; only a slot
+// that stays unreadable has its record given up, and the others are stored. No record is lost
+// to a failed read that a later reading mends, none stored twice, each at its time.
+TEST_P(ReadFaultTest, NoRecordIsLostOrStoredTwice) {
+    const ReadFaultCase& c = GetParam();
+    ASSERT_NO_FATAL_FAILURE(Begin(TextToTime("2026-11-10 09:00:00"), 12, !c.firstDownload));
+    if (!c.firstDownload) {
+        FinishAndRead(3);
+        // Three more records since the stored one: the stored one is 3 back.
+        for (int i = 0; i < 3; ++i)
+            Finish();
+    }
+    const int slot = SlotBack(c.back);
+    FailReads(slot, c.failures);
+    for (int i = 0; i < c.nothingStored; ++i) {
+        ReadAndCheckNothingStored();
+        Finish();
+    }
+    ReadAndCheck(c.lost ? slot : 0);
+    FinishAndRead(3);
+    ExpectTheRecords();
+}
+
+constexpr long kForEver = 1000;
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, ReadFaultTest,
+    testing::Values(
+        // A read failing once is read again at once.
+        ReadFaultCase{"AHiccupAtTheStoredSlot", false, 3, 1, 0, false},
+        ReadFaultCase{"OneFailedReadingOfTheStoredSlot", false, 3, 3, 1, false},
+        ReadFaultCase{"OneFailedReadingOfASlotBetween", false, 1, 3, 1, false},
+        ReadFaultCase{"ASlotBetweenUnreadableForSeveralReadings", false, 1, kForEver, 2, true},
+        // Given up, the stored record's slot is still taken for it: the slot before it holds
+        // the data file's record before.
+        ReadFaultCase{"TheStoredSlotUnreadableForSeveralReadings", false, 3, kForEver, 2, false},
+        // The slot before the stored one cannot tell whether the ring went round: the stored
+        // record's slot, holding its bytes, is taken at its word.
+        ReadFaultCase{"TheSlotBeforeTheStoredOneUnreadable", false, 4, kForEver, 0, false},
+        ReadFaultCase{"OneFailedReadingAtTheFirstDownload", true, 5, 3, 1, false},
+        ReadFaultCase{"ASlotUnreadableForSeveralFirstDownloads", true, 5, kForEver, 2, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "tests/core/FileTestSupport.h"
 
+#include <filesystem>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -286,31 +287,84 @@ TEST_F(FdbTest, AFolderThatIsMissingFailsAndKeepsThePath) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-// A file that exists but cannot be both read and written is not opened, and never emptied.
-// Run as an ordinary user: the superuser may write any file.
-class FdbAccessTest : public FdbTest, public testing::WithParamInterface<mode_t> {};
+// Whether a store on `path` holding "1, a" reads it and writes nothing, or (not `readable`)
+// does not open it at all; 0 when it does as it should, else which check failed.
+int StoreReadsAndNeverWrites(const std::string& path, bool readable) {
+    CFdb fdb;
+    if (fdb.Open(path) != readable || fdb.IsOpen() != readable || fdb.IsWritable())
+        return 1;
+    Lines lines;
+    if (fdb.GetLastLine() != (readable ? "1, a" : "") || fdb.ReadAll(lines) != int(readable))
+        return 2;
+    if (fdb.AppendLine("x\n") || fdb.WriteLines({"x\n"}) || fdb.Rewrite({}) || fdb.Clear() ||
+        fdb.SetAsideTornLastLine([](std::string_view) { return false; }, path + ".torn"))
+        return 3;
+    return 0;
+}
 
-TEST_P(FdbAccessTest, AFileThatCannotBeReadAndWrittenFailsAndStaysAsItWas) {
+struct AccessCase {
+    mode_t mode;
+    bool readable;
+};
+
+void PrintTo(const AccessCase& c, std::ostream* os) {
+    *os << "mode " << std::oct << c.mode;
+}
+
+// A file that exists but may not be written is opened for reading alone; one that cannot be
+// read is not opened. Neither is ever written or emptied. Run as an ordinary user: the
+// superuser may read and write any file.
+class FdbAccessTest : public FdbTest, public testing::WithParamInterface<AccessCase> {};
+
+TEST_P(FdbAccessTest, AFileThatMayNotBeWrittenIsReadAtMostAndStaysAsItWas) {
     WriteBytes(DataPath(), "1, a\r\n");
-    ASSERT_EQ(chmod(m_folder.Path().c_str(), 0755), 0);
-    ASSERT_EQ(chmod(DataPath().c_str(), GetParam()), 0);
+    ASSERT_EQ(chmod(m_folder.Path().c_str(), 0777), 0);
+    ASSERT_EQ(chmod(DataPath().c_str(), GetParam().mode), 0);
     const int status = RunInChild([&] {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             return 10;
-        CFdb fdb;
-        if (fdb.Open(DataPath()) || fdb.IsOpen())
-            return 1;
-        Lines lines;
-        if (fdb.GetLastLine() != "" || fdb.ReadAll(lines) != 0 || fdb.AppendLine("x\n") ||
-            fdb.Rewrite({}) || fdb.Clear())
-            return 2;
-        return 0;
+        return StoreReadsAndNeverWrites(DataPath(), GetParam().readable);
     });
     EXPECT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(ReadBytes(DataPath()), "1, a\r\n");
+    EXPECT_FALSE(std::filesystem::exists(DataPath() + ".torn"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, FdbAccessTest, testing::Values(0444, 0222, 0));
+INSTANTIATE_TEST_SUITE_P(Modes, FdbAccessTest,
+                         testing::Values(AccessCase{0444, true}, AccessCase{0222, false},
+                                         AccessCase{0, false}));
+
+// A read-only mount, or a file of mode 0444 for an ordinary user: read, never written (not
+// even replaced through the folder, which may be written), and a missing file is not created.
+class FdbUnwritableTest : public FdbTest, public testing::WithParamInterface<int> {};
+
+TEST_P(FdbUnwritableTest, TheFileIsReadAndNeverWritten) {
+    WriteBytes(DataPath(), "1, a\r\n");
+    const ScopedUnwritableFiles unwritable(GetParam());
+    EXPECT_EQ(StoreReadsAndNeverWrites(DataPath(), true), 0);
+    EXPECT_EQ(ReadBytes(DataPath()), "1, a\r\n");
+    EXPECT_FALSE(std::filesystem::exists(DataPath() + ".torn"));
+
+    std::filesystem::remove(DataPath());
+    EXPECT_FALSE(m_fdb.Open(DataPath()));
+    EXPECT_FALSE(std::filesystem::exists(DataPath()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Errors, FdbUnwritableTest, testing::Values(EROFS, EACCES));
+
+TEST_F(FdbTest, OnceTheFileMayBeWrittenAgainTheNextOpenWritesIt) {
+    WriteBytes(DataPath(), "1, a\r\n");
+    {
+        const ScopedUnwritableFiles unwritable;
+        ASSERT_TRUE(m_fdb.Open(DataPath()));
+        EXPECT_FALSE(m_fdb.AppendLine("2, b\n"));
+        m_fdb.Close();
+    }
+    ASSERT_TRUE(m_fdb.OpenFile());
+    EXPECT_TRUE(m_fdb.IsWritable());
+    EXPECT_TRUE(m_fdb.AppendLine("2, b\n"));
+    EXPECT_EQ(ReadBytes(DataPath()), "1, a\r\n2, b\r\n");
+}
 
 } // namespace

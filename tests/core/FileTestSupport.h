@@ -1,6 +1,11 @@
 #pragma once
 
+#include "platform/FileDescriptor.h"
+
+#include <atomic>
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -53,3 +58,29 @@ inline int RunInChild(const std::function<int()>& body) {
     waitpid(child, &status, 0);
     return status;
 }
+
+// While it lives, the program's opens of its data file (OpenFileDescriptor) find every file as
+// one that may be read but not written: an open for writing, or one that would create a file,
+// fails with `error` (EROFS: a read-only mount; EACCES: a file of mode 0444 for an ordinary
+// user). Unlike a file's mode, this holds for the superuser as well, as whom the tests may run.
+class ScopedUnwritableFiles {
+public:
+    explicit ScopedUnwritableFiles(int error = EROFS) : m_before(SetOpenFunction(Open)) {
+        s_error = error;
+    }
+    ~ScopedUnwritableFiles() { SetOpenFunction(m_before); }
+    ScopedUnwritableFiles(const ScopedUnwritableFiles&) = delete;
+    ScopedUnwritableFiles& operator=(const ScopedUnwritableFiles&) = delete;
+
+private:
+    static int Open(const char* path, int flags, mode_t mode) {
+        if ((flags & O_ACCMODE) != O_RDONLY || (flags & O_CREAT) != 0) {
+            errno = s_error;
+            return -1;
+        }
+        return open(path, flags, mode);
+    }
+
+    static inline std::atomic<int> s_error{EROFS};
+    OpenFunction m_before;
+};

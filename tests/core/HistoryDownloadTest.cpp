@@ -49,7 +49,9 @@ protected:
         CWeatherSettings settings;
         settings.historyStackAddr = std::to_string(newest);
         settings.historyRecords = std::to_string(count);
-        return DownloadHistory(m_comm, m_records, settings, &m_frame);
+        settings.historyCircle = "5";
+        m_result = DownloadHistory(m_comm, m_records, settings, &m_frame, m_unreadable);
+        return m_result.count;
     }
 
     Strings Delivered(Text field) const {
@@ -66,6 +68,8 @@ protected:
     CWeatherComm m_comm{EmulatorLink(), kEmulatorIds};
     RecordingStatusTarget m_frame;
     CWeatherRecordArray m_records{CWeatherRecord()};
+    UnreadableSlots m_unreadable;
+    DownloadResult m_result;
 };
 
 struct PointerCase {
@@ -135,18 +139,63 @@ TEST_F(HistoryDownloadTest, MeetingTheStoredRecordAtOnceDeliversNothing) {
     EXPECT_EQ(m_frame.shown, Strings{"1 Data has been read. ..."});
 }
 
-TEST_F(HistoryDownloadTest, AFailedReadUsesUpItsAttemptAndTheRecordIsSkipped) {
-    ring::Lay(m_emulator, 0x0150, {Record(5, 1), Record(5, 2), Record(5, 3), Record(5, 4)});
-    m_emulator.FailWrites(1, 1);
+struct FailedReadCase {
+    const char* name;
+    long failures;    // of the reads of the slot of record 3
+    int failedBefore; // downloads that failed there before
+    Strings rains;    // of the records delivered
+    Strings times;
+    bool incomplete;
+    int lost;
+    int unreadableAfter; // downloads that failed there, as the next download learns
+};
 
-    EXPECT_EQ(Download(0x0150, 4), 2);
-
-    EXPECT_EQ(Delivered(&CWeatherRecord::rain), (Strings{"4", "2"}));
-    EXPECT_EQ(Delivered(&CWeatherRecord::sequenceNo), (Strings{"   3", "   1"}));
-    EXPECT_EQ(Delivered(&CWeatherRecord::recordTime),
-              (Strings{"2010-03-07 10:00:00", "2010-03-07 09:55:00"}));
-    EXPECT_EQ(m_frame.shown.size(), 3u);
+void PrintTo(const FailedReadCase& c, std::ostream* out) {
+    *out << c.name;
 }
+
+class FailedReadTest : public HistoryDownloadTest,
+                       public testing::WithParamInterface<FailedReadCase> {};
+
+// Four records into an empty data file; the slot of the second newest fails some reads.
+TEST_P(FailedReadTest, AFailedSlotDeliversNothingUntilItIsGivenUpInTheThirdDownloadInARow) {
+    const FailedReadCase& c = GetParam();
+    ring::Lay(m_emulator, 0x0150, {Record(5, 1), Record(5, 2), Record(5, 3), Record(5, 4)});
+    if (c.failedBefore > 0)
+        m_unreadable[0x0128] = c.failedBefore;
+    m_emulator.FailReadsAt(0x0128, c.failures);
+
+    EXPECT_EQ(Download(0x0150, 5), static_cast<int>(c.rains.size()));
+
+    EXPECT_EQ(Delivered(&CWeatherRecord::rain), c.rains);
+    EXPECT_EQ(Delivered(&CWeatherRecord::recordTime), c.times);
+    EXPECT_EQ(m_result.incomplete, c.incomplete);
+    EXPECT_EQ(m_result.lost, c.lost);
+    EXPECT_EQ(m_unreadable.contains(0x0128) ? m_unreadable[0x0128] : 0, c.unreadableAfter);
+    EXPECT_EQ(m_frame.shown.size(), c.incomplete ? 2u : 4u) << "a failed slot ends the download";
+}
+
+const Strings kAllFour{"2010-03-07 10:00:00", "2010-03-07 09:55:00", "2010-03-07 09:50:00",
+                       "2010-03-07 09:45:00"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, FailedReadTest,
+    testing::Values(
+        FailedReadCase{"OnceIsReadAgain", 1, 0, {"4", "3", "2", "1"}, kAllFour, false, 0, 0},
+        FailedReadCase{"TwiceIsReadAgain", 2, 1, {"4", "3", "2", "1"}, kAllFour, false, 0, 0},
+        FailedReadCase{"EveryAttempt", 3, 0, {}, {}, true, 0, 1},
+        FailedReadCase{"EveryAttemptTheSecondTime", 3, 1, {}, {}, true, 0, 2},
+        // Given up: the records before it are dated as if it were there, at the console's
+        // interval.
+        FailedReadCase{"EveryAttemptTheThirdTime",
+                       3,
+                       2,
+                       {"4", "2", "1"},
+                       {"2010-03-07 10:00:00", "2010-03-07 09:50:00", "2010-03-07 09:45:00"},
+                       false,
+                       1,
+                       3}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Read at 09:50 by the time built backwards, the stored record of 09:35 is met: 15 minutes lie
 // within two of the largest interval so far (10), not of its own (5).
@@ -204,24 +253,30 @@ const Strings kRebuilt{"2010-03-07 10:15:00", "2010-03-07 10:10:00"};
 INSTANTIATE_TEST_SUITE_P(
     Rules, TimeRebuildingTest,
     testing::Values(
-        // (b): the newest would lie more than two of its intervals ahead of now. The clock was
-        // set back: the records keep the times it gives them.
+        // Dated forwards, the newest would lie more than two of its intervals ahead of now. The
+        // clock was set back: the records keep the times it gives them.
         RebuildCase{"ElevenMinutesAhead",
                     "2010-03-07 10:04:00",
                     5,
                     {"2010-03-07 10:04:00", "2010-03-07 09:59:00"}},
         RebuildCase{"TenMinutesAndMoreAhead", "2010-03-07 10:04:01", 5, kRebuilt},
         RebuildCase{"Behind", "2010-03-07 10:20:00", 5, kRebuilt},
-        // (a): dated backwards, the oldest would lie more than two stored intervals (10
-        // minutes) before the stored record. A newer interval of 15 keeps (b) out of it.
-        RebuildCase{"OldestElevenMinutesBefore",
+        RebuildCase{"TenMinutesAndLessBehind", "2010-03-07 10:25:59", 5, kRebuilt},
+        // ... or more than two of its intervals behind now: the clock was set forward, or the
+        // console paused.
+        RebuildCase{"ElevenMinutesBehind",
+                    "2010-03-07 10:26:00",
+                    5,
+                    {"2010-03-07 10:26:00", "2010-03-07 10:21:00"}},
+        // Two of the newest record's intervals, whatever the others are.
+        RebuildCase{"TwentyOneMinutesAheadOfAFifteenMinuteRecord",
                     "2010-03-07 10:04:00",
                     15,
-                    {"2010-03-07 10:04:00", "2010-03-07 09:49:00"}},
-        RebuildCase{"OldestTenMinutesAndMoreBefore",
-                    "2010-03-07 10:04:01",
+                    {"2010-03-07 10:25:00", "2010-03-07 10:10:00"}},
+        RebuildCase{"ThirtyOneMinutesAheadOfAFifteenMinuteRecord",
+                    "2010-03-07 09:54:00",
                     15,
-                    {"2010-03-07 10:25:00", "2010-03-07 10:10:00"}}),
+                    {"2010-03-07 09:54:00", "2010-03-07 09:39:00"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HistoryDownloadTest, TimesAreRebuiltInRealMinutesAcrossTheSpringChange) {
@@ -265,7 +320,7 @@ constexpr const char* kOtherBytes = "05 41 E3 00 3C 08 01 6A 27 60 CC 00 02 02 0
 
 class SameRecordTest : public testing::TestWithParam<SameCase> {};
 
-TEST_P(SameRecordTest, SameAddressAndAtMostTwoLargestIntervalsLaterOrTheSameBytes) {
+TEST_P(SameRecordTest, SameAddressAndTheSameBytesOrWithoutBytesAtMostTwoLargestIntervalsLater) {
     const SameCase& c = GetParam();
     const ScopedTimeZone zone(c.zone);
     const FixedClock clock(TextToTime("2010-03-07 12:00:00"));
@@ -290,14 +345,17 @@ INSTANTIATE_TEST_SUITE_P(
                  kStoredBytes, "2010-03-07 10:10:01", kOtherBytes, false},
         SameCase{"HoursBefore", "00FFEC", "2010-03-07 10:00:00", "", "2010-03-06 10:00:00",
                  kSameBytes, true},
-        // A PC clock set forward, or a console that recorded nothing new for a while.
+        // A PC clock set forward, or a console that recorded nothing new for a while: the bytes
+        // decide, not the clock (whether the ring went round since, the console tells).
         SameCase{"TheSameBytesADayLater", "00FFEC", "2010-03-07 10:00:00", kStoredBytes,
                  "2010-03-08 10:00:00", kSameBytes, true},
-        SameCase{"TheSameBytesJustUnderHalfARingLater", "00FFEC", "2010-03-07 10:00:00",
-                 kStoredBytes, "2010-03-13 02:00:00", kSameBytes, true},
-        // The ring has gone round since: the slot holds a later record of equal bytes.
-        SameCase{"TheSameBytesHalfARingLater", "00FFEC", "2010-03-07 10:00:00", kStoredBytes,
-                 "2010-03-13 02:00:01", kSameBytes, false},
+        SameCase{"TheSameBytesAYearLater", "00FFEC", "2010-03-07 10:00:00", kStoredBytes,
+                 "2011-03-07 10:00:00", kSameBytes, true},
+        // A PC clock set back: the slot holds another record, however early it is dated.
+        SameCase{"OtherBytesADayBefore", "00FFEC", "2010-03-07 10:00:00", kStoredBytes,
+                 "2010-03-06 10:00:00", kOtherBytes, false},
+        SameCase{"OtherBytesAtTheSameTime", "00FFEC", "2010-03-07 10:00:00", kStoredBytes,
+                 "2010-03-07 10:00:00", kOtherBytes, false},
         SameCase{"AnotherAddress", "00FFD8", "2010-03-07 10:00:00", kStoredBytes,
                  "2010-03-07 10:00:00", kSameBytes, false},
         SameCase{"AddressInLowerCase", "00ffec", "2010-03-07 10:00:00", kStoredBytes,

@@ -10,6 +10,7 @@
 #include "station/values/TimeText.h"
 #include "store/FDB.h"
 #include "tests/core/DataFileFixture.h"
+#include "tests/core/FileTestSupport.h"
 #include "tests/core/FixedClock.h"
 #include "tests/core/RecordingMonitorView.h"
 #include "tests/core/ScopedSimulatedLink.h"
@@ -18,11 +19,13 @@
 #include "tests/core/SimulatedHistory.h"
 #include "tests/core/SleepRecorder.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
@@ -190,6 +193,18 @@ TEST_F(MonitorThreadTest, ABusyConsoleIsLeftAloneAndTriedAgainEverySecond) {
     ASSERT_TRUE(m_view.WaitFor(kSummary));
 }
 
+// The status text of a reading at which the console did not answer, in English, German and
+// Danish.
+const std::string kNotAnswered[] = {
+    "The console did not answer (07-03-2010 10:05:09); its settings could not be read. The values "
+    "shown are those of the last successful reading; the next reading tries again.",
+    "Die Wetterstation hat nicht geantwortet (07-03-2010 10:05:09); ihre Einstellungen konnten "
+    "nicht gelesen werden. Die angezeigten Werte stammen vom letzten erfolgreichen Auslesen; das "
+    "nächste Auslesen versucht es erneut.",
+    "Vejrstationen svarede ikke (07-03-2010 10:05:09); dens indstillinger kunne ikke læses. De "
+    "viste værdier er fra den seneste vellykkede aflæsning; næste aflæsning prøver igen.",
+};
+
 // The summary of a cycle that could not read the history, since the data file's last line could
 // not be checked, in English, German and Danish: how it begins and how it ends.
 const std::pair<std::string, std::string> kNotReadSummaries[] = {
@@ -249,6 +264,87 @@ TEST_F(MonitorThreadTest, WithADataFileThatCannotBeOpenedNothingIsReadSaidSoAndR
     EXPECT_EQ(StatusTexts().back(),
               "Last Read Time: 07-03-2010 10:05:09, Read Records: 9 (Total Records: 9).");
     ExpectEachRecordOnce(9);
+}
+
+// A data file that may be read but not written (a backup copy, a read-only mount): the live
+// record's rain sums count the records it holds; the history waits in the console, the status
+// bar says why, and the first reading once the file may be written stores every record once.
+TEST_F(MonitorThreadTest, ADataFileThatCannotBeWrittenIsReadAndTheHistoryWaitsInTheConsole) {
+    Connect();
+    SetSimulatedHistory(4, 3);
+    Start();
+    ASSERT_TRUE(m_view.WaitFor(kSummary));
+    // The stored records carry a rain total that no reading over an empty file could give.
+    CWeatherRecordArray stored;
+    LoadAllRecords(stored);
+    std::vector<std::string> lines;
+    for (CWeatherRecord& record : stored) {
+        record.totalRain = "500.0";
+        lines.push_back(LineOf(record));
+    }
+    WriteLines(lines);
+    const std::string before = Bytes();
+
+    {
+        const ScopedUnwritableFiles unwritable;
+        g_wakeEvent.Set();
+        ASSERT_TRUE(m_view.WaitFor(kSummary, 2));
+    }
+    EXPECT_EQ(StatusTexts().back(),
+              "Last Read Time: 07-03-2010 10:05:09, Read Records: 0 (Total Records: 3" +
+                  kNotReadSummaries[0].second);
+    EXPECT_GE(std::atof(m_view.LastLive().totalRain.c_str()), 500.0) << m_view.LastLive().totalRain;
+    EXPECT_EQ(Bytes(), before) << "nothing written";
+
+    g_wakeEvent.Set();
+    ASSERT_TRUE(m_view.WaitFor(kSummary, 3));
+    Stop();
+    // The simulated console added a record at each read of its memory meanwhile.
+    EXPECT_EQ(StatusTexts().back(),
+              "Last Read Time: 07-03-2010 10:05:09, Read Records: 7 (Total Records: 10).");
+    ExpectEachRecordOnce(10);
+}
+
+// A console that is plugged in but does not answer: its settings block is read once more, then
+// the status bar says that it did not answer, in place of a summary; nothing is shown on the
+// view (which keeps the last reading) and no history is read. Once it answers again, every
+// record is stored once.
+TEST_F(MonitorThreadTest, AConsoleThatDoesNotAnswerIsSaidSoAndNothingElseIsDone) {
+    Connect();
+    SetSimulatedHistory(4, 3);
+    const ScopedValue<int> language{g_lang, 0};
+    Start();
+    ASSERT_TRUE(m_view.WaitFor(kSummary));
+    const std::size_t before = m_view.Log().size();
+    m_sleeps.Clear();
+
+    m_testMode.SetAnswering(false);
+    for (int lang = 0; lang < kLanguageCount; ++lang) {
+        g_lang = lang; // before the wake, which the thread waits for
+        g_wakeEvent.Set();
+        ASSERT_TRUE(m_view.WaitFor("status " + kNotAnswered[lang]));
+    }
+    const std::vector<std::string> log = m_view.Log();
+    const std::vector<std::string> silent(log.begin() + static_cast<long>(before), log.end());
+    std::vector<std::string> expected;
+    for (int lang = 0; lang < kLanguageCount; ++lang) {
+        g_lang = lang;
+        expected.push_back(std::string("status ") + Tr(kTextReadDataFrom) + " " +
+                           Tr(kTextStationName) + " ...");
+        expected.push_back("status " + kNotAnswered[lang]);
+    }
+    EXPECT_EQ(silent, expected);
+    EXPECT_EQ(m_sleeps.Recorded(), std::vector<int>(kLanguageCount, kMonitorBlockRetryPauseMs))
+        << "the block asked for once more at each reading";
+
+    m_testMode.SetAnswering(true);
+    g_lang = 0;
+    g_wakeEvent.Set();
+    ASSERT_TRUE(m_view.WaitFor(kSummary, 2));
+    Stop();
+    EXPECT_EQ(StatusTexts().back(),
+              "Last Read Time: 07-03-2010 10:05:09, Read Records: 5 (Total Records: 8).");
+    ExpectEachRecordOnce(8);
 }
 
 // Takes the data file at the path from the monitor thread; the result gives it back.

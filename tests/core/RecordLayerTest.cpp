@@ -355,6 +355,19 @@ TEST_F(RecordLayerTest, DeletingEveryLineLeavesAnEmptyFileAndAnEmptyFileIsNotRew
     EXPECT_EQ(Bytes(), "\r\n  \r\n");
 }
 
+// Its last record is read and its records counted, but it is not ready for an append: the
+// monitor thread downloads nothing into it, and the console keeps the records.
+TEST_F(RecordLayerTest, AFileThatMayNotBeWrittenIsCountedButNotReadyForAnAppend) {
+    StoreNumbered(3);
+    const ScopedUnwritableFiles unwritable;
+    EXPECT_EQ(LastRecordNumber(), 3);
+    CWeatherRecord last;
+    EXPECT_TRUE(LoadLastRecord(last));
+    EXPECT_EQ(last.recordTime, "2024-03-05 10:10:00");
+    EXPECT_EQ(CountStoredRecords(), 3);
+    EXPECT_FALSE(SetAsideTornLastLine());
+}
+
 TEST_F(RecordLayerTest, ClearingEmptiesTheFile) {
     StoreNumbered(3);
     EXPECT_TRUE(ClearDataFile());
@@ -369,6 +382,8 @@ struct FlaggedOperation {
     std::function<std::string()> run;
     // What the caller's records held before.
     const char* before;
+    // What it gives over records 1..3 in a file that may be read but not written.
+    const char* unwritable;
 };
 
 void PrintTo(const FlaggedOperation& op, std::ostream* os) {
@@ -389,7 +404,7 @@ const FlaggedOperation kFlagged[] = {
          LoadRecordsForGraph(records, "2000", "2099");
          return Joined(Numbers(records));
      },
-     "99;"},
+     "99;", "1;2;3;"},
     {"VisitRecordsInRange",
      [] {
          int calls = 0;
@@ -398,23 +413,20 @@ const FlaggedOperation kFlagged[] = {
              [&](std::size_t, const RecordFieldViews&) { ++calls; });
          return std::string(read ? "read " : "") + std::to_string(calls);
      },
-     "0"},
+     "0", "read 4"},
     {"LoadAllRecords",
      [] {
          CWeatherRecordArray records = {StoredRecord("99", "")};
          LoadAllRecords(records);
          return Joined(Numbers(records));
      },
-     "99;"},
+     "99;", "1;2;3;"},
     {"AppendRecords",
-     [] {
-         AppendRecords({StoredRecord("0", "2024-03-06 00:00:00")});
-         return std::string();
-     },
-     ""},
+     [] { return std::to_string(AppendRecords({StoredRecord("0", "2024-03-06 00:00:00")})); }, "0",
+     "0"},
     {"DeleteRecords",
-     [] { return std::string(DeleteRecords({StoredRecord("1", "")}) ? "deleted" : ""); }, ""},
-    {"ClearDataFile", [] { return std::string(ClearDataFile() ? "cleared" : ""); }, ""},
+     [] { return std::string(DeleteRecords({StoredRecord("1", "")}) ? "deleted" : ""); }, "", ""},
+    {"ClearDataFile", [] { return std::string(ClearDataFile() ? "cleared" : ""); }, "", ""},
 };
 
 class RecordLayerBusyTest : public RecordLayerTest,
@@ -430,6 +442,17 @@ TEST_P(RecordLayerBusyTest, WaitsThreeTimesThenGivesUpWithoutEffect) {
     EXPECT_EQ(sleeps.Recorded(), (std::vector<int>{100, 100, 100}));
     EXPECT_EQ(Bytes(), before);
     EXPECT_TRUE(g_fdb.m_busy); // still the other holder's
+}
+
+// A backup copy, a read-only mount: every reader reads what the file holds, no writer changes
+// it, and the writers say so.
+TEST_P(RecordLayerBusyTest, AFileThatMayNotBeWrittenIsReadAndLeftAsItIs) {
+    StoreNumbered(3);
+    const std::string before = Bytes();
+    const ScopedUnwritableFiles unwritable;
+    EXPECT_EQ(GetParam().run(), GetParam().unwritable);
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_FALSE(g_fdb.m_busy);
 }
 
 TEST_P(RecordLayerBusyTest, LeavesTheFlagClearAfterwards) {

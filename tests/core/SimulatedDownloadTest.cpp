@@ -80,7 +80,7 @@ protected:
         CWeatherSettings settings;
         EXPECT_TRUE(m_comm.ReadFixedBlock(settings, kWholeBlock, false));
         CWeatherRecordArray records;
-        const int count = DownloadHistory(m_comm, records, settings, &m_frame);
+        const int count = DownloadHistory(m_comm, records, settings, &m_frame, m_unreadable).count;
         if (count > 0) {
             for (CWeatherRecord& record : records)
                 ScaleRecordToMetric(record, settings);
@@ -136,6 +136,7 @@ protected:
     std::optional<FixedClock> m_clock;
     CWeatherComm m_comm{std::make_unique<CSimulatedLink>()};
     RecordingStatusTarget m_frame;
+    UnreadableSlots m_unreadable;
 };
 
 TEST_F(SimulatedDownloadTest, DownloadsStoreEachRecordOnceOldestFirstWithTimesThatFit) {
@@ -178,27 +179,28 @@ TEST_F(SimulatedDownloadTest, DownloadsStoreEachRecordOnceOldestFirstWithTimesTh
     EXPECT_EQ(stored[16].increment, "0.0") << "the counter fell where the template repeats";
     EXPECT_EQ(stored[18].totalRain, "19.5");
 
-    // The clock stayed while the console filled twelve slots: their intervals do not fit
-    // between the stored record and the clock (rule a), so they keep the times the clock gives
-    // them, dated backwards from it. None is lost.
-    ASSERT_EQ(NewestSlot(), 31);
+    // The clock stayed while the console filled thirteen slots (the block, ten new records, the
+    // stored one and the one before it, which tells that the ring did not go round): their
+    // intervals do not fit between the stored record and the clock, so they keep the times the
+    // clock gives them, dated backwards from it. None is lost.
+    ASSERT_EQ(NewestSlot(), 32);
     const time_t third = second + 3 * kMinute;
-    EXPECT_EQ(Cycle(), 12);
+    EXPECT_EQ(Cycle(), 13);
     stored = Stored();
-    ASSERT_EQ(stored.size(), 31u);
-    for (int slot = 19; slot < 31; ++slot)
+    ASSERT_EQ(stored.size(), 32u);
+    for (int slot = 19; slot < 32; ++slot)
         EXPECT_EQ(TextToTime(stored[slot].recordTime),
-                  third - MinutesOfSlots(slot + 1, 30) * kMinute)
+                  third - MinutesOfSlots(slot + 1, 31) * kMinute)
             << "dated backwards from now: " << stored[slot].recordTime;
 
     // The next cycle, with a clock that has moved on as the console did, dates them forwards.
     const int newest = NewestSlot();
-    SetNow(third + MinutesOfSlots(31, newest - 1) * kMinute);
-    EXPECT_EQ(Cycle(), newest - 31);
+    SetNow(third + MinutesOfSlots(32, newest - 1) * kMinute);
+    EXPECT_EQ(Cycle(), newest - 32);
     stored = Stored();
     ASSERT_EQ(stored.size(), static_cast<std::size_t>(newest));
     EXPECT_EQ(stored.back().recordNo, std::to_string(newest));
-    EXPECT_EQ(TextToTime(stored[31].recordTime), third + Interval(31) * kMinute);
+    EXPECT_EQ(TextToTime(stored[32].recordTime), third + Interval(32) * kMinute);
 }
 
 TEST_F(SimulatedDownloadTest, ARecordWhoseLineACrashCutShortIsFetchedAgain) {

@@ -1,5 +1,6 @@
 #include "station/link/WeatherComm.h"
 
+#include "platform/StopRequest.h"
 #include "station/console/FixedBlockCodec.h"
 #include "station/console/WeatherSet.h"
 #include "station/link/SimulatedConsole.h"
@@ -251,6 +252,60 @@ INSTANTIATE_TEST_SUITE_P(Sequences, ByteSequenceTest,
                              return std::string(std::get<0>(info.param).name) + "Failing" +
                                     std::to_string(std::get<1>(info.param));
                          });
+
+// The system asks the program to end while a write waits for its first acknowledgement.
+void RequestEndInsteadOfSleeping(int) {
+    RequestProgramEnd();
+}
+
+// Each write of the console as a whole: the block, or one sequence of bytes.
+struct WholeWrite {
+    const char* name;
+    bool (*write)(CWeatherComm& comm);
+    std::vector<int> writtenAt; // the bytes it changes in the emulator's set-up block
+};
+
+const WholeWrite kWholeWrites[] = {
+    {"Block",
+     [](CWeatherComm& comm) {
+         CWeatherSettings settings;
+         if (!comm.ReadFixedBlock(settings, kWholeBlock, false))
+             return false;
+         settings.historyCircle = "30";
+         return comm.WriteFixedBlock(settings, kWholeBlock, false);
+     },
+     {0x10, 0x1A}},
+    {"Reinit", [](CWeatherComm& comm) { return comm.ReinitStation(); }, {0x00, 0x01, 0x1A}},
+    {"ClearHistory", [](CWeatherComm& comm) { return comm.ClearHistoryCount(); }, {0x1A, 0x1B}},
+};
+
+class WholeWriteTest : public WeatherCommTest, public testing::WithParamInterface<WholeWrite> {
+protected:
+    void TearDown() override { WithdrawProgramEndRequest(); }
+};
+
+// A program asked to end writes none of it before it has begun; begun, the write goes on to
+// its end, acknowledged block by block, so that the console never holds half of it.
+TEST_P(WholeWriteTest, AProgramAskedToEndDoesNotBeginItButFinishesItOnceBegun) {
+    const WholeWrite& write = GetParam();
+    ConnectAndForgetTraffic();
+    const SleepFunction previous = SetSleepFunction(RequestEndInsteadOfSleeping);
+    EXPECT_TRUE(write.write(m_comm));
+    SetSleepFunction(previous);
+    ASSERT_TRUE(IsProgramEndRequested());
+    const Bytes written = m_emulator.Memory(0x0000, kFixedBlockSize);
+    for (int at : write.writtenAt)
+        EXPECT_NE(written[at], kSetUpBlock[at]) << at;
+
+    m_emulator.SetMemory(0x0000, kSetUpBlock);
+    const long commands = m_emulator.Count(kEmuCommands);
+    EXPECT_FALSE(write.write(m_comm));
+    EXPECT_EQ(m_emulator.Count(kEmuCommands), commands) << "nothing sent, not even a read";
+    EXPECT_EQ(m_emulator.Memory(0x0000, kFixedBlockSize), kSetUpBlock);
+}
+
+INSTANTIATE_TEST_SUITE_P(Writes, WholeWriteTest, testing::ValuesIn(kWholeWrites),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WeatherCommTest, InTestModeTheSimulatedConsoleGrowsWithEveryRead) {
     m_comm.SetUp(std::make_unique<CSimulatedLink>(), kEmulatorIds);

@@ -22,8 +22,11 @@ constexpr int kMemorySize = 0x10000;
 //   CONSOLEEMU_MEMORY  a file of the 64 KB the console's memory holds at the start;
 //   CONSOLEEMU_READ_DELAY_US  how long every ReadData call takes, for a slow console;
 //   CONSOLEEMU_MARK  a file created when the console takes its kMarkAfterCommands-th command
-//                    (or the CONSOLEEMU_MARK_AFTER-th), a read command, so that the test knows
-//                    the reading is under way.
+//                    (or the CONSOLEEMU_MARK_AFTER-th), a read or write command, so that the
+//                    test knows the reading or writing is under way;
+//   CONSOLEEMU_KEEP  when set, the console keeps its memory in the CONSOLEEMU_MEMORY file as a
+//                    real one keeps it across runs of the program: every data frame and byte
+//                    the program writes goes there at once.
 constexpr long kMarkAfterCommands = 100;
 
 std::array<std::uint8_t, kMemorySize> StartMemory() {
@@ -43,7 +46,7 @@ void DelayRead() {
         std::this_thread::sleep_for(std::chrono::microseconds(delayUs));
 }
 
-void MarkReadingUnderWay(long commands) {
+void MarkCommandTaken(long commands) {
     static const long markAfter = [] {
         const char* text = std::getenv("CONSOLEEMU_MARK_AFTER");
         return text ? std::atol(text) : kMarkAfterCommands;
@@ -53,12 +56,25 @@ void MarkReadingUnderWay(long commands) {
         std::ofstream(path) << commands << '\n';
 }
 
+void KeepMemory(const std::array<std::uint8_t, kMemorySize>& memory) {
+    static const bool keep = std::getenv("CONSOLEEMU_KEEP") != nullptr;
+    const char* path = std::getenv("CONSOLEEMU_MEMORY");
+    if (keep && path)
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(memory.data()), kMemorySize);
+}
+
 // A fault that lies ahead: `at` counts calls or frames from the reset, -1 when none is set.
 struct StalledFrame {
     long at = -1;
     long failedReads = 0;
     bool lost = false;
     long stalledSoFar = 0;
+};
+
+struct FailingReads {
+    int address = -1;
+    long count = 0;
 };
 
 struct CorruptedAcknowledgement {
@@ -84,7 +100,8 @@ public:
 
     bool TakeFrame(int handle, const Frame& frame) {
         const long call = m_counters[kEmuWriteCalls]++;
-        if (!CheckHandle(handle) || (call >= m_failWritesFrom && call < m_failWritesTo))
+        if (!CheckHandle(handle) || (call >= m_failWritesFrom && call < m_failWritesTo) ||
+            RefuseRead(frame))
             return false;
         m_received.push_back(frame);
         if (m_dataFramesDue > 0)
@@ -143,6 +160,8 @@ public:
         m_failWritesTo = m_failWritesFrom + count;
     }
 
+    void FailReadsAt(int address, long count) { m_failingReads = {address, count}; }
+
     void StallFrame(long index, long failedReads, bool lost) {
         m_stall = {m_framesOut + index, failedReads, lost, 0};
     }
@@ -160,21 +179,30 @@ private:
         return frame == BlockCommandFrame(command, AddressOf(frame));
     }
 
+    bool RefuseRead(const Frame& frame) {
+        if (m_failingReads.count <= 0 || AddressOf(frame) != m_failingReads.address ||
+            !IsBlockCommand(frame, kReadBlockCommand))
+            return false;
+        --m_failingReads.count;
+        return true;
+    }
+
     void TakeCommand(const Frame& frame) {
         if (IsBlockCommand(frame, kReadBlockCommand)) {
-            MarkReadingUnderWay(++m_counters[kEmuCommands]);
+            MarkCommandTaken(++m_counters[kEmuCommands]);
             for (int offset = 0; offset < kBlockSize; offset += kFrameSize) {
                 Frame answer;
                 GetMemory(AddressOf(frame) + offset, answer.data(), kFrameSize);
                 m_outgoing.push_back(answer);
             }
         } else if (IsBlockCommand(frame, kWriteBlockCommand)) {
-            ++m_counters[kEmuCommands];
+            MarkCommandTaken(++m_counters[kEmuCommands]);
             m_dataAddress = AddressOf(frame);
             m_dataFramesDue = kFramesPerBlock;
         } else if (frame == WriteByteFrame(AddressOf(frame), frame[5])) {
-            ++m_counters[kEmuCommands];
+            MarkCommandTaken(++m_counters[kEmuCommands]);
             m_memory[AddressOf(frame)] = frame[5];
+            KeepMemory(m_memory);
             QueueAcknowledgement();
         }
         // Anything else is not a command; the console takes it in and does nothing.
@@ -184,6 +212,7 @@ private:
         ++m_counters[kEmuDataFrames];
         const int offset = (kFramesPerBlock - m_dataFramesDue) * kFrameSize;
         SetMemory(m_dataAddress + offset, frame.data(), kFrameSize);
+        KeepMemory(m_memory);
         if (--m_dataFramesDue == 0)
             QueueAcknowledgement();
     }
@@ -214,6 +243,7 @@ private:
     std::array<long, kCounterCount> m_counters{};
     long m_failWritesFrom = -1;
     long m_failWritesTo = -1;
+    FailingReads m_failingReads;
     StalledFrame m_stall;
     CorruptedAcknowledgement m_corruptAck;
 };
@@ -301,6 +331,11 @@ int EmuReceivedFrame(long index, unsigned char* frame) {
 void EmuFailWrites(long first, long count) {
     const std::lock_guard lock(g_mutex);
     g_console.FailWrites(first, count);
+}
+
+void EmuFailReadsAt(int address, long count) {
+    const std::lock_guard lock(g_mutex);
+    g_console.FailReadsAt(address, count);
 }
 
 void EmuStallFrame(long index, long failedReads, int lost) {

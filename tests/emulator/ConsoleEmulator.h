@@ -19,6 +19,9 @@ long EmuCounter(int counter);
 int EmuReceivedFrame(long index, unsigned char* frame);
 // The WriteData calls `first` .. `first` + `count` - 1 fail, and their frames are not taken.
 void EmuFailWrites(long first, long count);
+// The next `count` read commands for console address `address` fail as WriteData calls, and
+// are not taken: the console's memory there cannot be read that many times.
+void EmuFailReadsAt(int address, long count);
 // The `index`-th frame the console sends is held back for `failedReads` ReadData calls; then it
 // comes, or, when `lost` is nonzero, it is dropped and the frame after it is next.
 void EmuStallFrame(long index, long failedReads, int lost);

@@ -26,6 +26,7 @@ public:
         Find(m_counter, "EmuCounter");
         Find(m_receivedFrame, "EmuReceivedFrame");
         Find(m_failWrites, "EmuFailWrites");
+        Find(m_failReadsAt, "EmuFailReadsAt");
         Find(m_stallFrame, "EmuStallFrame");
         Find(m_corruptAcknowledgement, "EmuCorruptAcknowledgement");
         if (IsLoaded())
@@ -37,7 +38,7 @@ public:
 
     bool IsLoaded() const {
         return m_reset && m_setMemory && m_getMemory && m_setAttached && m_setRefusing &&
-               m_counter && m_receivedFrame && m_failWrites && m_stallFrame &&
+               m_counter && m_receivedFrame && m_failWrites && m_failReadsAt && m_stallFrame &&
                m_corruptAcknowledgement;
     }
 
@@ -61,6 +62,7 @@ public:
         return frames;
     }
     void FailWrites(long first, long count) { m_failWrites(first, count); }
+    void FailReadsAt(int address, long count) { m_failReadsAt(address, count); }
     void StallFrame(long index, long failedReads, bool lost) {
         m_stallFrame(index, failedReads, lost ? 1 : 0);
     }
@@ -83,6 +85,7 @@ private:
     decltype(EmuCounter)* m_counter = nullptr;
     decltype(EmuReceivedFrame)* m_receivedFrame = nullptr;
     decltype(EmuFailWrites)* m_failWrites = nullptr;
+    decltype(EmuFailReadsAt)* m_failReadsAt = nullptr;
     decltype(EmuStallFrame)* m_stallFrame = nullptr;
     decltype(EmuCorruptAcknowledgement)* m_corruptAcknowledgement = nullptr;
 };

@@ -1,10 +1,14 @@
 #include "app/MainFrm.h"
 #include "platform/qt/CommandActions.h"
 #include "station/records/RecordLayer.h"
+#include "tests/core/FileTestSupport.h"
 #include "tests/emulator/EmulatorModule.h"
 #include "tests/gui/FakeMainView.h"
 #include "tests/gui/HistoryDlgFixture.h"
 #include "texts/Env.h"
+
+#include <functional>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -164,27 +168,65 @@ TEST_F(HistoryDlgTest, ClearDataEmptiesFileAndListOnYesOnly) {
     }
 }
 
-// While the data file stays busy nothing changes, in the file or in the list, and the user is
-// told so.
-TEST_F(HistoryDlgTest, ABusyDataFileChangesNothingAndSaysSo) {
+// A data file that may be read but not written (a backup copy, a read-only mount) is searched
+// and listed as any other.
+TEST_F(HistoryDlgTest, AFileThatCannotBeWrittenIsListed) {
+    StoreRecords("2024-03-06 09:30:00", 10);
+    const ScopedUnwritableFiles unwritable;
+    Open("2024-03-06 10:05:30");
+    EXPECT_EQ(Numbers(), "7 8");
+    ChooseRange(1);
+    Click(IDC_HISTORY_SEARCH);
+    EXPECT_EQ(Numbers(), "1 2 3 4 5 6 7 8");
+    EXPECT_EQ(List().CellText(7, 1), "06-03-2024 10:05");
+    EXPECT_TRUE(boxes.empty());
+}
+
+// Takes the data file from the dialog's writers; the result gives it back.
+struct HeldFileCase {
+    const char* name;
+    std::function<std::function<void()>()> hold;
+};
+
+class HistoryHeldFileTest : public HistoryDlgTest,
+                            public testing::WithParamInterface<HeldFileCase> {};
+
+// While the data file stays busy, or may not be written, nothing changes, in the file or in the
+// list, and the user is told so.
+TEST_P(HistoryHeldFileTest, ClearAndDeleteChangeNothingAndSaySo) {
     StoreRecords("2024-03-06 09:30:00", 10);
     Open("2024-03-06 10:05:30");
     const std::string stored = Bytes();
     dialog->ShowDlgItem(IDC_HISTORY_DELETE, true);
     dialog->EnableDlgItem(IDC_HISTORY_DELETE, true);
     List().selectRow(1);
-    g_fdb.m_busy = true;
+    const std::function<void()> giveBack = GetParam().hold();
 
     Click(IDC_HISTORY_CLEAR_DATA);
     Click(IDC_HISTORY_DELETE);
 
-    g_fdb.m_busy = false;
+    giveBack();
     EXPECT_EQ(Bytes(), stored);
     EXPECT_EQ(Numbers(), "7 8");
     ASSERT_EQ(boxes.size(), 4u);
-    EXPECT_EQ(boxes[1].text, "The data file is busy! Nothing was changed.");
-    EXPECT_EQ(boxes[3].text, "The data file is busy! Nothing was changed.");
+    EXPECT_EQ(boxes[1].text, "The data file is busy or cannot be written! Nothing was changed.");
+    EXPECT_EQ(boxes[3].text, "The data file is busy or cannot be written! Nothing was changed.");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Holders, HistoryHeldFileTest,
+    testing::Values(HeldFileCase{"BusyFlag",
+                                 [] {
+                                     g_fdb.m_busy = true;
+                                     return std::function<void()>([] { g_fdb.m_busy = false; });
+                                 }},
+                    HeldFileCase{"Unwritable",
+                                 [] {
+                                     auto unwritable = std::make_shared<ScopedUnwritableFiles>();
+                                     return std::function<void()>(
+                                         [unwritable]() mutable { unwritable.reset(); });
+                                 }}),
+    [](const testing::TestParamInfo<HeldFileCase>& info) { return info.param.name; });
 
 // The hidden Delete, when shown, takes the selected records from the file and then the list.
 TEST_F(HistoryDlgTest, DeleteTakesTheSelectedRecordsFromFileAndList) {

@@ -11,6 +11,7 @@
 #include "station/values/TimeText.h"
 #include "station/values/UnitNames.h"
 #include "tests/core/DataFileFixture.h"
+#include "tests/core/FileTestSupport.h"
 #include "tests/core/FixedClock.h"
 #include "tests/core/ScopedSimulatedLink.h"
 #include "tests/core/ScopedTimeZone.h"
@@ -147,6 +148,62 @@ TEST_F(MonitorViewTest, ACycleFillsTheViewAndTheDataFileOnTheUserInterfaceThread
     delete view;
     EXPECT_LT(std::chrono::steady_clock::now() - closing, 5s);
     EXPECT_EQ(watch.offThread, 0);
+}
+
+// A data file that may be read but not written (a backup copy, a read-only mount): the five
+// rain totals of the main window count the records it holds, and the status bar says why no
+// history is read.
+TEST_F(MonitorViewTest, OverADataFileThatCannotBeWrittenTheRainTotalsCountItsRecords) {
+    WriteLines({LineOf(StoredRecord("1", "2010-03-07 09:45:00")),
+                LineOf(StoredRecord("2", "2010-03-07 09:50:00")),
+                LineOf(StoredRecord("3", "2010-03-07 09:55:00")),
+                LineOf(StoredRecord("4", "2010-03-07 10:00:00"))});
+    const std::string stored = Bytes();
+    const ScopedUnwritableFiles unwritable;
+    view->OnInitialUpdate();
+    ASSERT_TRUE(WaitForSummaries(1));
+
+    EXPECT_EQ(frame->texts.back(),
+              "Last Read Time: 07-03-2010 10:05:09, Read Records: 0 (Total Records: 4). The "
+              "history was not read: the data file is busy or cannot be written. The next "
+              "reading tries again.");
+    EXPECT_EQ(Text(IDC_OUTDOOR_HUMIDITY), "61 %");
+    // The live record adds no rain to the newest stored one; the stored records add their
+    // increments, each period's oldest one excepted. Over an empty file every total is 0.0.
+    EXPECT_EQ(Text(IDC_RAIN_HOUR), "0.3 mm");
+    EXPECT_EQ(Text(IDC_RAIN_DAY), "0.9 mm");
+    EXPECT_EQ(Text(IDC_RAIN_WEEK), "0.9 mm");
+    EXPECT_EQ(Text(IDC_RAIN_MONTH), "0.9 mm");
+    EXPECT_EQ(Text(IDC_RAIN_TOTAL), "350.1 mm");
+    EXPECT_EQ(Bytes(), stored);
+}
+
+// A console that is plugged in but does not answer: the status bar says so in place of a
+// summary, and the main window keeps what the last reading showed.
+TEST_F(MonitorViewTest, AConsoleThatDoesNotAnswerKeepsTheLastReadingShown) {
+    view->OnInitialUpdate();
+    ASSERT_TRUE(WaitForSummaries(1));
+    const int items[] = {IDC_INDOOR_TEMPERATURE, IDC_OUTDOOR_HUMIDITY, IDC_RAIN_TOTAL,
+                         IDC_RAIN_HOUR, IDC_INDOOR_TEMPERATURE_MAX};
+    std::vector<std::string> shown;
+    for (int item : items)
+        shown.push_back(Text(item));
+    EXPECT_EQ(shown[0], "22.7 " + std::string(kUnitCelsius));
+
+    m_testMode.SetAnswering(false);
+    m_clock.emplace(TextToTime("2010-03-07 10:37:09"));
+    g_wakeEvent.Set();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return frame->texts.back().starts_with("The console"); }, 20000));
+
+    EXPECT_EQ(frame->texts.back(),
+              "The console did not answer (07-03-2010 10:37:09); its settings could not be read. "
+              "The values shown are those of the last successful reading; the next reading tries "
+              "again.");
+    EXPECT_EQ(frame->Summaries(), 1u);
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        EXPECT_EQ(Text(items[i]), shown[i]) << "item " << items[i];
+    EXPECT_TRUE(ControlById<CTempLevel>(view->Form(), IDC_INDOOR_THERMOMETER)->HasValue());
 }
 
 TEST_F(MonitorViewTest, DestroyingTheFrameWithTheViewInsideEndsTheThreadAtOnce) {

@@ -70,13 +70,15 @@ protected:
         std::ofstream(Path("Talvorin.ini").toStdString()) << text;
     }
 
-    // Starts the program with these variables added to the environment.
-    bool Start(QProcess& program, const std::vector<std::pair<QString, QString>>& variables = {}) {
+    // Starts the program (or the copy of it named `file`) with these variables added to the
+    // environment.
+    bool Start(QProcess& program, const std::vector<std::pair<QString, QString>>& variables = {},
+               const QString& file = "Talvorin") {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const auto& [name, value] : variables)
             environment.insert(name, value);
         program.setProcessEnvironment(environment);
-        program.start(Path("Talvorin"), {});
+        program.start(Path(file), {});
         return program.waitForStarted(5000);
     }
 
@@ -244,6 +246,85 @@ TEST_F(ProgramRunTest, SigtermDuringALongDownloadEndsTheProgramAtOnceAndTheNextR
     EXPECT_TRUE(endsWithLineBreak);
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(kStoredCount - 1));
     ExpectRecordsNumberedFromOne(lines);
+}
+
+// The console's settings block as the emulator holds it now (the whole memory file once written).
+std::vector<std::uint8_t> SettingsBlock(const QString& memoryFile) {
+    QFile file(memoryFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray block = file.read(256);
+    return {block.begin(), block.end()};
+}
+
+// Setup over a slow console, a tenth of a second a frame, as a user opens it and saves a change:
+// asked to end while Setup reads, the program abandons the read and ends within a second; asked
+// while it writes the settings block, it finishes the block and then ends at once. The console
+// holds the old block or the whole new one, never a mix.
+TEST_F(ProgramRunTest, SigtermWhileSetupReadsOrSavesEndsAtOnceAndNeverLeavesHalfABlock) {
+    ASSERT_TRUE(QFile::copy(QString(TALVORIN_DRIVEN_EXECUTABLE), Path("Driven")));
+    PlaceEmulatedConsole(1);
+    WriteIni("[communication]\nTestFlag=false\nSearchData=false\n");
+    const QString memory = Path("console.bin");
+    const std::vector<std::uint8_t> oldBlock = SettingsBlock(memory);
+    ASSERT_EQ(oldBlock.size(), 256u);
+    const auto start = [&](QProcess& program, const char* steps, const char* readDelayUs,
+                           const char* markAfter) {
+        auto variables = Console(readDelayUs, markAfter);
+        variables.push_back({"CONSOLEEMU_KEEP", "1"});
+        variables.push_back({"TALVORIN_DRIVE", steps});
+        return Start(program, variables, "Driven");
+    };
+    const auto restoreConsole = [&] {
+        QFile file(memory);
+        return file.open(QIODevice::ReadWrite) &&
+               file.write(reinterpret_cast<const char*>(oldBlock.data()), 256) == 256;
+    };
+
+    // The block a save writes, from a console that answers at once.
+    QProcess reference;
+    ASSERT_TRUE(start(reference, "setup-save", "0", "1"));
+    ASSERT_TRUE(WaitFor([&] { return SettingsBlock(memory) != oldBlock; }, 30000));
+    QTest::qWait(1000); // the rest of the write
+    EXPECT_TRUE(EndsOn(reference, SIGTERM));
+    const std::vector<std::uint8_t> newBlock = SettingsBlock(memory);
+    // The change reaches the units, the pressures and the thresholds: the first three of the
+    // eight 32-byte blocks, so that a write cut short leaves a mix.
+    for (int block = 0; block < 3; ++block)
+        ASSERT_NE(std::vector(newBlock.begin() + block * 32, newBlock.begin() + block * 32 + 32),
+                  std::vector(oldBlock.begin() + block * 32, oldBlock.begin() + block * 32 + 32))
+            << block;
+
+    struct Moment {
+        const char* state;
+        const char* steps;
+        const char* markAfter; // the console's command after which the signal comes
+        bool written;
+    };
+    // The opening read takes commands 1-8, the save's fresh read 9-16 and its write 17-24. The
+    // write takes eight acknowledgements, each a frame after a pause of 50 ms.
+    constexpr int kBlockWriteMs = 8 * (50 + 100);
+    const Moment moments[] = {
+        {"opening read", "setup", "2", false},
+        {"save's read", "setup-save", "10", false},
+        {"save's write", "setup-save", "17", true},
+    };
+    for (const Moment& moment : moments) {
+        ASSERT_TRUE(restoreConsole()) << moment.state;
+        QFile::remove(Path("reading"));
+        QProcess program;
+        ASSERT_TRUE(start(program, moment.steps, "100000", moment.markAfter)) << moment.state;
+        ASSERT_TRUE(WaitFor([&] { return QFile::exists(Path("reading")); }, 30000)) << moment.state;
+        const QDeadlineTimer ending = Send(program, SIGTERM);
+        EXPECT_TRUE(EndsBy(program, moment.written
+                                        ? QDeadlineTimer(ending.remainingTime() + kBlockWriteMs)
+                                        : ending))
+            << moment.state;
+        // A program late to end is let end, so that what it did meanwhile shows.
+        WaitFor([&] { return program.state() == QProcess::NotRunning; }, 15000);
+        EXPECT_EQ(program.exitCode(), 0) << moment.state << program.readAllStandardError().data();
+        EXPECT_EQ(SettingsBlock(memory), moment.written ? newBlock : oldBlock) << moment.state;
+    }
 }
 
 // Without its control file the program says at start that it needs administrator privilege. A

@@ -1,5 +1,7 @@
 #include "platform/qt/TerminationSignals.h"
 
+#include "platform/StopRequest.h"
+
 #include <csignal>
 #include <vector>
 
@@ -25,12 +27,14 @@ TEST(TerminationSignalsTest, SignalsArriveOnTheUserInterfaceThreadInsteadOfEndin
                          [&](int signal) { received.push_back(signal); });
         ASSERT_EQ(raise(SIGTERM), 0);
         ASSERT_EQ(raise(SIGINT), 0);
-        EXPECT_TRUE(received.empty()); // nothing happens inside the handler
+        EXPECT_TRUE(received.empty()); // nothing but the request happens inside the handler
+        EXPECT_TRUE(IsProgramEndRequested());
         const QDeadlineTimer deadline(5000);
         while (received.size() < 2 && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     EXPECT_EQ(received, (std::vector<int>{SIGTERM, SIGINT}));
+    EXPECT_FALSE(IsProgramEndRequested()) << "gone with the watcher";
     EXPECT_TRUE(IsDefaultHandling(SIGTERM));
     EXPECT_TRUE(IsDefaultHandling(SIGINT));
 }
