@@ -149,10 +149,13 @@ class RecordLayerDamagedEndTest : public RecordLayerTest,
                                   public testing::WithParamInterface<const char*> {};
 
 // A damaged last line neither anchors the history download nor restarts the numbering: both go
-// on from the last record, and the line stays in the file as it was.
+// on from the last record, and the line stays in the file as it was. The record before the last
+// one, which tells the download whether the ring went round, is the record before it as well.
 TEST_P(RecordLayerDamagedEndTest, TheLastRecordIsTheLastLineThatHoldsOne) {
-    const std::string last = LineOf(StoredRecord("42", "2024-03-05 14:30:00"));
-    WriteLines({LineOf(StoredRecord("41", "2024-03-05 14:25:00")), last, GetParam(), GetParam()});
+    CWeatherRecord older = StoredRecord("41", "2024-03-05 14:25:00");
+    older.hexAddr = "00A0E0";
+    WriteLines({LineOf(older), GetParam(), LineOf(StoredRecord("42", "2024-03-05 14:30:00")),
+                GetParam(), GetParam()});
     const std::string damaged = Bytes();
 
     CWeatherRecord record;
@@ -161,6 +164,12 @@ TEST_P(RecordLayerDamagedEndTest, TheLastRecordIsTheLastLineThatHoldsOne) {
     EXPECT_EQ(record.recordTime, "2024-03-05 14:30:00");
     EXPECT_EQ(record.uv, "2");
     EXPECT_EQ(record.hexAddr, "00A0F4");
+    CWeatherRecord last;
+    CWeatherRecord before;
+    EXPECT_TRUE(LoadLastTwoRecords(last, before));
+    EXPECT_EQ(AllFields(last), AllFields(record));
+    EXPECT_EQ(before.recordNo, "41");
+    EXPECT_EQ(before.hexAddr, "00A0E0");
     EXPECT_EQ(LastRecordNumber(), 42);
     EXPECT_EQ(CountStoredRecords(), 2);
 
