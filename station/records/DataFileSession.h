@@ -12,7 +12,7 @@
 // the session only; a session never waits for the busy flag or for the other thread, so it
 // always ends. Operations that take the busy flag take it before they begin a session.
 //
-// The two operations that read only the newest line (LastRecordNumber, LoadLastRecord) take
+// The two operations that read only the newest record (LastRecordNumber, LoadLastRecord) take
 // no busy flag but still a session, so they cannot overlap any other use of the store.
 class DataFileSession {
 public:

@@ -8,13 +8,8 @@
 
 // Where in the data file the records of a time span can lie, so that a range read reads only
 // those parts. The file is cut into blocks of whole lines, each with the smallest and largest
-// record time its lines give a record that reads the file from its start (a line without a
-// time of its own keeps the time of the line before). Nothing is assumed of the order of the
-// times: a block is read whenever its times reach into the span.
-//
-// A block whose first line has every field a record reads can be read by a fresh record with
-// the same result as by one that read every line before it; a range read starts at such a
-// block (or at the start of the file), never in the middle of a run of short lines.
+// record time of the records its lines hold (lines that hold no record do not count). Nothing
+// is assumed of the order of the times: a block is read whenever its times reach into the span.
 //
 // Built on the first read of a file, extended over the lines appended since, and built anew
 // when the file is another or was changed by anyone but AppendRecords. The index covers the
@@ -23,13 +18,13 @@
 class RecordBlockIndex {
 public:
     // A part of the file to read: from a line start to `to` (-1: the end of the file), and the
-    // numbers of its non-blank lines counted from the first of the file, `endLine` excluded
-    // (one more than the index knows of for a part that runs to the end).
+    // numbers of the records its lines hold, counted from the first of the file, `endRecord`
+    // excluded (one more than the index knows of for a part that runs to the end).
     struct Region {
         off_t from;
         off_t to;
-        long long firstLine;
-        long long endLine;
+        long long firstRecord;
+        long long endRecord;
     };
 
     // Brings the index up to the store's file. False when a read error stopped it (the index is
@@ -44,13 +39,14 @@ public:
     // Forgets everything: the next Update builds the index anew.
     void Invalidate();
 
-    // The parts of the file, in file order, that hold every line whose record time can lie in
-    // the span, each beginning where a fresh record reads as one that read the file from its
-    // start. With `partBytes`, a part grown to that size ends where the next can begin so, so
-    // that parts can be read side by side. Only after Update.
+    // The parts of the file, in file order, that hold every record whose time can lie in the
+    // span. With `partBytes`, a part grown to that size ends at the end of a block, so that
+    // parts can be read side by side. Only after Update.
     std::vector<Region> RegionsFor(const RecordTimeSpan& span, off_t partBytes = 0) const;
-    // The non-blank lines the index covers.
-    long long Lines() const { return m_lines; }
+    // The records the lines the index covers hold.
+    long long Records() const { return m_records; }
+    // Whether the index covers a non-blank line.
+    bool HasLines() const { return !m_blocks.empty(); }
 
 private:
     struct Block {
@@ -58,11 +54,9 @@ private:
         off_t end;
         std::string minTime;
         std::string maxTime;
-        bool hasLines = false;
-        // The block where a read of this one starts: itself when its first line is whole.
-        std::size_t resync = 0;
-        long long firstLine = 0; // non-blank lines before the block
-        long long lines = 0;
+        bool hasRecords = false;
+        long long firstRecord = 0; // records before the block
+        long long records = 0;
     };
 
     // The smallest and largest time of a run of kGroupBlocks blocks: a span is looked for in
@@ -71,7 +65,7 @@ private:
     struct Group {
         std::string minTime;
         std::string maxTime;
-        bool hasLines = false;
+        bool hasRecords = false;
     };
     static constexpr std::size_t kGroupBlocks = 64;
 
@@ -82,6 +76,5 @@ private:
     std::vector<Block> m_blocks;
     std::vector<Group> m_groups;
     off_t m_covered = 0; // offset past the last line the index covers
-    long long m_lines = 0;
-    std::string m_carriedTime; // the record time after the last covered line
+    long long m_records = 0;
 };

@@ -19,10 +19,52 @@ namespace {
 // The block in which a file another program holds is read for counting.
 constexpr std::size_t kCountBlockBytes = std::size_t{1} << 20;
 
-// The last stored line, "" when the file holds none or it could not be read.
-std::string LastStoredLine() {
+// A line holds a whole record when its last field has begun: every field a record reads back
+// is then complete.
+bool IsWholeRecordLine(std::string_view line) {
+    return std::count(line.begin(), line.end(), ',') >= kRecordLineFields - 1;
+}
+
+// Which lines the search for the last record takes.
+enum class LastRecord {
+    kAny,   // any line that holds a record, a line cut short after its record time as well
+    kWhole, // only a whole record's line: one cut short lacks what the download meets it by
+};
+
+// The last line that holds a record, as `wanted` says, and when `before` is given the last line
+// before it that holds any record; trimmed, "" where there is none. Damaged lines (garbage, a
+// line cut short) are passed over. False when a read error stopped the search (the lines are
+// then "").
+bool ReadLastRecordLines(const CFdb& store, LastRecord wanted, std::string& last,
+                         std::string* before = nullptr) {
+    last.clear();
+    if (before)
+        before->clear();
+    const bool whole = store.ForEachLineFromEnd([&](std::string_view text) {
+        if (!ReadRecordKey(text))
+            return true;
+        if (last.empty()) {
+            if (wanted == LastRecord::kWhole && !IsWholeRecordLine(text))
+                return true;
+            last.assign(text);
+            return before != nullptr;
+        }
+        before->assign(text);
+        return false;
+    }) != CFdb::kReadFailed;
+    if (!whole) {
+        last.clear();
+        if (before)
+            before->clear();
+    }
+    return whole;
+}
+
+std::string LastRecordLine(LastRecord wanted) {
     DataFileSession session;
-    return session.Store().GetLastLine();
+    std::string line;
+    ReadLastRecordLines(session.Store(), wanted, line);
+    return line;
 }
 
 // atoi's reading of the record number before the first comma, with numbers beyond the int
@@ -51,12 +93,6 @@ void LoadRecords(CWeatherRecordArray& records, const std::optional<RecordTimeSpa
         });
 }
 
-// A line holds a whole record when its last field has begun: every field a record reads back
-// is then complete.
-bool IsWholeRecordLine(std::string_view line) {
-    return std::count(line.begin(), line.end(), ',') >= kRecordLineFields - 1;
-}
-
 bool SetAsideTornLine(DataFileSession& session) {
     CFdb& store = session.Store();
     const bool indexed = session.Index().IsCurrent(store);
@@ -75,11 +111,11 @@ std::string RecordNumberText(long long number) {
 } // namespace
 
 int LastRecordNumber() {
-    return RecordNumberOfLine(LastStoredLine());
+    return RecordNumberOfLine(LastRecordLine(LastRecord::kAny));
 }
 
 bool LoadLastRecord(CWeatherRecord& record) {
-    const std::string line = LastStoredLine();
+    const std::string line = LastRecordLine(LastRecord::kWhole);
     if (line.empty()) {
         record.Reset();
         return false;
@@ -92,8 +128,7 @@ bool LoadLastTwoRecords(CWeatherRecord& last, CWeatherRecord& before) {
     std::string lines[2];
     {
         DataFileSession session;
-        lines[0] = session.Store().GetLineFromEnd(1);
-        lines[1] = session.Store().GetLineFromEnd(2);
+        ReadLastRecordLines(session.Store(), LastRecord::kWhole, lines[0], &lines[1]);
     }
     last.Reset();
     before.Reset();
@@ -120,12 +155,12 @@ int AppendRecords(const CWeatherRecordArray& records) {
     DataFileSession session;
     CFdb& store = session.Store();
     const bool indexed = session.Index().IsCurrent(store);
-    // Numbering on from a torn line, or from a last line that could not be read, would give
+    // Numbering on from a torn line, or from a last record that could not be read, would give
     // old numbers a second time; the records come again with the next download instead.
     std::string last;
     FileState before;
-    if (!store.IsOpen() || !SetAsideTornLine(session) || !store.ReadLineFromEnd(1, last) ||
-        !store.ReadState(before))
+    if (!store.IsOpen() || !SetAsideTornLine(session) ||
+        !ReadLastRecordLines(store, LastRecord::kAny, last) || !store.ReadState(before))
         return 0;
     long long number = RecordNumberOfLine(last) + 1LL;
     std::vector<std::string> lines;
@@ -153,7 +188,7 @@ long long CountStoredRecords() {
     DataFileSession session;
     CFdb& store = session.Store();
     if (store.IsOpen())
-        return session.Index().Update(store) ? session.Index().Lines() : -1;
+        return session.Index().Update(store) ? session.Index().Records() : -1;
     // Opened without the lock: the store refuses a file another program holds.
     const UniqueFd file(OpenFileDescriptor(store.Path().c_str(), O_RDONLY | O_CLOEXEC));
     if (!file.IsValid())
@@ -161,7 +196,7 @@ long long CountStoredRecords() {
     long long lines = 0;
     const bool whole = ScanLinesBetween(file.Get(), 0, -1, kCountBlockBytes,
                                         [&](std::string_view line, LineEnd end) {
-                                            lines += end.ended && !TrimBlanks(line).empty();
+                                            lines += end.ended && ReadRecordKey(line);
                                             return true;
                                         });
     return whole ? lines : -1;
@@ -198,14 +233,10 @@ bool DeleteRecords(const CWeatherRecordArray& records) {
         deleted.insert(record.recordNo);
     DataFileSession session;
     std::vector<std::string> kept;
-    // A line without a first field keeps the number of the line before it, as a record that
-    // reads the lines in turn would; before the first line that is a new record's number.
-    std::string number = CWeatherRecord().recordNo;
+    // A line that holds no record has no number to be selected by: it stays as it is.
     const int lines = session.Store().ForEachLine([&](std::string_view line) {
-        std::string_view first;
-        if (RecordLineReader(line).Next(first))
-            number.assign(first);
-        if (!deleted.contains(number)) {
+        const std::optional<RecordKey> record = ReadRecordKey(line);
+        if (!record || !deleted.contains(record->number)) {
             kept.emplace_back(line);
             kept.back() += '\n';
         }

@@ -3,24 +3,93 @@
 #include "station/values/Clock.h"
 #include "station/values/TimeText.h"
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 // The rain counter stands apart from the temperatures and winds before it.
 constexpr std::size_t kRainCounterField = 18;
 
+// Times before this year are no record's: the time texts read them as out of range.
+constexpr int kFirstRecordYear = 1900;
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 } // namespace
+
+const RecordFieldViews& NewRecordFields() {
+    static const CWeatherRecord fresh;
+    static const RecordFieldViews fields = FieldViewsOf(fresh);
+    return fields;
+}
+
+bool IsRecordNumberText(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
+}
+
+bool IsRecordTimeText(std::string_view text) {
+    // "YYYY-MM-DD hh:mm:ss": where each number's digits stand, and what stands between them.
+    static constexpr std::string_view kForm = "9999-99-99 99:99:99";
+    if (text.size() != kForm.size())
+        return false;
+    for (std::size_t i = 0; i < kForm.size(); ++i) {
+        if (kForm[i] == '9' ? !IsDigit(text[i]) : text[i] != kForm[i])
+            return false;
+    }
+    const auto number = [&](std::size_t at, std::size_t digits) {
+        int value = 0;
+        for (std::size_t i = at; i < at + digits; ++i)
+            value = value * 10 + (text[i] - '0');
+        return value;
+    };
+    const int year = number(0, 4);
+    const int month = number(5, 2);
+    const int day = number(8, 2);
+    if (year < kFirstRecordYear || month < 1 || month > 12 || day < 1)
+        return false;
+    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const int days = kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+    return day <= days && number(11, 2) < 24 && number(14, 2) < 60 && number(17, 2) < 60;
+}
+
+bool HoldsRecord(const RecordFieldViews& fields) {
+    return IsRecordNumberText(fields[kRecordNoPiece]) && IsRecordTimeText(fields[kRecordTimePiece]);
+}
+
+std::optional<RecordKey> ReadRecordKey(std::string_view line) {
+    std::array<std::string_view, kRecordTimePiece + 1> pieces;
+    if (SplitRecordLine(line, pieces) < pieces.size() ||
+        !IsRecordNumberText(pieces[kRecordNoPiece]) || !IsRecordTimeText(pieces[kRecordTimePiece]))
+        return std::nullopt;
+    return RecordKey{pieces[kRecordNoPiece], pieces[kRecordTimePiece]};
+}
+
+bool ReadRecordFields(std::string_view line, RecordFieldViews& fields) {
+    const std::size_t count = SplitRecordLine(line, fields);
+    const RecordFieldViews& fresh = NewRecordFields();
+    std::copy(fresh.begin() + static_cast<std::ptrdiff_t>(count), fresh.end(),
+              fields.begin() + static_cast<std::ptrdiff_t>(count));
+    return HoldsRecord(fields);
+}
 
 int ParseRecordLine(CWeatherRecord& record, std::string_view line) {
     RecordLineReader reader(line);
     std::string_view piece;
-    int count = 0;
+    std::size_t count = 0;
     while (reader.Next(piece)) {
-        if (static_cast<std::size_t>(count) < kRecordLineReadPieces) {
+        if (count < kRecordLineReadPieces) {
             (record.*kRecordLineFieldTable[count].text).assign(piece);
         }
         ++count;
     }
-    return count;
+    const RecordFieldViews& fresh = NewRecordFields();
+    for (std::size_t field = count; field < kRecordLineReadPieces; ++field)
+        (record.*kRecordLineFieldTable[field].text).assign(fresh[field]);
+    return static_cast<int>(count);
 }
 
 std::string FormatRecordLine(CWeatherRecord& record) {

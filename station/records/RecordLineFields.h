@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -58,9 +59,34 @@ RecordFieldViews FieldViewsOf(const CWeatherRecord& record);
 // Sets the record's fields to `fields`, leaving every other member as it is.
 void AssignFields(CWeatherRecord& record, const RecordFieldViews& fields);
 
-// Fills `record` from one data-file line, read by the rule of RecordLineReader: the first 39
-// pieces go to the line's fields in order, fields without a piece keep their values (the record
-// is not reset first). Returns the number of pieces found.
+// The texts a new record holds in those fields: what a line that lacks a field gives it.
+const RecordFieldViews& NewRecordFields();
+
+// Whether a line's fields make it a stored record: a record number of decimal digits alone and
+// a record time "YYYY-MM-DD hh:mm:ss" of a day the calendar has, with an hour, minute and
+// second on the clock. Any other line (garbage, a line cut short before its record time) holds
+// no record: the readers pass over it, and the file keeps it as it stands.
+bool IsRecordNumberText(std::string_view text);
+bool IsRecordTimeText(std::string_view text);
+bool HoldsRecord(const RecordFieldViews& fields);
+
+// The record number and record time of a line that holds a record, read from the line's first
+// three pieces alone; nothing for a line that holds none. The views point into the line.
+struct RecordKey {
+    std::string_view number;
+    std::string_view time;
+};
+std::optional<RecordKey> ReadRecordKey(std::string_view line);
+
+// Reads one data-file line into `fields` as into a new record, by the rule of RecordLineReader:
+// the first 39 pieces in order, and the new record's text in each field the line lacks, never
+// a text of another line. The views point into `line` or at the new record's texts. Returns
+// whether the line holds a record (HoldsRecord).
+bool ReadRecordFields(std::string_view line, RecordFieldViews& fields);
+
+// Fills the line's fields of `record` from one data-file line as ReadRecordFields reads them: a
+// field the line lacks gets a new record's text. Members without a place in the line (bytes,
+// raw values, the newest address) keep theirs. Returns the number of pieces found.
 int ParseRecordLine(CWeatherRecord& record, std::string_view line);
 // The data-file line of `record`, "\n" included: 40 fields right-aligned to their widths,
 // separated by ", ". Stamps the record's saveTime with the current time first.

@@ -1,6 +1,5 @@
 #include "station/records/StoredRecordScan.h"
 
-#include "station/records/RecordFieldReader.h"
 #include "station/threads/WorkerPool.h"
 
 #include <algorithm>
@@ -10,22 +9,20 @@ namespace {
 
 using Region = RecordBlockIndex::Region;
 
-// Reads one region as a fresh record: each region starts where such a record reads as one that
-// read every line before. `first` is called before the region's first line. False on a read
-// error.
+// Reads the lines of one region, each into fresh fields. `first` is called before the
+// region's first line. False on a read error.
 bool ScanRegion(const CFdb& store, const Region& region, const RecordTimeSpan& span,
                 const std::function<void()>& first,
                 const std::function<void(const RecordFieldViews&)>& take) {
-    RecordFieldReader record;
+    RecordFieldViews fields;
     bool begun = false;
     return store.ForEachLineBetween(region.from, region.to, [&](std::string_view line, LineEnd) {
         if (!begun) {
             begun = true;
             first();
         }
-        record.Read(line);
-        if (span.Contains(record[kRecordTimePiece]))
-            take(record.Fields());
+        if (ReadRecordFields(line, fields) && span.Contains(fields[kRecordTimePiece]))
+            take(fields);
         return true;
     }) != CFdb::kReadFailed;
 }
@@ -37,16 +34,19 @@ bool ScanSpan(DataFileSession& session, const RecordTimeSpan& span,
     if (!index.Update(session.Store()))
         return false;
     const std::vector<Region> regions = index.RegionsFor(span);
-    long long lines = 0;
+    long long records = 0;
     for (const Region& region : regions)
-        lines += region.endLine - region.firstLine;
+        records += region.endRecord - region.firstRecord;
     bool begun = false;
     const auto first = [&] {
         if (!begun) {
             begun = true;
-            begin(static_cast<std::size_t>(lines));
+            begin(static_cast<std::size_t>(records));
         }
     };
+    // A file of lines is told even when no part of it can hold the span.
+    if (index.HasLines())
+        first();
     return std::all_of(regions.begin(), regions.end(), [&](const Region& region) {
         return ScanRegion(session.Store(), region, span, first, take);
     });
@@ -59,19 +59,19 @@ bool ScanStoredRecords(DataFileSession& session, const std::optional<RecordTimeS
                        const std::function<void(const RecordFieldViews&)>& take) {
     if (span)
         return ScanSpan(session, *span, begin, take);
-    // The index counts the lines (and serves the range reads after this one).
+    // The index counts the records (and serves the range reads after this one).
     RecordBlockIndex& index = session.Index();
     if (!index.Update(session.Store()))
         return false;
-    RecordFieldReader record;
+    RecordFieldViews fields;
     bool begun = false;
     return session.Store().ForEachLine([&](std::string_view line) {
         if (!begun) {
             begun = true;
-            begin(static_cast<std::size_t>(index.Lines() + 1));
+            begin(static_cast<std::size_t>(index.Records() + 1));
         }
-        record.Read(line);
-        take(record.Fields());
+        if (ReadRecordFields(line, fields))
+            take(fields);
     }) != CFdb::kReadFailed;
 }
 
@@ -86,9 +86,9 @@ bool ScanStoredRecordsInParts(DataFileSession& session, const RecordTimeSpan& sp
     const std::vector<Region> regions = index.RegionsFor(span, partBytes);
     std::vector<std::size_t> most;
     for (const Region& region : regions)
-        most.push_back(static_cast<std::size_t>(region.endLine - region.firstLine));
+        most.push_back(static_cast<std::size_t>(region.endRecord - region.firstRecord));
     begin(most);
-    std::atomic<bool> lines = false;
+    std::atomic<bool> lines = index.HasLines();
     std::atomic<bool> whole = true;
     WorkerPool::Shared().Run(regions.size(), [&](std::size_t part) {
         const bool read = ScanRegion(

@@ -7,10 +7,10 @@
 #include <functional>
 #include <optional>
 
-// Reads the store's lines in file order as one record that is never reset between lines would
-// read them (RecordFieldReader): a line with fewer fields than a full one leaves the other
-// fields as the lines before it left them. After each line whose record time lies in `span`
-// (after every line, without a span) the record's fields are handed to `take`.
+// Reads the store's lines in file order, each into fresh fields (ReadRecordFields): a field a
+// line lacks holds a new record's text, and a line that holds no record is passed over. The
+// fields of each record whose time lies in `span` (of every record, without a span) are handed
+// to `take`.
 //
 // `begin` is called when the file holds at least one line, before any record is handed over,
 // with the number of records that can follow at most (for reserving room).
@@ -18,7 +18,7 @@
 // cut the file short (the records before it have been handed over).
 //
 // With a span, only the parts of the file the session's index names are read. The records
-// handed over are those a reading of every line from the start of the file would hand over.
+// handed over are those a reading of every line would hand over.
 bool ScanStoredRecords(DataFileSession& session, const std::optional<RecordTimeSpan>& span,
                        const std::function<void(std::size_t records)>& begin,
                        const std::function<void(const RecordFieldViews&)>& take);

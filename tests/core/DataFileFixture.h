@@ -5,6 +5,7 @@
 #include "store/FDB.h"
 #include "tests/core/FileTestSupport.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,32 @@ inline CWeatherRecord StoredRecord(const std::string& number, const std::string&
     r.sequenceNo = "  12";
     r.hexValue = "05 2D 34 80 5A 15 00 1A 27 0C 14 00 06 2A 01 40 10 27 00 03 ";
     return r;
+}
+
+// A line of garbage as found in a data file in place of a record's line: its first field is no
+// record number, and it has no record time.
+inline constexpr char kGarbageLine[] = "this line is garbage, it holds no record";
+
+// The bytes of a data file as found damaged: garbage in place of the line numbered `garbage`
+// (from 1, as an editor counts them) and the line numbered `cut` cut short after its record time,
+// both keeping their line ends; every other byte as it was.
+inline std::string WithDamagedLines(const std::string& bytes, std::size_t garbage,
+                                    std::size_t cut) {
+    std::string damaged;
+    std::size_t start = 0;
+    for (std::size_t number = 1; start < bytes.size(); ++number) {
+        const std::size_t next = std::min(bytes.find('\n', start), bytes.size() - 1) + 1;
+        std::string line = bytes.substr(start, next - start);
+        const std::size_t ending = std::min(line.find_first_of("\r\n"), line.size());
+        std::string text = line.substr(0, ending);
+        if (number == garbage)
+            text = kGarbageLine;
+        if (number == cut)
+            text.resize(text.find(',', text.find(',', text.find(',') + 1) + 1));
+        damaged += text + line.substr(ending);
+        start = next;
+    }
+    return damaged;
 }
 
 // The data-file line of a record, without its line end; the record itself is not changed.

@@ -160,10 +160,11 @@ TEST(GraphValueTest, TheTimeCountsOnlyWhenTheTimeTextIsWhole) {
 }
 
 TEST_F(GraphRecordsTest, LoadsTheRecordsOfTheSpanThatTheWholeRecordsRoadLoads) {
-    // Lines with fewer fields keep the values of the line before them, as whole records do.
+    // Lines with fewer fields have no values where they have no field, and a line that holds no
+    // record is left out, as with whole records.
     WriteLines({LineOf(StoredRecord("1", "2024-05-06 07:00:00")),
                 LineOf(StoredRecord("2", "2024-05-06 07:05:00", "100.5", "0.3", "---")),
-                "3, 2024-05-06 07:10:00, 2024-05-06 07:10:00",
+                "3, 2024-05-06 07:10:00, 2024-05-06 07:10:00", kGarbageLine,
                 LineOf(StoredRecord("4", "2024-05-06 07:15:00")),
                 LineOf(StoredRecord("5", "2024-05-07 00:00:00"))});
     CWeatherRecordArray whole;
@@ -184,7 +185,9 @@ TEST_F(GraphRecordsTest, LoadsTheRecordsOfTheSpanThatTheWholeRecordsRoadLoads) {
         }
     }
     EXPECT_FALSE(lean[0].Has(kGraphTotalRain));
-    EXPECT_FALSE(lean[1].Has(kGraphTotalRain)); // kept from the line before
+    for (int v = 0; v < kGraphValueCount; ++v)
+        EXPECT_FALSE(lean[1].Has(static_cast<GraphValue>(v))) << v; // none from the line before
+    EXPECT_TRUE(lean[2].Has(kGraphIndoorHumidity));
 }
 
 TEST_F(GraphRecordsTest, ABusyOrEmptyFileLeavesTheRecordsAsTheyWere) {

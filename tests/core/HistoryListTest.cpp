@@ -263,6 +263,36 @@ TEST_F(HistoryListSearchTest, ASearchShowsTheRecordsOfTheSpanAsRows) {
     }
 }
 
+// Garbage in place of line 300 and line 301 cut short after its times: the garbage makes no
+// row, and record 301 shows "---" where its line has no field, not what record 299 held.
+TEST_F(HistoryListSearchTest, ADamagedLineMakesNoRowAndACutLineShowsOnlyWhatItHolds) {
+    std::vector<std::string> lines;
+    for (int i = 1; i <= 302; ++i) {
+        CWeatherRecord record = StoredRecord(
+            std::to_string(i), FormatRecordTime(TextToTime("2024-03-05 10:00:00") + (i - 1) * 300));
+        record.indTemp = std::to_string(i % 30) + ".5";
+        lines.push_back(LineOf(record));
+    }
+    WriteLines(lines);
+    WriteBytes(DataPath(), WithDamagedLines(Bytes(), 300, 301));
+    MemoryListControl list;
+    InsertRecordColumns(list, kMetric);
+
+    LoadRecordsInRange(list, "2024-03-06 10:45:00", "2024-03-06 23:59:59", kMetric);
+
+    ASSERT_EQ(list.RowCount(), 4);
+    const std::vector<std::string> numbers = {"298", "299", "301", "302"};
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(list.CellText(row, 0), numbers[row]);
+    EXPECT_EQ(list.CellText(1, 4), "29.5");
+    EXPECT_EQ(list.CellText(2, 1), "06-03-2024 11:00");
+    for (int column = 2; column < kHistoryColumnCount - 1; ++column) {
+        const std::string expected = column >= 27 ? "" : "---"; // the flags: none read
+        EXPECT_EQ(list.CellText(2, column), expected) << "column " << column;
+    }
+    EXPECT_EQ(list.CellText(3, 4), "2.5");
+}
+
 TEST_F(HistoryListSearchTest, AFileWithoutLinesLeavesTheRowsAsTheyWere) {
     WriteLines({" ", ""});
     MemoryListControl list;

@@ -1,8 +1,9 @@
 #pragma once
 
 // The record layer's readings and the rain sums done as plainly as they can be: every line of
-// the data file read in turn by one record that is never reset, and the rain walk over every
-// stored record, summing in single precision. The tests hold the fast ways to these.
+// the data file read into a new record, the lines without a record number or a calendar time
+// left out, and the rain walk over every stored record, summing in single precision. The tests
+// hold the fast ways to these.
 
 #include "station/console/WeatherRecord.h"
 #include "station/records/RecordLineFields.h"
@@ -11,6 +12,8 @@
 #include "station/values/ValueText.h"
 #include "tests/core/FileTestSupport.h"
 
+#include <cstdio>
+#include <ctime>
 #include <string>
 
 // Every non-blank line of the file's bytes, trimmed, in file order; a last line without its
@@ -31,14 +34,39 @@ inline std::vector<std::string> PlainLines(const std::string& bytes) {
     return lines;
 }
 
+// Whether a record read from a line is one: digits alone for its number, and a time that the
+// calendar turns back into the same text.
+inline bool PlainIsRecord(const CWeatherRecord& record) {
+    const std::string& number = record.recordNo;
+    if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    std::tm fields{};
+    char end = 0;
+    if (record.recordTime.size() != 19 ||
+        std::sscanf(record.recordTime.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &fields.tm_year,
+                    &fields.tm_mon, &fields.tm_mday, &fields.tm_hour, &fields.tm_min,
+                    &fields.tm_sec, &end) != 6 ||
+        fields.tm_year < 1900)
+        return false;
+    fields.tm_year -= 1900;
+    fields.tm_mon -= 1;
+    const time_t time = timegm(&fields);
+    char again[32];
+    std::tm back{};
+    return gmtime_r(&time, &back) &&
+           std::strftime(again, sizeof again, "%Y-%m-%d %H:%M:%S", &back) == 19 &&
+           record.recordTime == again;
+}
+
 // The records of the file whose time lies in [start, end] (every record without a span).
 inline CWeatherRecordArray PlainRecords(const std::string& path, const std::string* start = nullptr,
                                         const std::string* end = nullptr) {
     CWeatherRecordArray records;
-    CWeatherRecord record;
     for (const std::string& line : PlainLines(ReadBytes(path))) {
+        CWeatherRecord record;
         ParseRecordLine(record, line);
-        if (!start || (record.recordTime >= *start && record.recordTime <= *end))
+        if (PlainIsRecord(record) &&
+            (!start || (record.recordTime >= *start && record.recordTime <= *end)))
             records.push_back(record);
     }
     return records;

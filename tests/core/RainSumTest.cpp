@@ -291,6 +291,29 @@ TEST_F(RainSumFileTest, ARecordsSumsFromTheEndOfTheFileEqualThoseOverAllStoredRe
     EXPECT_GT(compared, 150);
 }
 
+// A line that holds no record counts in no sum, whatever rain it shows, and a record cut short
+// before its rain is passed over: the sums run from the last whole record.
+TEST_F(RainSumFileTest, DamagedLinesCountInNoSum) {
+    CWeatherRecord bad = StoredRecord("3", "2024-03-05 14:15:00", "150.0", "49.8", "399.9");
+    bad.recordTime = "2024-03-05 14:15:99";
+    WriteLines({LineOf(StoredRecord("1", "2024-03-05 14:00:00", "100.2", "0.3", "350.1")),
+                kGarbageLine, "   2, 2024-03-05 14:10:05, 2024-03-05 14:10:00", LineOf(bad),
+                "rain, 2024-03-05 14:18:00, 2024-03-05 14:18:00, 5, 40, 20.0, 80, 1.0, 0.0, 1.0,"
+                " 1000.0, 1013.0, 0.0, 0, 0.0, 0, 0, N, 500, 150.0, 49.8"});
+    CWeatherRecord expected = StoredRecord("0", "2024-03-05 14:20:00", "100.8");
+    expected.increment = "0.6";
+    expected.hourRain = expected.dayRain = expected.weekRain = expected.monthRain = "0.6";
+    expected.totalRain = "350.7";
+
+    CWeatherRecord live = StoredRecord("0", "2024-03-05 14:20:00", "100.8", "---", "---");
+    AccumulateRainForRecord(live);
+    EXPECT_EQ(AllFields(live), AllFields(expected));
+    CWeatherRecordArray download = {
+        StoredRecord("0", "2024-03-05 14:20:00", "100.8", "---", "---")};
+    AccumulateRainForList(download, nullptr);
+    EXPECT_EQ(AllFields(download[0]), AllFields(expected));
+}
+
 TEST_F(RainSumFileTest, ADownloadsSumsFromTheEndOfTheFileEqualThoseOverAllStoredRecords) {
     const History history = MakeHistory();
     for (std::size_t k = 0; k + 40 < history.lines.size(); k += 97) {

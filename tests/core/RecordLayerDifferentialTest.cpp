@@ -1,8 +1,8 @@
 // The range reads and rain sums against their plain forms (PlainRecordReading.h), on data files
 // with everything a data file can hold: times out of order and an hour repeated when daylight
-// saving ends, short lines that take fields from the line before, corrupt and blank lines,
-// both line ends, a torn last line, and appends, deletes and changes by another program in
-// between the reads.
+// saving ends, short lines, lines that hold no record (garbage, no number, a time no calendar
+// knows), blank lines, both line ends, a torn last line, and appends, deletes and changes by
+// another program in between the reads.
 #include "station/records/GraphRecords.h"
 #include "station/records/HistoryList.h"
 #include "station/records/RainSum.h"
@@ -90,6 +90,19 @@ private:
                    "-xx 99:00, 5, 40";
         case 4:
             return Chance(2) ? ",,," : "garbage";
+        case 6: { // a whole line whose number is no number
+            const std::string line = LineOf(NextRecord());
+            const char* numbers[] = {"x", "-5", "1.5", "", "1 2"};
+            return numbers[m_random() % std::size(numbers)] + line.substr(line.find(','));
+        }
+        case 7: { // a whole line dated to a day, hour or second the calendar lacks
+            std::string line = LineOf(NextRecord());
+            const char* times[] = {"2024-02-30 12:00:00", "2023-02-29 12:00:00",
+                                   "2024-10-31 24:00:00", "2024-10-31 12:60:00",
+                                   "2024-10-31 12:00:60", "1899-12-31 12:00:00"};
+            const std::size_t at = line.find(", ", line.find(", ") + 2) + 2;
+            return line.replace(at, 19, times[m_random() % std::size(times)]);
+        }
         case 5:
             return Chance(2) ? "" : " \t ";
         default:

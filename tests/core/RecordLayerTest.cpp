@@ -113,17 +113,90 @@ TEST_F(RecordLayerTest, AnEmptyFileHasNoLastRecordAndNumbersFromOne) {
     EXPECT_EQ(LastRecordNumber(), 1);
 }
 
-TEST_F(RecordLayerTest, TheLastLineIsReadIntoTheRecordWithoutAReset) {
+// A record cut short after its times is stored with its number, and the numbering goes on
+// from it; but it lacks the console address and bytes the history download meets the stored
+// record by, so the download goes on from the last whole record, read as a new record.
+TEST_F(RecordLayerTest, ARecordCutShortNumbersOnButTheDownloadGoesOnFromTheLastWholeOne) {
     WriteLines({LineOf(StoredRecord("41", "2024-03-05 14:25:00")),
                 "  42, 2024-03-05 14:31:00, 2024-03-05 14:30:00, 5, 46", "  \t "});
-    CWeatherRecord record;
-    record.uv = "7";
+    CWeatherRecord record = StoredRecord("7", "2024-03-05 14:20:00");
+    record.hexAddr = "00FFEC";
 
     EXPECT_TRUE(LoadLastRecord(record));
-    EXPECT_EQ(record.recordNo, "42");
-    EXPECT_EQ(record.indHumi, "46");
-    EXPECT_EQ(record.uv, "7"); // not on the short line: kept from before
+    EXPECT_EQ(record.recordNo, "41");
+    EXPECT_EQ(record.recordTime, "2024-03-05 14:25:00");
+    EXPECT_EQ(record.hexAddr, "00A0F4");
     EXPECT_EQ(LastRecordNumber(), 42);
+    AppendRecords({StoredRecord("0", "2024-03-05 14:35:00")});
+    EXPECT_EQ(Numbers(Stored()), (std::vector<std::string>{"41", "42", "43"}));
+}
+
+// Lines that hold no record, at the end of the file where the next download and append start.
+const char* const kDamagedLines[] = {
+    "garbage in place of a line",
+    "this line, is, not a record",
+    "  43, 2024-03-05 14:36:00",                          // cut before its record time
+    "  43, 2024-03-05 14:36:00, 2024-03-05 14:3",         // cut inside its record time
+    "  4x, 2024-03-05 14:36:00, 2024-03-05 14:35:00, 5",  // no number
+    "  -4, 2024-03-05 14:36:00, 2024-03-05 14:35:00, 5",  // no record number
+    "  43, 2024-03-05 14:36:00, 2024-02-30 14:35:00, 5",  // a day no calendar has
+    "  43, 2024-03-05 14:36:00, 2024-03-05 24:35:00, 5",  // an hour no clock shows
+    "  43, 2024-03-05 14:36:00, 2024-03-05 14:35:00x, 5", // more than a time
+    ", 43, 2024-03-05 14:36:00, 2024-03-05 14:35:00, 5",  // nothing read at all
+};
+
+class RecordLayerDamagedEndTest : public RecordLayerTest,
+                                  public testing::WithParamInterface<const char*> {};
+
+// A damaged last line neither anchors the history download nor restarts the numbering: both go
+// on from the last record, and the line stays in the file as it was. The record before the last
+// one, which tells the download whether the ring went round, is the record before it as well.
+TEST_P(RecordLayerDamagedEndTest, TheLastRecordIsTheLastLineThatHoldsOne) {
+    CWeatherRecord older = StoredRecord("41", "2024-03-05 14:25:00");
+    older.hexAddr = "00A0E0";
+    WriteLines({LineOf(older), GetParam(), LineOf(StoredRecord("42", "2024-03-05 14:30:00")),
+                GetParam(), GetParam()});
+    const std::string damaged = Bytes();
+
+    CWeatherRecord record;
+    EXPECT_TRUE(LoadLastRecord(record));
+    EXPECT_EQ(record.recordNo, "42");
+    EXPECT_EQ(record.recordTime, "2024-03-05 14:30:00");
+    EXPECT_EQ(record.uv, "2");
+    EXPECT_EQ(record.hexAddr, "00A0F4");
+    CWeatherRecord last;
+    CWeatherRecord before;
+    EXPECT_TRUE(LoadLastTwoRecords(last, before));
+    EXPECT_EQ(AllFields(last), AllFields(record));
+    EXPECT_EQ(before.recordNo, "41");
+    EXPECT_EQ(before.hexAddr, "00A0E0");
+    EXPECT_EQ(LastRecordNumber(), 42);
+    EXPECT_EQ(CountStoredRecords(), 2);
+
+    EXPECT_EQ(AppendRecords({StoredRecord("0", "2024-03-05 14:40:00")}), 1);
+    EXPECT_EQ(Bytes().substr(0, damaged.size()), damaged);
+    EXPECT_EQ(Numbers(Stored()), (std::vector<std::string>{"41", "42", "43"}));
+    EXPECT_EQ(LastRecordNumber(), 43);
+    EXPECT_EQ(CountStoredRecords(), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, RecordLayerDamagedEndTest, testing::ValuesIn(kDamagedLines));
+
+TEST_F(RecordLayerTest, AFileOfDamagedLinesAloneHoldsNoRecord) {
+    WriteLines({kDamagedLines[0], kDamagedLines[2]});
+    CWeatherRecordArray records = {StoredRecord("99", "2024-03-05 14:30:00")};
+    CWeatherRecord last = StoredRecord("17", "2024-03-05 14:30:00");
+    CWeatherRecord reset = last;
+    reset.Reset();
+
+    LoadAllRecords(records);
+    EXPECT_TRUE(records.empty()); // the file has lines: the list is the file's, empty
+    EXPECT_FALSE(LoadLastRecord(last));
+    EXPECT_EQ(AllFields(last), AllFields(reset));
+    EXPECT_EQ(LastRecordNumber(), 0);
+    EXPECT_EQ(CountStoredRecords(), 0);
+    AppendRecords({StoredRecord("0", "2024-03-05 14:40:00")});
+    EXPECT_EQ(Numbers(Stored()), std::vector<std::string>{"1"});
 }
 
 TEST_F(RecordLayerTest, AnOversizedRecordNumberIsHeldAtTheEndOfTheRange) {
@@ -208,9 +281,10 @@ TEST_F(RecordLayerTest, AFileWithoutLinesLeavesTheRecordsAsTheyWere) {
     EXPECT_EQ(Numbers(records), std::vector<std::string>{"99"});
 }
 
-// Lines read inside a span come out exactly as they would when every line is read, also when
-// a short line inside the span takes fields from lines the span leaves out.
-TEST_F(RecordLayerTest, ASpanReadsLikeAFullReadingFilteredByTime) {
+// Each line is read as a new record: a short one shows no value where it has no field, never
+// the value of the line before; a line without a record time or number is no record. Inside a
+// span the records come out as a reading of every line gives them.
+TEST_F(RecordLayerTest, EachLineIsReadAsANewRecordAndDamagedLinesAreLeftOut) {
     std::vector<std::string> lines;
     for (int day = 1; day <= 9; ++day) {
         char time[32];
@@ -219,18 +293,28 @@ TEST_F(RecordLayerTest, ASpanReadsLikeAFullReadingFilteredByTime) {
         full.uv = std::to_string(day);
         lines.push_back(LineOf(full));
     }
-    lines[2] = "3, now, 2024-03-03 12:00:00, 5, 50"; // short, inherits from day 2
-    lines[3] = "4, now";                             // no time: inherits day 3's
+    lines[2] = "3, now, 2024-03-03 12:00:00, 5, 50"; // short
+    lines[3] = "4, now";                             // no time: no record
     lines[5] = ", 6, now";                           // nothing read at all
     lines[7] = "8, now, 2024-03-08 12:00:00, 7";     // short, inside the span below
     WriteLines(lines);
 
+    const CWeatherRecordArray all = Stored();
+    EXPECT_EQ(Numbers(all), (std::vector<std::string>{"1", "2", "3", "5", "7", "8", "9"}));
+    EXPECT_EQ(all[2].indHumi, "50");
+    EXPECT_EQ(all[2].indTemp, "---");
+    EXPECT_EQ(all[2].uv, "---");
+    EXPECT_EQ(all[2].flag1, "");
+    EXPECT_EQ(all[5].sampleCircle, "7");
+    EXPECT_EQ(all[5].indHumi, "---");
+    EXPECT_EQ(all[5].uv, "---");
+    EXPECT_EQ(all[6].uv, "9");
     for (const auto& [start, end] : {std::pair{"2024-03-03", "2024-03-04"},
                                      {"2024-03-06", "2024-03-09"},
                                      {"2024-03-08", "2024-03-08 23"},
                                      {"2024-03-01", "2024-03-09 23"}}) {
         CWeatherRecordArray expected;
-        for (const CWeatherRecord& record : Stored())
+        for (const CWeatherRecord& record : all)
             if (record.recordTime >= std::string(start) && record.recordTime <= std::string(end))
                 expected.push_back(record);
         CWeatherRecordArray inSpan;
@@ -240,11 +324,6 @@ TEST_F(RecordLayerTest, ASpanReadsLikeAFullReadingFilteredByTime) {
         for (std::size_t i = 0; i < inSpan.size(); ++i)
             EXPECT_EQ(AllFields(inSpan[i]), AllFields(expected[i])) << start << " " << i;
     }
-    // The short line of day 8 keeps day 7's UV; the line of day 4 is day 3 read again.
-    const CWeatherRecordArray all = Stored();
-    EXPECT_EQ(all[7].uv, "7");
-    EXPECT_EQ(all[3].recordTime, "2024-03-03 12:00:00");
-    EXPECT_EQ(all[3].indHumi, "50");
 }
 
 // ---- Deleting and clearing -----------------------------------------------------------------
@@ -261,14 +340,18 @@ TEST_F(RecordLayerTest, DeletingNothingRewritesEveryLineTrimmed) {
     EXPECT_EQ(Bytes(), trimmed + "\r\n" + trimmed + "\r\n");
 }
 
-TEST_F(RecordLayerTest, DeletingTakesEveryLineWithASelectedNumber) {
+// Lines that hold no record carry no number to be selected by: they stay, whatever they hold.
+TEST_F(RecordLayerTest, DeletingTakesEveryRecordWithASelectedNumber) {
     WriteLines({"1, a, 2024-03-05 10:00:00", "2, b, 2024-03-05 10:05:00",
-                "2, c, 2024-03-05 10:10:00", ", d, no number: that of the line before",
-                "3, e, 2024-03-05 10:15:00", "12, f, 2024-03-05 10:20:00"});
+                "2, c, 2024-03-05 10:10:00", ", d, no number",
+                "2, d, no record time, 2024-03-05 10:12:00", "3, e, 2024-03-05 10:15:00",
+                "12, f, 2024-03-05 10:20:00"});
 
     DeleteRecords({StoredRecord("2", ""), StoredRecord("12", ""), StoredRecord(" 3", "")});
 
-    EXPECT_EQ(Bytes(), "1, a, 2024-03-05 10:00:00\r\n3, e, 2024-03-05 10:15:00\r\n");
+    EXPECT_EQ(Bytes(), "1, a, 2024-03-05 10:00:00\r\n, d, no number\r\n"
+                       "2, d, no record time, 2024-03-05 10:12:00\r\n"
+                       "3, e, 2024-03-05 10:15:00\r\n");
 }
 
 TEST_F(RecordLayerTest, DeletingEveryLineLeavesAnEmptyFileAndAnEmptyFileIsNotRewritten) {

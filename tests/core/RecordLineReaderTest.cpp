@@ -1,6 +1,8 @@
 #include "station/records/RecordLineReader.h"
 
 #include "platform/SystemUtils.h"
+#include "station/records/RecordLineFields.h"
+#include "tests/core/RecordSamples.h"
 
 #include <array>
 #include <random>
@@ -107,6 +109,112 @@ TEST(RecordLineReader, TheSplitFindsWhatTheReaderFindsOnAnyLine) {
                 }
             }
         }
+    }
+}
+
+// ---- Which lines hold a record ---------------------------------------------------------------
+
+struct RecordRuleCase {
+    const char* line;
+    bool record;
+};
+
+void PrintTo(const RecordRuleCase& c, std::ostream* os) {
+    *os << testing::PrintToString(std::string(c.line));
+}
+
+class RecordLineRule : public testing::TestWithParam<RecordRuleCase> {};
+
+// A line holds a record when its first field is a whole number and its third a time the
+// calendar and the clock have; whatever else it holds or lacks.
+TEST_P(RecordLineRule, ALineHoldsARecordByItsNumberAndItsTime) {
+    const std::string_view line = GetParam().line;
+    RecordFieldViews fields;
+    EXPECT_EQ(ReadRecordFields(line, fields), GetParam().record);
+    EXPECT_EQ(HoldsRecord(fields), GetParam().record);
+    const std::optional<RecordKey> key = ReadRecordKey(line);
+    ASSERT_EQ(key.has_value(), GetParam().record);
+    if (key) {
+        EXPECT_EQ(key->number, fields[kRecordNoPiece]);
+        EXPECT_EQ(key->time, fields[kRecordTimePiece]);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, RecordLineRule,
+    testing::Values(RecordRuleCase{"     1, 2024-03-05 14:30:27, 2024-03-05 14:25:00", true},
+                    RecordRuleCase{"300, x, 2024-02-29 23:59:59, 5", true},
+                    RecordRuleCase{"1234567, , 2000-02-29 00:00:00", true},
+                    RecordRuleCase{"0, x, 1900-01-01 00:00:00", true},
+                    RecordRuleCase{"1, 2024-03-05 14:30:27, \t2024-03-05 14:25:00\r, 5", true},
+                    RecordRuleCase{"", false}, RecordRuleCase{"this line is garbage", false},
+                    RecordRuleCase{"this lin, e, 2024-03-05 14:25:00", false},
+                    RecordRuleCase{"1, 2024-03-05 14:30:27", false},
+                    RecordRuleCase{"1, 2024-03-05 14:30:27,", false},
+                    RecordRuleCase{"1, 2024-03-05 14:30:27,, 2024-03-05 14:25:00", false},
+                    RecordRuleCase{",1, 2024-03-05 14:30:27, 2024-03-05 14:25:00", false},
+                    RecordRuleCase{"+1, x, 2024-03-05 14:25:00", false},
+                    RecordRuleCase{"-1, x, 2024-03-05 14:25:00", false},
+                    RecordRuleCase{"1.0, x, 2024-03-05 14:25:00", false},
+                    RecordRuleCase{"1 2, x, 2024-03-05 14:25:00", false},
+                    RecordRuleCase{"1, x, 2024-03-05 14:25", false},
+                    RecordRuleCase{"1, x, 2024-03-05 14:25:00.5", false},
+                    RecordRuleCase{"1, x, 2024-3-05 14:25:00", false},
+                    RecordRuleCase{"1, x, 2024/03/05 14:25:00", false},
+                    RecordRuleCase{"1, x, 2024-03-05T14:25:00", false},
+                    RecordRuleCase{"1, x, 2024-03-05 14:25:0x", false},
+                    RecordRuleCase{"1, x, 2024-00-05 14:25:00", false},
+                    RecordRuleCase{"1, x, 2024-13-05 14:25:00", false},
+                    RecordRuleCase{"1, x, 2024-03-00 14:25:00", false},
+                    RecordRuleCase{"1, x, 2024-04-31 14:25:00", false},
+                    RecordRuleCase{"1, x, 2023-02-29 14:25:00", false},
+                    RecordRuleCase{"1, x, 1900-02-29 14:25:00", false},
+                    RecordRuleCase{"1, x, 2024-03-05 24:00:00", false},
+                    RecordRuleCase{"1, x, 2024-03-05 14:60:00", false},
+                    RecordRuleCase{"1, x, 2024-03-05 14:25:60", false},
+                    RecordRuleCase{"1, x, 1899-12-31 23:59:59", false}));
+
+TEST(RecordLineRule, AFieldALineLacksHoldsTheTextOfANewRecord) {
+    RecordFieldViews fields;
+    EXPECT_TRUE(ReadRecordFields("  301, 2024-03-05 14:30:27, 2024-03-05 14:25:00", fields));
+    const CWeatherRecord fresh;
+    EXPECT_EQ(fields[kRecordNoPiece], "301");
+    EXPECT_EQ(fields[LinePieceOf(&CWeatherRecord::sampleCircle)], "---");
+    EXPECT_EQ(fields[LinePieceOf(&CWeatherRecord::outTemp)], "---");
+    EXPECT_EQ(fields[LinePieceOf(&CWeatherRecord::flag1)], fresh.flag1);
+    EXPECT_EQ(fields[LinePieceOf(&CWeatherRecord::hexValue)], fresh.hexValue);
+}
+
+// A line of `fields` fields, each a few characters padded as the record layer pads them; the
+// field texts differ from line to line so that a field taken from another line shows.
+std::string NumberedLine(std::mt19937& random, std::size_t fields, int lineNo) {
+    std::uniform_int_distribution<int> pad(0, 4);
+    std::string line;
+    for (std::size_t field = 0; field < fields; ++field) {
+        if (field > 0)
+            line += ", ";
+        line.append(static_cast<std::size_t>(pad(random)), ' ');
+        line += std::to_string(lineNo) + "." + std::to_string(field);
+    }
+    return line;
+}
+
+// The fields read from a line, after any number of lines of every length, are those of a new
+// record that parsed that line alone.
+TEST(RecordLineRule, TheFieldsReadAreThoseOfANewRecordThatParsedTheLine) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<std::size_t> lengths(0, kRecordLineFields + 2);
+    RecordFieldViews fields;
+    for (int lineNo = 0; lineNo < 2000; ++lineNo) {
+        const std::size_t count = lineNo % 7 < 4 ? kRecordLineFields : lengths(random);
+        const std::string line = NumberedLine(random, count, lineNo);
+        ReadRecordFields(line, fields);
+        CWeatherRecord record = ScaledRecord(); // every field held, as if from another line
+        ParseRecordLine(record, line);
+        const RecordFieldViews parsed = FieldViewsOf(record);
+        ASSERT_EQ(std::vector<std::string>(fields.begin(), fields.end()),
+                  std::vector<std::string>(parsed.begin(), parsed.end()))
+            << line;
     }
 }
 

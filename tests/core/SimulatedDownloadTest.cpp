@@ -14,7 +14,10 @@
 #include "tests/core/SleepRecorder.h"
 #include "tests/emulator/EmulatorModule.h"
 
+#include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +41,17 @@ int SlotAddress(int slot) {
 // The interval byte of the simulated record in `slot`.
 int Interval(int slot) {
     return g_simRecordTemplate[slot % 16 * kHistoryRecordSize];
+}
+
+// The console address texts of the slots from `first` to `last`.
+std::vector<std::string> SlotAddresses(int first, int last) {
+    std::vector<std::string> addresses;
+    for (int slot = first; slot <= last; ++slot) {
+        char address[8];
+        std::snprintf(address, sizeof address, "%06X", SlotAddress(slot));
+        addresses.push_back(address);
+    }
+    return addresses;
 }
 
 // The minutes from the record in slot `from` - 1 to the one in slot `to`.
@@ -82,6 +96,38 @@ protected:
         CWeatherRecordArray records;
         LoadAllRecords(records);
         return records;
+    }
+
+    // The console addresses and the numbers of the stored records, in file order.
+    static std::vector<std::string> StoredAddresses() {
+        std::vector<std::string> addresses;
+        for (const CWeatherRecord& record : Stored())
+            addresses.push_back(record.hexAddr);
+        return addresses;
+    }
+    static std::vector<std::string> StoredNumbers() {
+        std::vector<std::string> numbers;
+        for (const CWeatherRecord& record : Stored())
+            numbers.push_back(record.recordNo);
+        return numbers;
+    }
+    static std::vector<std::string> Numbers(int count) {
+        std::vector<std::string> numbers;
+        for (int number = 1; number <= count; ++number)
+            numbers.push_back(std::to_string(number));
+        return numbers;
+    }
+
+    // A fresh console that has filled ten slots, nine of them complete, all stored; returns the
+    // data file's bytes after `damage`. The next cycle comes when the console has filled ten
+    // slots more.
+    std::string StoreNineAndDamage(const std::function<std::string(const std::string&)>& damage) {
+        SetSimWord(0x1B, 10);
+        SetSimWord(0x1E, SlotAddress(9));
+        EXPECT_EQ(Cycle(), 9);
+        WriteBytes(DataPath(), damage(Bytes()));
+        SetNow(m_start + MinutesOfSlots(9, 18) * kMinute + 3 * kMinute);
+        return Bytes();
     }
 
     ScopedTimeZone m_zone{"UTC0"};
@@ -158,28 +204,54 @@ TEST_F(SimulatedDownloadTest, DownloadsStoreEachRecordOnceOldestFirstWithTimesTh
 }
 
 TEST_F(SimulatedDownloadTest, ARecordWhoseLineACrashCutShortIsFetchedAgain) {
-    SetSimWord(0x1B, 10);
-    SetSimWord(0x1E, SlotAddress(9));
-    ASSERT_EQ(Cycle(), 9);
     // The program died while appending slot 8: its line stops inside its console address.
-    const std::string bytes = Bytes();
-    const std::size_t lastLine = bytes.rfind('\n', bytes.size() - 2) + 1;
-    const std::string piece = bytes.substr(lastLine, bytes.find("0001A0", lastLine) + 3 - lastLine);
-    WriteBytes(DataPath(), bytes.substr(0, lastLine) + piece);
+    std::string piece;
+    StoreNineAndDamage([&](const std::string& bytes) {
+        const std::size_t lastLine = bytes.rfind('\n', bytes.size() - 2) + 1;
+        piece = bytes.substr(lastLine, bytes.find("0001A0", lastLine) + 3 - lastLine);
+        return bytes.substr(0, lastLine) + piece;
+    });
 
-    SetNow(m_start + MinutesOfSlots(9, 18) * kMinute + 3 * kMinute);
     EXPECT_EQ(Cycle(), 11) << "meets slot 7, the last whole record, and fetches slot 8 again";
 
     EXPECT_EQ(ReadBytes(TornLinesPath(DataPath())), piece) << "kept beside the file";
+    EXPECT_EQ(StoredAddresses(), SlotAddresses(0, 18)) << "each slot once, in order";
+    EXPECT_EQ(StoredNumbers(), Numbers(19));
+    EXPECT_EQ(TextToTime(Stored()[8].recordTime), m_start) << "dated as the first time";
+}
+
+// Garbage after the last record neither anchors the next download nor restarts the numbering:
+// the download meets the last record, and the garbage stays in the file as it was.
+TEST_F(SimulatedDownloadTest, GarbageAfterTheLastRecordIsPassedOver) {
+    const std::string damaged =
+        StoreNineAndDamage([](const std::string& bytes) { return bytes + kGarbageLine + "\r\n"; });
+
+    EXPECT_EQ(Cycle(), 10) << "meets slot 8, the last record";
+
+    EXPECT_EQ(Bytes().substr(0, damaged.size()), damaged);
+    EXPECT_EQ(StoredAddresses(), SlotAddresses(0, 18)) << "each slot once, in order";
+    EXPECT_EQ(StoredNumbers(), Numbers(19));
+}
+
+// A last record cut short after its times lacks what the download meets the stored record by:
+// the download goes on from the whole record before it and fetches the console's copy of the
+// cut one again, numbered on after it; the console's other records are not fetched again.
+TEST_F(SimulatedDownloadTest, ALastRecordCutShortIsFetchedAgainWhole) {
+    const std::string damaged =
+        StoreNineAndDamage([](const std::string& bytes) { return WithDamagedLines(bytes, 0, 9); });
+
+    EXPECT_EQ(Cycle(), 11) << "meets slot 7, the last whole record";
+
+    EXPECT_EQ(Bytes().substr(0, damaged.size()), damaged);
+    std::vector<std::string> addresses = SlotAddresses(0, 7);
+    addresses.push_back(""); // the cut line's record
+    for (const std::string& address : SlotAddresses(8, 18))
+        addresses.push_back(address);
+    EXPECT_EQ(StoredAddresses(), addresses);
+    EXPECT_EQ(StoredNumbers(), Numbers(20));
     const CWeatherRecordArray stored = Stored();
-    ASSERT_EQ(stored.size(), 19u);
-    for (int slot = 0; slot < 19; ++slot) {
-        char address[8];
-        std::snprintf(address, sizeof address, "%06X", SlotAddress(slot));
-        EXPECT_EQ(stored[slot].hexAddr, address) << "each slot once, in order";
-        EXPECT_EQ(stored[slot].recordNo, std::to_string(slot + 1));
-    }
-    EXPECT_EQ(TextToTime(stored[8].recordTime), m_start) << "dated as the first time";
+    EXPECT_EQ(stored[8].recordTime, stored[9].recordTime) << "the cut record and its copy";
+    EXPECT_EQ(stored[8].indTemp, "---");
 }
 
 } // namespace

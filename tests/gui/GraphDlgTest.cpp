@@ -16,6 +16,7 @@
 #include "station/values/Clock.h"
 #include "station/values/TimeText.h"
 #include "store/FDB.h"
+#include "tests/core/DataFileFixture.h"
 #include "tests/core/FileTestSupport.h"
 #include "tests/core/ScopedTimeZone.h"
 #include "tests/core/ScopedValue.h"
@@ -132,6 +133,31 @@ TEST_F(GraphDlgTest, OpensOnHumidityOverTheCurrentHour) {
     EXPECT_FALSE(dialog->GetDlgItem(IDC_GRAPH_PRINT)->isVisible());
     EXPECT_FALSE(dialog->GetDlgItem(IDC_GRAPH_TYPE)->isVisible());
     EXPECT_EQ(Items(*dialog, IDC_GRAPH_TYPE), std::vector<std::string>{"Line"});
+}
+
+// Garbage in place of the line of 12:10 and the line of 12:15 cut short after its times: the
+// chart has no point for the garbage, and none for what the cut line lacks.
+TEST_F(GraphDlgTest, ADamagedLineIsLeftOutAndACutLineDrawsOnlyWhatItHolds) {
+    const std::size_t lines = 7 * 288;
+    WriteBytes(DataPath(), WithDamagedLines(ReadBytes(DataPath()), lines - 4, lines - 3));
+    auto dialog = Open();
+
+    ASSERT_EQ(dialog->m_records.size(), 6u); // 12:00 to 12:30 but 12:10
+    const CGraphRecord& cut = dialog->m_records[2];
+    EXPECT_DOUBLE_EQ(cut.time, TextToOleDateTime("2024-05-08 12:15:00"));
+    EXPECT_FALSE(cut.Has(kGraphIndoorHumidity));
+    EXPECT_FALSE(cut.Has(kGraphOutdoorHumidity));
+    const ChartModel& chart = Chart(*dialog);
+    ASSERT_EQ(chart.series.size(), 2u);
+    std::vector<double> times;
+    for (const char* time : {"12:00", "12:05", "12:20", "12:25", "12:30"})
+        times.push_back(TextToOleDateTime(std::string("2024-05-08 ") + time + ":00"));
+    for (const auto& series : chart.series) {
+        ASSERT_EQ(series.xs.size(), times.size());
+        for (std::size_t i = 0; i < times.size(); ++i)
+            EXPECT_NEAR(series.xs[i], times[i], 1e-9) << i;
+    }
+    EXPECT_TRUE(m_messages.empty());
 }
 
 TEST_F(GraphDlgTest, TheRangeItemsAreEnglishInEveryLanguage) {

@@ -139,6 +139,26 @@ TEST_F(GridExportTest, ChosenColumnsInTheOrderUpAndDownGaveThem) {
                    "20.5,06-03-2024 10:05,ESE\r\n");
 }
 
+// The export writes the rows the list shows: no line for the garbage in place of line 300,
+// and "---" where line 301, cut short after its times, has no value.
+TEST_F(GridExportTest, ADamagedLineIsLeftOutAndACutLineExportsOnlyWhatItHolds) {
+    StoreDamagedRecords();
+    Open("2024-03-06 11:05:30");
+    ChooseRange(1);
+    Click(IDC_HISTORY_SEARCH);
+
+    const std::string csv = Export([](CGridExportDlg& chooser) {
+        SelectOnly(chooser, {"1.No", "2.Time", "3.Interval(mi)", "5.Indoor Temperature(°C)"});
+        Press(chooser, IDOK);
+    });
+
+    EXPECT_EQ(csv.substr(csv.find("\r\n298,")), "\r\n298,06-03-2024 10:45,5,21.5\r\n"
+                                                "299,06-03-2024 10:50,5,22.5\r\n"
+                                                "301,06-03-2024 11:00,---,---\r\n"
+                                                "302,06-03-2024 11:05,5,18.5\r\n");
+    EXPECT_EQ(csv.find("this"), std::string::npos);
+}
+
 TEST_F(GridExportTest, MovingKeepsTheSelectionOfTheMovedItemAndStopsAtTheEnds) {
     Open("2024-03-06 10:05:30");
     std::vector<std::string> moved;

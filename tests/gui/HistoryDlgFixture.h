@@ -56,6 +56,15 @@ protected:
         WriteLines(lines);
     }
 
+    // The data file as it was found damaged: records 1 to 302 five minutes apart, 299 at
+    // 2024-03-06 10:50 and 302 at 11:05, with garbage in place of line 300 and line 301 cut
+    // short after its times. Returns its bytes.
+    std::string StoreDamagedRecords() {
+        StoreRecords("2024-03-05 10:00:00", 302);
+        WriteBytes(DataPath(), WithDamagedLines(Bytes(), 300, 301));
+        return Bytes();
+    }
+
     // Opens the dialog at `now` as a modal run would set it up, and shows it.
     CHistoryDlg& Open(const std::string& now) {
         clock.emplace(TextToTime(now));

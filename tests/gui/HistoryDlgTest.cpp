@@ -121,6 +121,29 @@ TEST_F(HistoryDlgTest, RefreshSearchesTheLastSpanAgainWithoutReadingThePickers) 
     EXPECT_EQ(List().verticalScrollBar()->value(), List().verticalScrollBar()->maximum());
 }
 
+// Garbage in place of line 300 and line 301 cut short after its times: no row shows the
+// garbage, record 301 shows "---" for all its line lacks (not record 299's values), and the file
+// keeps both lines as they are.
+TEST_F(HistoryDlgTest, ADamagedLineShowsNoRowAndACutLineShowsOnlyWhatItHolds) {
+    const std::string damaged = StoreDamagedRecords();
+    Open("2024-03-06 11:05:30");
+    ChooseRange(1);
+    Click(IDC_HISTORY_SEARCH);
+
+    const std::string numbers = Numbers();
+    EXPECT_EQ(numbers.substr(numbers.find("297")), "297 298 299 301 302");
+    EXPECT_EQ(numbers.find("this"), std::string::npos);
+    const int row = List().RowCount() - 2;
+    ASSERT_EQ(List().CellText(row, 0), "301");
+    EXPECT_EQ(List().CellText(row, 1), "06-03-2024 11:00");
+    for (int column = 2; column <= 22; ++column)
+        EXPECT_EQ(List().CellText(row, column), "---") << "column " << column;
+    EXPECT_EQ(List().CellText(row - 1, 4), "22.5"); // record 299's own
+    EXPECT_EQ(List().CellText(row + 1, 4), "18.5");
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(Bytes(), damaged);
+}
+
 // ---- Delete, Clear Data, Clear Memory ----------------------------------------------------
 
 TEST_F(HistoryDlgTest, ClearDataEmptiesFileAndListOnYesOnly) {
