@@ -5,6 +5,7 @@
 #include "station/values/CalendarPeriod.h"
 #include "station/values/ValueText.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <cstdio>
 
@@ -62,7 +63,8 @@ bool AccumulateRainForList(CWeatherRecordArray& records, IStatusTextTarget* wind
         const int percent = (n - i) * 100 / n;
         if (percent != reported) {
             reported = percent;
-            std::snprintf(g_statusText, kStatusTextSize, "%s %d : %d%% ...", Tr(150), n, percent);
+            std::snprintf(g_statusText, kStatusTextSize, "%s %d : %d%% ...", Tr(kTextComputeRain),
+                          n, percent);
             SetStatusText(window, g_statusText);
         }
         walk.Sum(records[i]);

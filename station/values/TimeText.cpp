@@ -3,6 +3,7 @@
 #include "station/values/Clock.h"
 #include "station/values/TimeFields.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <algorithm>
 #include <utility>
@@ -107,5 +108,5 @@ std::string FormatDisplayTime(std::string_view text) {
     if (full.size() < kTimeTextLength) {
         full += kMidnight.substr(kMidnight.size() - (kTimeTextLength - full.size()));
     }
-    return FormatLocalTime(TextToTime(full), Tr(1));
+    return FormatLocalTime(TextToTime(full), Tr(kTextDisplayTimeFormat));
 }

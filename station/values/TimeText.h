@@ -34,6 +34,7 @@ time_t TimeSpanBetween(std::string_view from, std::string_view to);
 // of day. It counts the clock on the wall, so a day across a daylight-saving change is still 1.
 double TextToOleDateTime(std::string_view text);
 
-// The display form of a time text (text entry 1, "%d-%m-%Y %H:%M"). A date alone or a date with
-// hour and minute is completed with zeros first; a text shorter than a date comes back unchanged.
+// The display form of a time text (kTextDisplayTimeFormat, "%d-%m-%Y %H:%M"). A date alone or a
+// date with hour and minute is completed with zeros first; a text shorter than a date comes back
+// unchanged.
 std::string FormatDisplayTime(std::string_view text);
