@@ -70,7 +70,7 @@ void MarkHourAgain(std::optional<PeriodKey>& hour, std::optional<long long> cloc
         return;
     if (beforeHour->again) {
         hour->again = true;
-    } else if (clockSeconds && beforeSeconds && *clockSeconds < *beforeSeconds) {
+    } else if (clockSeconds && beforeSeconds && *clockSeconds <= *beforeSeconds) {
         // The key holds the fields as read: year and month, day and hour.
         TimeFields f;
         f.year = static_cast<int>(hour->high >> 32);

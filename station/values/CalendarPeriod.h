@@ -33,8 +33,9 @@ std::optional<long long> ClockSecondsOf(std::string_view time);
 // In a chain of record times, each later than the one before it: marks `hour`, the hour key of
 // a time at `clockSeconds` on the wall clock, as the second time round of its hour when the time
 // before it (`beforeHour`, `beforeSeconds`) lies in that hour's second time round, or in the same
-// hour and later on the clock, and the hour is one that the clock shows twice when daylight
-// saving ends. Compared as instants, the two times round are two hours; as texts, one.
+// hour and not earlier on the clock (records an hour apart show the same time), and the hour is
+// one that the clock shows twice when daylight saving ends. Compared as instants, the two times
+// round are two hours; as texts, one.
 void MarkHourAgain(std::optional<PeriodKey>& hour, std::optional<long long> clockSeconds,
                    const std::optional<PeriodKey>& beforeHour,
                    std::optional<long long> beforeSeconds);

@@ -161,32 +161,109 @@ TEST(RainSum, StoredRecordsWithoutRainValueArePassedOver) {
 }
 
 // When daylight saving ends the clock shows 02:00 to 02:59 twice: the texts alone cannot tell
-// the two hours apart, the chain of records can. The second time round is an hour of its own.
-TEST(RainSum, TheHourThatTheClockShowsTwiceIsTwoHours) {
-    const ScopedTimeZone zone(kCentralEurope);
-    const CWeatherRecordArray stored = {
-        Rain("2026-10-25 01:50:00", "10.0", "0.0", "40.0"),
-        Rain("2026-10-25 02:40:00", "11.0", "1.0", "41.0"), // summer time
-        Rain("2026-10-25 02:50:00", "12.0", "1.0", "42.0"),
-        Rain("2026-10-25 02:00:00", "12.3", "0.3", "42.3"), // winter time
-        Rain("2026-10-25 02:10:00", "12.6", "0.3", "42.6"),
-    };
-    CWeatherRecord record = Rain("2026-10-25 02:20:00", "12.9");
+// the two hours apart, the chain of records can. In a chain whose instants rise, a time of that
+// hour that is not later than the one before it is the second time round, an hour of its own.
+struct ClockHourCase {
+    const char* name;
+    CWeatherRecordArray stored;
+    const char* time;   // of the record summed
+    const char* rainMm; // of the record summed
+    Sums sums;          // expected
+};
 
-    AccumulateRain(record, stored);
-
-    EXPECT_EQ(SumsOf(record), (Sums{"12.9", "0.3", "0.9", "2.9", "2.9", "2.9", "42.9"}));
-
-    // A clock set back within an hour that comes once is no second hour.
-    const CWeatherRecordArray setBack = {
-        Rain("2026-11-10 09:50:00", "10.0", "0.0", "40.0"),
-        Rain("2026-11-10 10:40:00", "11.0", "1.0", "41.0"),
-        Rain("2026-11-10 10:20:00", "11.3", "0.3", "41.3"),
-    };
-    record = Rain("2026-11-10 10:25:00", "11.6");
-    AccumulateRain(record, setBack);
-    EXPECT_EQ(record.hourRain, "1.6");
+void PrintTo(const ClockHourCase& c, std::ostream* os) {
+    *os << c.name;
 }
+
+class RainClockHourTest : public testing::TestWithParam<ClockHourCase> {};
+
+TEST_P(RainClockHourTest, EachSumCountsTheRecordsOfItsOwnPeriod) {
+    const ScopedTimeZone zone(kCentralEurope);
+    const ClockHourCase& c = GetParam();
+    CWeatherRecord record = Rain(c.time, c.rainMm);
+
+    AccumulateRain(record, c.stored);
+
+    EXPECT_EQ(SumsOf(record), c.sums);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DaylightSaving, RainClockHourTest,
+    testing::Values(
+        ClockHourCase{"AutumnEveryTenMinutes",
+                      {Rain("2026-10-25 01:50:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-10-25 02:40:00", "11.0", "1.0", "41.0"), // summer time
+                       Rain("2026-10-25 02:50:00", "12.0", "1.0", "42.0"),
+                       Rain("2026-10-25 02:00:00", "12.3", "0.3", "42.3"), // winter time
+                       Rain("2026-10-25 02:10:00", "12.6", "0.3", "42.6")},
+                      "2026-10-25 02:20:00",
+                      "12.9",
+                      {"12.9", "0.3", "0.9", "2.9", "2.9", "2.9", "42.9"}},
+        // An hour after the summer time's 02:30 the clock shows 02:30 again.
+        ClockHourCase{"AutumnHourly",
+                      {Rain("2026-10-25 00:30:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-10-25 01:30:00", "10.3", "0.3", "40.3"),
+                       Rain("2026-10-25 02:30:00", "10.6", "0.3", "40.6")},
+                      "2026-10-25 02:30:00",
+                      "10.9",
+                      {"10.9", "0.3", "0.3", "0.9", "0.9", "0.9", "40.9"}},
+        // The live record later in the second time round: with the record of its hour, not
+        // with the one of the first time round.
+        ClockHourCase{"AutumnHourlyLiveAfterTheSecondTimeRound",
+                      {Rain("2026-10-25 01:30:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-10-25 02:30:00", "10.6", "0.6", "40.6"),
+                       Rain("2026-10-25 02:30:00", "11.8", "1.2", "41.8")},
+                      "2026-10-25 02:45:00",
+                      "12.1",
+                      {"12.1", "0.3", "1.5", "2.1", "2.1", "2.1", "42.1"}},
+        ClockHourCase{"AutumnHourlyAfterTheRepeatedHour",
+                      {Rain("2026-10-25 01:30:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-10-25 02:30:00", "10.6", "0.6", "40.6"),
+                       Rain("2026-10-25 02:30:00", "11.8", "1.2", "41.8"),
+                       Rain("2026-10-25 03:30:00", "12.1", "0.3", "42.1")},
+                      "2026-10-25 03:50:00",
+                      "12.5",
+                      {"12.5", "0.4", "0.7", "2.5", "2.5", "2.5", "42.5"}},
+        // Two hours apart, no two records fall in the repeated hour; the live record of its
+        // second time round, at the first one's minute, still does.
+        ClockHourCase{"AutumnTwoHourlyLive",
+                      {Rain("2026-10-25 00:30:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-10-25 02:30:00", "10.6", "0.6", "40.6")},
+                      "2026-10-25 02:30:00",
+                      "11.0",
+                      {"11.0", "0.4", "0.4", "1.0", "1.0", "1.0", "41.0"}},
+        ClockHourCase{"AutumnTwoHourly",
+                      {Rain("2026-10-25 00:30:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-10-25 02:30:00", "10.6", "0.6", "40.6"),
+                       Rain("2026-10-25 03:30:00", "11.8", "1.2", "41.8")},
+                      "2026-10-25 03:40:00",
+                      "12.1",
+                      {"12.1", "0.3", "1.5", "2.1", "2.1", "2.1", "42.1"}},
+        // The clock skips 02:00 to 02:59: 01:30 and 03:30 are an hour apart.
+        ClockHourCase{"SpringHourly",
+                      {Rain("2026-03-29 00:30:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-03-29 01:30:00", "10.3", "0.3", "40.3"),
+                       Rain("2026-03-29 03:30:00", "10.9", "0.6", "40.9")},
+                      "2026-03-29 03:50:00",
+                      "11.2",
+                      {"11.2", "0.3", "0.9", "1.2", "1.2", "1.2", "41.2"}},
+        // A clock set back within an hour that comes once is no second hour: the records are
+        // walked as they stand.
+        ClockHourCase{"ClockSetBackWithinAnOrdinaryHour",
+                      {Rain("2026-11-10 09:50:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-11-10 10:40:00", "11.0", "1.0", "41.0"),
+                       Rain("2026-11-10 10:20:00", "11.3", "0.3", "41.3")},
+                      "2026-11-10 10:25:00",
+                      "11.6",
+                      {"11.6", "0.3", "1.6", "1.6", "1.6", "1.6", "41.6"}},
+        ClockHourCase{"ClockSetBackAnHourAtAnOrdinaryHour",
+                      {Rain("2026-11-10 09:40:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-11-10 10:40:00", "11.0", "1.0", "41.0"),
+                       Rain("2026-11-10 10:40:00", "11.3", "0.3", "41.3")},
+                      "2026-11-10 10:50:00",
+                      "11.6",
+                      {"11.6", "0.3", "1.6", "1.6", "1.6", "1.6", "41.6"}}),
+    [](const testing::TestParamInfo<ClockHourCase>& info) { return std::string(info.param.name); });
 
 // ---- Against the data file ------------------------------------------------------------------
 
