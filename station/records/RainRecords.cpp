@@ -11,6 +11,7 @@
 
 namespace {
 
+constexpr std::size_t kRecordIntervalPiece = kRecordTimePiece + 1;
 constexpr std::size_t kRecordIncrementPiece = kRecordRainMmPiece + 1;
 constexpr std::size_t kRecordTotalRainPiece = 25;
 constexpr int kMonth = static_cast<int>(CalendarPeriod::kMonth);
@@ -42,8 +43,9 @@ LineRain ReadLineRain(const std::array<std::string_view, kRecordTotalRainPiece +
         return count > index ? pieces[index] : std::string_view();
     };
     return {count,
-            MakeRainRow(piece(kRecordTimePiece), piece(kRecordRainMmPiece),
-                        piece(kRecordIncrementPiece), piece(kRecordTotalRainPiece)),
+            MakeRainRow(piece(kRecordTimePiece), piece(kRecordIntervalPiece),
+                        piece(kRecordRainMmPiece), piece(kRecordIncrementPiece),
+                        piece(kRecordTotalRainPiece)),
             HasRainValue(piece(kRecordRainMmPiece))};
 }
 
@@ -53,6 +55,8 @@ void TakeFields(const LineRain& line, LineRain& record) {
         record.row.periods = line.row.periods;
         record.row.clockSeconds = line.row.clockSeconds;
     }
+    if (line.pieces > kRecordIntervalPiece)
+        record.row.interval = line.row.interval;
     if (line.pieces > kRecordRainMmPiece) {
         record.row.rainMm = line.row.rainMm;
         record.hasRain = line.hasRain;
@@ -111,7 +115,8 @@ bool ReadLineRains(const CFdb& store, const std::vector<PeriodKey>& months,
 std::vector<RainRow> RowsOf(const std::vector<LineRain>& newestFirst) {
     const CWeatherRecord fresh;
     LineRain record{kRecordLineReadPieces,
-                    MakeRainRow(fresh.recordTime, fresh.rainMm, fresh.increment, fresh.totalRain),
+                    MakeRainRow(fresh.recordTime, fresh.sampleCircle, fresh.rainMm, fresh.increment,
+                                fresh.totalRain),
                     HasRainValue(fresh.rainMm)};
     std::vector<RainRow> rows;
     rows.reserve(newestFirst.size());

@@ -3,6 +3,7 @@
 #include "station/records/RainRecords.h"
 #include "station/records/RainWalk.h"
 #include "station/values/CalendarPeriod.h"
+#include "station/values/Clock.h"
 #include "station/values/ValueText.h"
 #include "texts/Env.h"
 #include "texts/TextEntries.h"
@@ -18,7 +19,8 @@ void SetSumsMissing(CWeatherRecord& record) {
 }
 
 RainRow RowOf(const CWeatherRecord& record) {
-    return MakeRainRow(record.recordTime, record.rainMm, record.increment, record.totalRain);
+    return MakeRainRow(record.recordTime, record.sampleCircle, record.rainMm, record.increment,
+                       record.totalRain);
 }
 
 } // namespace
@@ -83,6 +85,6 @@ bool AccumulateRainForRecord(CWeatherRecord& record) {
     RainWalk walk;
     for (const RainRow& row : stored)
         walk.Add(row);
-    walk.Sum(record);
+    walk.SumLive(record, CurrentTime());
     return true;
 }

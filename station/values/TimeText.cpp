@@ -78,6 +78,11 @@ time_t TextToTimeNear(std::string_view text, time_t near) {
     return near - earlier <= later - near ? earlier : later;
 }
 
+bool IsSecondTimeRound(std::string_view text, time_t near) {
+    const auto [earlier, later] = LocalTimes(ReadClamped(text));
+    return earlier != later && later - near < near - earlier;
+}
+
 bool IsRepeatedHour(TimeFields fields) {
     fields.minute = 30;
     fields.second = 0;

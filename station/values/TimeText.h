@@ -22,6 +22,10 @@ time_t TextToTime(std::string_view text);
 // those two this is the one nearer `near`. Any other text gives the time TextToTime gives.
 time_t TextToTimeNear(std::string_view text, time_t near);
 
+// Whether `text`, a time the clock showed near `near`, is the second time round of the hour that
+// the end of daylight saving repeats: the later of its two times is the nearer.
+bool IsSecondTimeRound(std::string_view text, time_t near);
+
 // Whether the local clock shows the hour of the fields (year, month, day and hour; minutes and
 // seconds do not count) twice, as when daylight saving ends.
 bool IsRepeatedHour(TimeFields fields);

@@ -248,12 +248,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 class RepeatedHourRainTest : public ClockChangeTest, public testing::WithParamInterface<int> {};
 
-// Read on from an hour and a half before the autumn change to three hours after it, the rain
-// counter rising with every record: each record's hour rain counts the records of its own hour,
-// the summer time's 02:00 to 02:59 and the winter time's being two hours.
+// Read on from 02:10 summer time, the first time round of the hour the autumn change repeats,
+// for four hours and a half, the rain counter rising with every record: each record's hour rain
+// counts the records of its own hour, the summer time's 02:00 to 02:59 and the winter time's
+// being two hours.
 TEST_P(RepeatedHourRainTest, EachRecordsHourRainCountsItsOwnHour) {
     m_interval = GetParam();
-    ASSERT_NO_FATAL_FAILURE(Begin(kAutumnChange - 90 * kMinute, 3));
+    const time_t begin = kAutumnChange - 50 * kMinute;
+    ASSERT_NO_FATAL_FAILURE(Begin(begin, 3));
     FinishAndRead(static_cast<int>(270 * kMinute / (m_interval * kMinute)));
     StopThread();
     ExpectTheRecords();
@@ -261,9 +263,10 @@ TEST_P(RepeatedHourRainTest, EachRecordsHourRainCountsItsOwnHour) {
     CWeatherRecordArray records;
     LoadAllRecords(records);
     ASSERT_FALSE(records.empty());
-    // Each record's instant, dated on from the first by the interval, and the hour it lies in:
-    // in Berlin every hour begins at a whole hour of universal time.
-    time_t at = TextToTime(records.front().recordTime);
+    // Each record's instant, dated on by the interval from the first, two intervals before the
+    // one of 02:10 summer time, and the hour it lies in: in Berlin every hour begins at a whole
+    // hour of universal time.
+    time_t at = TextToTimeNear(records.front().recordTime, begin - 2 * m_interval * kMinute);
     double hourSum = 0;
     time_t hour = at / kHour;
     int checked = 0;
@@ -280,7 +283,7 @@ TEST_P(RepeatedHourRainTest, EachRecordsHourRainCountsItsOwnHour) {
     EXPECT_GE(checked, 2 * 60 / m_interval) << "records from the repeated hour on, with rain";
 }
 
-INSTANTIATE_TEST_SUITE_P(Intervals, RepeatedHourRainTest, testing::Values(5, 30, 60, 120),
+INSTANTIATE_TEST_SUITE_P(Intervals, RepeatedHourRainTest, testing::Values(5, 30, 60, 90, 120),
                          [](const auto& info) {
                              return "Every" + std::to_string(info.param) + "Minutes";
                          });
