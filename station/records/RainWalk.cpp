@@ -50,6 +50,17 @@ float Read(std::string_view text) {
     return ReadFloat(std::string(text));
 }
 
+// A row's clock seconds as ClockSecondsOf gives them, and back.
+std::optional<long long> OptionalSeconds(long long clockSeconds) {
+    if (clockSeconds == RainRow::kNoClockSeconds)
+        return std::nullopt;
+    return clockSeconds;
+}
+
+long long ClockSecondsOrNone(std::string_view time) {
+    return ClockSecondsOf(time).value_or(RainRow::kNoClockSeconds);
+}
+
 // The minutes of an interval text; 0 for one that holds none.
 int Minutes(std::string_view text) {
     int minutes = 0;
@@ -76,7 +87,7 @@ RainRow MakeRainRow(std::string_view time, std::string_view interval, std::strin
                     std::string_view increment, std::string_view totalRain) {
     RainRow row;
     row.periods = PeriodsOf(time);
-    row.clockSeconds = ClockSecondsOf(time);
+    row.clockSeconds = ClockSecondsOrNone(time);
     row.interval = Minutes(interval);
     row.rainMm = Read(rainMm);
     row.totalRain = Read(totalRain);
@@ -88,11 +99,11 @@ bool HasRainValue(std::string_view rainMm) {
     return !rainMm.empty() && rainMm != kNoValueText;
 }
 
-void RainWalk::MarkHourAgainAfterNewest(std::optional<PeriodKey>& hour,
-                                        std::optional<long long> clockSeconds, int interval) const {
+void RainWalk::MarkHourAgainAfterNewest(std::optional<PeriodKey>& hour, long long clockSeconds,
+                                        int interval) const {
     if (!m_rows.empty())
-        MarkHourAgain(hour, clockSeconds, interval, m_rows.back().periods[kHour],
-                      m_rows.back().clockSeconds);
+        MarkHourAgain(hour, OptionalSeconds(clockSeconds), interval, m_rows.back().periods[kHour],
+                      OptionalSeconds(m_rows.back().clockSeconds));
 }
 
 void RainWalk::Add(RainRow row) {
@@ -150,7 +161,7 @@ int RainWalk::FirstInside(CalendarPeriod period, const std::optional<PeriodKey>&
 
 bool RainWalk::Sum(CWeatherRecord& record) {
     PeriodKeys own = PeriodsOf(record.recordTime);
-    MarkHourAgainAfterNewest(own[kHour], ClockSecondsOf(record.recordTime),
+    MarkHourAgainAfterNewest(own[kHour], ClockSecondsOrNone(record.recordTime),
                              Minutes(record.sampleCircle));
     return SumIn(record, own);
 }

@@ -5,19 +5,23 @@
 
 #include <array>
 #include <ctime>
+#include <limits>
 #include <map>
 #include <optional>
 #include <string_view>
 #include <vector>
 
-// A stored record as the rain sums see it: the calendar periods of its time and its rain.
+// A stored record as the rain sums see it: the calendar periods of its time and its rain. Kept
+// small: the sums of the live record copy a month of rows every minute.
 struct RainRow {
+    static constexpr long long kNoClockSeconds = std::numeric_limits<long long>::min();
+
     PeriodKeys periods;
-    std::optional<long long> clockSeconds; // of its time, on the wall clock
-    int interval = 0;                      // minutes since the record before, 0 when unknown
+    long long clockSeconds = kNoClockSeconds; // of its time on the wall clock (ClockSecondsOf)
+    long long incrementTenths = 0;
+    int interval = 0; // minutes since the record before, 0 when unknown
     float rainMm = 0;
     float totalRain = 0;
-    long long incrementTenths = 0;
 };
 
 // The row of a record's time, interval and rain texts.
@@ -53,8 +57,8 @@ private:
     };
 
     // Marks the hour key of a time that follows the newest row (MarkHourAgain).
-    void MarkHourAgainAfterNewest(std::optional<PeriodKey>& hour,
-                                  std::optional<long long> clockSeconds, int interval) const;
+    void MarkHourAgainAfterNewest(std::optional<PeriodKey>& hour, long long clockSeconds,
+                                  int interval) const;
     // The sums of `record`, whose time falls in the periods `own`.
     bool SumIn(CWeatherRecord& record, const PeriodKeys& own);
     // The newest row outside `key`'s period, -1 when there is none.
