@@ -23,7 +23,7 @@ public:
 
     CTimeSpanControls(CDialog& dialog, UserDefined rule) : m_dialog(dialog), m_rule(rule) {}
 
-    // Gives the date pickers the current language's date format (text-table entry 0) and the
+    // Gives the date pickers the current language's date format (kTextDateFormat) and the
     // time pickers "HH:mm:ss", and lets a change the user makes in any picker select "user
     // defined" (item 4) without a selection-change notification. Call from OnInitDialog.
     void SetUp();

@@ -2,10 +2,11 @@
 
 #include <cstddef>
 
-// The text-table entries the dialogs speak with, by name (Tr(kTextCantCommunicate)). The
+// The text-table entries the program speaks with, by name (Tr(kTextCantCommunicate)). The
 // texts are the table's, in the current language; some stay half-translated on purpose.
 enum TextEntry : std::size_t {
     kTextDateFormat = 0,            // "dd-MM-yyy", the date pickers' format
+    kTextDisplayTimeFormat = 1,     // "%d-%m-%Y %H:%M", the display form of record times
     kTextDateTimeFormat = 2,        // "dd-mm-yyyy hh:nn:ss", the chart's time labels
     kTextStationName = 3,           // "Talvorin Radio Controlled"
     kTextAboutCaption = 20,         // "About Talvorin"
@@ -17,9 +18,21 @@ enum TextEntry : std::size_t {
     kTextRelativePressure = 33,     // "Relative Pressure"
     kTextWindchill = 34,            // "Windchill"
     kTextDewpoint = 35,             // "Dewpoint"
+    kTextWind = 36,                 // "Wind"
+    kTextGust = 37,                 // "Gust"
     kTextWindVelocity = 38,         // "Wind Velocity"
     kTextGustVelocity = 39,         // "Gust Velocity"
+    kTextWindLevel = 41,            // "Wind Level"
+    kTextGustLevel = 42,            // "Gust Level"
+    kTextDirection = 43,            // "Direction"
+    kTextRain = 44,                 // "Rain"
     kTextTotalRain = 46,            // "Total Rain"
+    kTextHourRainfall = 47,         // "Hour Rainfall"
+    kTextDayRainfall = 48,          // "24 hour Rainfall"
+    kTextWeekRainfall = 49,         // "Week Rainfall"
+    kTextMonthRainfall = 50,        // "Month Rainfall"
+    kTextTotalRainfall = 51,        // "Total Rainfall"
+    kTextIncrement = 52,            // "Increment"
     kTextLightmeter = 53,           // "lightmeter"
     kTextUv = 54,                   // "UV"
     kTextLanguageGroup = 56,        // "Language", the language dialog's group box
@@ -27,7 +40,9 @@ enum TextEntry : std::size_t {
     kTextEnglish = 58,              // "English"
     kTextGerman = 59,               // "German"
     kTextDanish = 60,               // "Danish"
+    kTextInterval = 64,             // "Interval"
     kTextUnit = 65,                 // "Unit"
+    kTextTime = 69,                 // "Time"
     kTextSampleTime = 70,           // "Sample Time"
     kTextSave = 76,                 // "Save"
     kTextCancel = 77,               // "Cancel"
@@ -37,6 +52,8 @@ enum TextEntry : std::size_t {
     kTextOperationNotify = 128,     // "Operation Notify", the caption of every question
     kTextEndBeforeStart = 142,      // "End time earlier than start time!"
     kTextReadDataFrom = 148,        // "Read data from"
+    kTextDataRead = 149,            // "Data has been read."
+    kTextComputeRain = 150,         // "Compute history rain data"
     kTextDataProcessed = 151,       // "Data has been processed."
     kTextSaveAllData = 152,         // "Save all data on PC"
     kTextLastReadTime = 153,        // "Last Read Time"

@@ -8,6 +8,7 @@
 #include "station/values/Clock.h"
 #include "station/values/TimeText.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <algorithm>
 #include <cctype>
@@ -19,7 +20,6 @@
 
 namespace {
 
-constexpr int kDataReadText = 149; // "Data has been read."
 constexpr time_t kSecondsPerMinute = 60;
 // A time text no longer than a date carries no time.
 constexpr std::size_t kDateLength = 10;
@@ -39,7 +39,7 @@ std::string AddressText(int address) {
 }
 
 void ShowProgress(IStatusTextTarget* window, int attempt) {
-    std::snprintf(g_statusText, kStatusTextSize, "%d %s ...", attempt, Tr(kDataReadText));
+    std::snprintf(g_statusText, kStatusTextSize, "%d %s ...", attempt, Tr(kTextDataRead));
     SetStatusText(window, g_statusText);
 }
 

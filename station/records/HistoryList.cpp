@@ -5,9 +5,11 @@
 #include "station/values/UnitNames.h"
 #include "station/values/WeatherFmt.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -43,12 +45,12 @@ std::string Light(const std::string& text, std::string_view unit) {
     return FormatLight(text, 1.0f, kUnitLux, unit);
 }
 
-constexpr int kFixedTitle = -1;
+// A title that is the column's suffix alone in every language.
+constexpr std::optional<TextEntry> kFixedTitle;
 
 struct HistoryColumn {
-    // Text-table entry that begins the title, or kFixedTitle for a title that is `suffix` alone
-    // in every language.
-    int text;
+    // Text-table entry that begins the title, or kFixedTitle.
+    std::optional<TextEntry> text;
     // What follows the text in the title.
     const char* suffix;
     // The settings' unit of the column, shown in brackets after the text; null for none.
@@ -63,32 +65,32 @@ using S = CWeatherSettings;
 
 constexpr std::array<HistoryColumn, kHistoryColumnCount> kColumns = {{
     {kFixedTitle, "No", nullptr, 60, &R::recordNo, AsHeld},
-    {69, "", nullptr, 120, &R::recordTime, DisplayTime},
-    {64, "(mi)", nullptr, 90, &R::sampleCircle, AsHeld},
-    {27, "(%)", nullptr, 180, &R::indHumi, AsHeld},
-    {24, "", &S::indTempUnit, 180, &R::indTemp, Temperature},
-    {28, "(%)", nullptr, 180, &R::outHumi, AsHeld},
-    {25, "", &S::outTempUnit, 180, &R::outTemp, Temperature},
-    {32, "", &S::presUnit, 150, &R::absPres, Pressure},
-    {36, "", &S::windUnit, 100, &R::winds, WindSpeed},
-    {37, "", &S::windUnit, 100, &R::gust, WindSpeed},
-    {43, "", nullptr, 80, &R::windDirDesc, AsHeld},
-    {33, "", &S::presUnit, 150, &R::relPres, Pressure},
-    {35, "", &S::outTempUnit, 100, &R::dewPoint, Temperature},
-    {34, "", &S::outTempUnit, 150, &R::windChill, Temperature},
-    {47, "", &S::rainUnit, 150, &R::hourRain, Rain},
-    {48, "", &S::rainUnit, 180, &R::dayRain, Rain},
-    {49, "", &S::rainUnit, 150, &R::weekRain, Rain},
-    {50, "", &S::rainUnit, 180, &R::monthRain, Rain},
-    {51, "", &S::rainUnit, 180, &R::totalRain, Rain},
-    {41, "(bft)", nullptr, 120, &R::windsLevel, AsHeld},
-    {42, "(bft)", nullptr, 150, &R::gustLevel, AsHeld},
-    {53, "", &S::lightmeterUnit, 180, &R::lightmeter, Light},
-    {54, "", nullptr, 80, &R::uv, AsHeld},
+    {kTextTime, "", nullptr, 120, &R::recordTime, DisplayTime},
+    {kTextInterval, "(mi)", nullptr, 90, &R::sampleCircle, AsHeld},
+    {kTextIndoorHumidity, "(%)", nullptr, 180, &R::indHumi, AsHeld},
+    {kTextIndoorTemperature, "", &S::indTempUnit, 180, &R::indTemp, Temperature},
+    {kTextOutdoorHumidity, "(%)", nullptr, 180, &R::outHumi, AsHeld},
+    {kTextOutdoorTemperature, "", &S::outTempUnit, 180, &R::outTemp, Temperature},
+    {kTextAbsolutePressure, "", &S::presUnit, 150, &R::absPres, Pressure},
+    {kTextWind, "", &S::windUnit, 100, &R::winds, WindSpeed},
+    {kTextGust, "", &S::windUnit, 100, &R::gust, WindSpeed},
+    {kTextDirection, "", nullptr, 80, &R::windDirDesc, AsHeld},
+    {kTextRelativePressure, "", &S::presUnit, 150, &R::relPres, Pressure},
+    {kTextDewpoint, "", &S::outTempUnit, 100, &R::dewPoint, Temperature},
+    {kTextWindchill, "", &S::outTempUnit, 150, &R::windChill, Temperature},
+    {kTextHourRainfall, "", &S::rainUnit, 150, &R::hourRain, Rain},
+    {kTextDayRainfall, "", &S::rainUnit, 180, &R::dayRain, Rain},
+    {kTextWeekRainfall, "", &S::rainUnit, 150, &R::weekRain, Rain},
+    {kTextMonthRainfall, "", &S::rainUnit, 180, &R::monthRain, Rain},
+    {kTextTotalRainfall, "", &S::rainUnit, 180, &R::totalRain, Rain},
+    {kTextWindLevel, "(bft)", nullptr, 120, &R::windsLevel, AsHeld},
+    {kTextGustLevel, "(bft)", nullptr, 150, &R::gustLevel, AsHeld},
+    {kTextLightmeter, "", &S::lightmeterUnit, 180, &R::lightmeter, Light},
+    {kTextUv, "", nullptr, 80, &R::uv, AsHeld},
     {kFixedTitle, "windDir", nullptr, 0, &R::windDir, AsHeld},
-    {44, "(Hz)", nullptr, 0, &R::rain, AsHeld},
-    {44, "", &S::rainUnit, 0, &R::rainMm, Rain},
-    {52, "", &S::rainUnit, 0, &R::increment, Rain},
+    {kTextRain, "(Hz)", nullptr, 0, &R::rain, AsHeld},
+    {kTextRain, "", &S::rainUnit, 0, &R::rainMm, Rain},
+    {kTextIncrement, "", &S::rainUnit, 0, &R::increment, Rain},
     {kFixedTitle, "flag1", nullptr, 0, &R::flag1, AsHeld},
     {kFixedTitle, "flag2", nullptr, 0, &R::flag2, AsHeld},
     {kFixedTitle, "flag3", nullptr, 0, &R::flag3, AsHeld},
@@ -105,9 +107,9 @@ std::string_view ColumnUnit(const HistoryColumn& column, const CWeatherSettings&
 }
 
 std::string ColumnTitle(const HistoryColumn& column, const CWeatherSettings& settings) {
-    if (column.text == kFixedTitle)
+    if (!column.text)
         return column.suffix;
-    std::string title = Tr(column.text);
+    std::string title = Tr(*column.text);
     title += column.suffix;
     if (column.unit)
         title += "(" + settings.*column.unit + ")";

@@ -11,6 +11,7 @@
 
 namespace {
 
+constexpr std::size_t kRecordIntervalPiece = LinePieceOf(&CWeatherRecord::sampleCircle);
 constexpr std::size_t kRecordIncrementPiece = LinePieceOf(&CWeatherRecord::increment);
 constexpr std::size_t kRecordTotalRainPiece = LinePieceOf(&CWeatherRecord::totalRain);
 constexpr int kMonth = static_cast<int>(CalendarPeriod::kMonth);
@@ -56,8 +57,8 @@ bool ReadRainRows(const CFdb& store, const std::vector<PeriodKey>& months,
     const bool whole = store.ForEachLineFromEnd([&](std::string_view line) {
         if (!ReadRecordFields(line, fields) || !HasRainValue(fields[kRecordRainMmPiece]))
             return true;
-        newestFirst.push_back(MakeRainRow(fields[kRecordTimePiece], fields[kRecordRainMmPiece],
-                                          fields[kRecordIncrementPiece],
+        newestFirst.push_back(MakeRainRow(fields[kRecordTimePiece], fields[kRecordIntervalPiece],
+                                          fields[kRecordRainMmPiece], fields[kRecordIncrementPiece],
                                           fields[kRecordTotalRainPiece]));
         // The walk of every record ends at the first stored record with rain of another month
         // than each of the records.

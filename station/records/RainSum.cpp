@@ -3,8 +3,10 @@
 #include "station/records/RainRecords.h"
 #include "station/records/RainWalk.h"
 #include "station/values/CalendarPeriod.h"
+#include "station/values/Clock.h"
 #include "station/values/ValueText.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <cstdio>
 
@@ -17,7 +19,8 @@ void SetSumsMissing(CWeatherRecord& record) {
 }
 
 RainRow RowOf(const CWeatherRecord& record) {
-    return MakeRainRow(record.recordTime, record.rainMm, record.increment, record.totalRain);
+    return MakeRainRow(record.recordTime, record.sampleCircle, record.rainMm, record.increment,
+                       record.totalRain);
 }
 
 } // namespace
@@ -62,7 +65,8 @@ bool AccumulateRainForList(CWeatherRecordArray& records, IStatusTextTarget* wind
         const int percent = (n - i) * 100 / n;
         if (percent != reported) {
             reported = percent;
-            std::snprintf(g_statusText, kStatusTextSize, "%s %d : %d%% ...", Tr(150), n, percent);
+            std::snprintf(g_statusText, kStatusTextSize, "%s %d : %d%% ...", Tr(kTextComputeRain),
+                          n, percent);
             SetStatusText(window, g_statusText);
         }
         walk.Sum(records[i]);
@@ -81,6 +85,6 @@ bool AccumulateRainForRecord(CWeatherRecord& record) {
     RainWalk walk;
     for (const RainRow& row : stored)
         walk.Add(row);
-    walk.Sum(record);
+    walk.SumLive(record, CurrentTime());
     return true;
 }

@@ -16,7 +16,9 @@
 // - totalRain: that record's total plus the increment.
 // - hourRain, dayRain, weekRain: the increment plus the increments of the stored records,
 //   newest first, down to the first one outside the record's calendar period, whose own
-//   increment does not count. Weeks begin on Sunday.
+//   increment does not count. Weeks begin on Sunday. The hour that the clock shows twice when
+//   daylight saving ends is two hours, which the chain of times and intervals of the stored
+//   records and the record tells apart (MarkHourAgain).
 // - monthRain: the same for the month; the walk over the stored records ends at the first one
 //   of another month, so no sum reaches back further than the record's month.
 // Stored records without a rain value are passed over. Without stored records every sum is 0.
@@ -29,8 +31,8 @@ bool AccumulateRain(CWeatherRecord& record, const CWeatherRecordArray& stored);
 // increments and sums are set to "---" instead. Returns true.
 bool AccumulateRainForList(CWeatherRecordArray& records, IStatusTextTarget* window);
 
-// Sums the rain of one record (the live one, or the one the min/max dialog shows) against the
-// stored records. Reads the data file from its end only as far back as the sums reach. When
-// the data file stays busy, the record's increment and sums are set to "---" instead.
-// Returns true.
+// Sums the rain of the live record, dated by the clock just now, against the stored records: in
+// the hour that the end of daylight saving repeats, the clock tells which time round its time
+// is. Reads the data file from its end only as far back as the sums reach. When the data file
+// stays busy, the record's increment and sums are set to "---" instead. Returns true.
 bool AccumulateRainForRecord(CWeatherRecord& record);

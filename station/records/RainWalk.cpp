@@ -1,9 +1,11 @@
 #include "station/records/RainWalk.h"
 
+#include "station/values/TimeText.h"
 #include "station/values/UnitConversions.h"
 #include "station/values/ValueText.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -48,6 +50,24 @@ float Read(std::string_view text) {
     return ReadFloat(std::string(text));
 }
 
+// A row's clock seconds as ClockSecondsOf gives them, and back.
+std::optional<long long> OptionalSeconds(long long clockSeconds) {
+    if (clockSeconds == RainRow::kNoClockSeconds)
+        return std::nullopt;
+    return clockSeconds;
+}
+
+long long ClockSecondsOrNone(std::string_view time) {
+    return ClockSecondsOf(time).value_or(RainRow::kNoClockSeconds);
+}
+
+// The minutes of an interval text; 0 for one that holds none.
+int Minutes(std::string_view text) {
+    int minutes = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), minutes);
+    return error == std::errc() && end == text.data() + text.size() && minutes > 0 ? minutes : 0;
+}
+
 // The rise of the counter from `stored` (in mm) to `record`; raises the record's counter across
 // a wrap.
 float CounterRise(CWeatherRecord& record, float stored) {
@@ -63,11 +83,12 @@ float CounterRise(CWeatherRecord& record, float stored) {
 
 } // namespace
 
-RainRow MakeRainRow(std::string_view time, std::string_view rainMm, std::string_view increment,
-                    std::string_view totalRain) {
+RainRow MakeRainRow(std::string_view time, std::string_view interval, std::string_view rainMm,
+                    std::string_view increment, std::string_view totalRain) {
     RainRow row;
     row.periods = PeriodsOf(time);
-    row.clockSeconds = ClockSecondsOf(time);
+    row.clockSeconds = ClockSecondsOrNone(time);
+    row.interval = Minutes(interval);
     row.rainMm = Read(rainMm);
     row.totalRain = Read(totalRain);
     row.incrementTenths = TenthsOf(Read(increment));
@@ -78,14 +99,15 @@ bool HasRainValue(std::string_view rainMm) {
     return !rainMm.empty() && rainMm != kNoValueText;
 }
 
-void RainWalk::MarkHourAgainAfterNewest(std::optional<PeriodKey>& hour,
-                                        std::optional<long long> clockSeconds) const {
+void RainWalk::MarkHourAgainAfterNewest(std::optional<PeriodKey>& hour, long long clockSeconds,
+                                        int interval) const {
     if (!m_rows.empty())
-        MarkHourAgain(hour, clockSeconds, m_rows.back().periods[kHour], m_rows.back().clockSeconds);
+        MarkHourAgain(hour, OptionalSeconds(clockSeconds), interval, m_rows.back().periods[kHour],
+                      OptionalSeconds(m_rows.back().clockSeconds));
 }
 
 void RainWalk::Add(RainRow row) {
-    MarkHourAgainAfterNewest(row.periods[kHour], row.clockSeconds);
+    MarkHourAgainAfterNewest(row.periods[kHour], row.clockSeconds, row.interval);
     const int index = static_cast<int>(m_rows.size());
     for (const CalendarPeriod period : kPeriods) {
         PeriodTrack& track = m_tracks[static_cast<int>(period)];
@@ -138,6 +160,20 @@ int RainWalk::FirstInside(CalendarPeriod period, const std::optional<PeriodKey>&
 }
 
 bool RainWalk::Sum(CWeatherRecord& record) {
+    PeriodKeys own = PeriodsOf(record.recordTime);
+    MarkHourAgainAfterNewest(own[kHour], ClockSecondsOrNone(record.recordTime),
+                             Minutes(record.sampleCircle));
+    return SumIn(record, own);
+}
+
+bool RainWalk::SumLive(CWeatherRecord& record, time_t now) {
+    PeriodKeys own = PeriodsOf(record.recordTime);
+    if (own[kHour])
+        own[kHour]->again = IsSecondTimeRound(record.recordTime, now);
+    return SumIn(record, own);
+}
+
+bool RainWalk::SumIn(CWeatherRecord& record, const PeriodKeys& own) {
     if (IsNoValueText(record.rainMm)) {
         record.rainMm = kNoValueText;
         SetSums(record, kNoValueText);
@@ -155,8 +191,6 @@ bool RainWalk::Sum(CWeatherRecord& record) {
     // The sum a walk from the newest row back has reached at row k: the rise and the
     // increments of the rows after k.
     const auto sumAt = [&](int k) { return risen + m_before[rows] - m_before[k + 1]; };
-    PeriodKeys own = PeriodsOf(record.recordTime);
-    MarkHourAgainAfterNewest(own[kHour], ClockSecondsOf(record.recordTime));
     // The walk ends at the newest row of another month, which it takes into the month's sum.
     const int monthIndex = static_cast<int>(CalendarPeriod::kMonth);
     const int last = std::max(LastOutside(CalendarPeriod::kMonth, own[monthIndex]), 0);

@@ -4,23 +4,29 @@
 #include "station/values/CalendarPeriod.h"
 
 #include <array>
+#include <ctime>
+#include <limits>
 #include <map>
 #include <optional>
 #include <string_view>
 #include <vector>
 
-// A stored record as the rain sums see it: the calendar periods of its time and its rain.
+// A stored record as the rain sums see it: the calendar periods of its time and its rain. Kept
+// small: the sums of the live record copy a month of rows every minute.
 struct RainRow {
+    static constexpr long long kNoClockSeconds = std::numeric_limits<long long>::min();
+
     PeriodKeys periods;
-    std::optional<long long> clockSeconds; // of its time, on the wall clock
+    long long clockSeconds = kNoClockSeconds; // of its time on the wall clock (ClockSecondsOf)
+    long long incrementTenths = 0;
+    int interval = 0; // minutes since the record before, 0 when unknown
     float rainMm = 0;
     float totalRain = 0;
-    long long incrementTenths = 0;
 };
 
-// The row of a record's time and rain texts.
-RainRow MakeRainRow(std::string_view time, std::string_view rainMm, std::string_view increment,
-                    std::string_view totalRain);
+// The row of a record's time, interval and rain texts.
+RainRow MakeRainRow(std::string_view time, std::string_view interval, std::string_view rainMm,
+                    std::string_view increment, std::string_view totalRain);
 // Whether a stored record's rain text gives it a place in the rain sums: the walk over the
 // stored records passes over those without one.
 bool HasRainValue(std::string_view rainMm);
@@ -35,8 +41,12 @@ public:
     // A stored record with a rain value, later in the file than those added before. Its hour
     // key is marked as the second time round of a repeated hour when the chain says so.
     void Add(RainRow row);
-    // AccumulateRain of `record` against the rows added so far.
+    // AccumulateRain of `record`, a record the console finished, against the rows added so far.
     bool Sum(CWeatherRecord& record);
+    // The same for the live record, dated by the clock at about `now`: the clock tells which
+    // time round of a repeated hour its time is. Its interval is the console's setting, not the
+    // time since the record before.
+    bool SumLive(CWeatherRecord& record, time_t now);
 
 private:
     struct PeriodTrack {
@@ -47,8 +57,10 @@ private:
     };
 
     // Marks the hour key of a time that follows the newest row (MarkHourAgain).
-    void MarkHourAgainAfterNewest(std::optional<PeriodKey>& hour,
-                                  std::optional<long long> clockSeconds) const;
+    void MarkHourAgainAfterNewest(std::optional<PeriodKey>& hour, long long clockSeconds,
+                                  int interval) const;
+    // The sums of `record`, whose time falls in the periods `own`.
+    bool SumIn(CWeatherRecord& record, const PeriodKeys& own);
     // The newest row outside `key`'s period, -1 when there is none.
     int LastOutside(CalendarPeriod period, const std::optional<PeriodKey>& key) const;
     // The oldest row from `from` on inside `key`'s period, -1 when there is none.

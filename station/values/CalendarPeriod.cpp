@@ -21,6 +21,8 @@ constexpr PeriodRule kPeriods[] = {
     {"month", 7, 2},
 };
 
+constexpr long long kHalfHourSeconds = 30 * 60;
+
 // Two fields in one number, each kept whole.
 long long Pair(int high, int low) {
     return static_cast<long long>(static_cast<unsigned long long>(static_cast<unsigned>(high))
@@ -64,13 +66,18 @@ std::optional<long long> ClockSecondsOf(std::string_view time) {
 }
 
 void MarkHourAgain(std::optional<PeriodKey>& hour, std::optional<long long> clockSeconds,
-                   const std::optional<PeriodKey>& beforeHour,
+                   int intervalMinutes, const std::optional<PeriodKey>& beforeHour,
                    std::optional<long long> beforeSeconds) {
     if (!hour || !beforeHour || hour->high != beforeHour->high || hour->low != beforeHour->low)
         return;
     if (beforeHour->again) {
         hour->again = true;
-    } else if (clockSeconds && beforeSeconds && *clockSeconds < *beforeSeconds) {
+        return;
+    }
+    if (!clockSeconds || !beforeSeconds)
+        return;
+    const long long clockStep = *clockSeconds - *beforeSeconds;
+    if (clockStep <= 0 || intervalMinutes * 60LL - clockStep >= kHalfHourSeconds) {
         // The key holds the fields as read: year and month, day and hour.
         TimeFields f;
         f.year = static_cast<int>(hour->high >> 32);

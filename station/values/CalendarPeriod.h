@@ -31,12 +31,15 @@ PeriodKeys PeriodsOf(std::string_view time);
 std::optional<long long> ClockSecondsOf(std::string_view time);
 
 // In a chain of record times, each later than the one before it: marks `hour`, the hour key of
-// a time at `clockSeconds` on the wall clock, as the second time round of its hour when the time
-// before it (`beforeHour`, `beforeSeconds`) lies in that hour's second time round, or in the same
-// hour and later on the clock, and the hour is one that the clock shows twice when daylight
-// saving ends. Compared as instants, the two times round are two hours; as texts, one.
+// a time at `clockSeconds` on the wall clock, as the second time round of its hour when that
+// hour is one the clock shows twice when daylight saving ends, and the time before it
+// (`beforeHour`, `beforeSeconds`) lies in the hour's second time round, or in the same hour with
+// the clock gone back between them: the time is not later on the clock (records an hour apart
+// show the same time), or it is, but by half an hour or more less than `intervalMinutes` (the
+// record's own interval since the one before, 0 when unknown) says: records 90 minutes apart may
+// show 02:10 and 02:40. Compared as instants, the two times round are two hours; as texts, one.
 void MarkHourAgain(std::optional<PeriodKey>& hour, std::optional<long long> clockSeconds,
-                   const std::optional<PeriodKey>& beforeHour,
+                   int intervalMinutes, const std::optional<PeriodKey>& beforeHour,
                    std::optional<long long> beforeSeconds);
 
 // Whether two record times fall into the same calendar "hour", "day", "week" or "month" (the

@@ -3,6 +3,7 @@
 #include "station/values/Clock.h"
 #include "station/values/TimeFields.h"
 #include "texts/Env.h"
+#include "texts/TextEntries.h"
 
 #include <algorithm>
 #include <utility>
@@ -77,6 +78,11 @@ time_t TextToTimeNear(std::string_view text, time_t near) {
     return near - earlier <= later - near ? earlier : later;
 }
 
+bool IsSecondTimeRound(std::string_view text, time_t near) {
+    const auto [earlier, later] = LocalTimes(ReadClamped(text));
+    return earlier != later && later - near < near - earlier;
+}
+
 bool IsRepeatedHour(TimeFields fields) {
     fields.minute = 30;
     fields.second = 0;
@@ -107,5 +113,5 @@ std::string FormatDisplayTime(std::string_view text) {
     if (full.size() < kTimeTextLength) {
         full += kMidnight.substr(kMidnight.size() - (kTimeTextLength - full.size()));
     }
-    return FormatLocalTime(TextToTime(full), Tr(1));
+    return FormatLocalTime(TextToTime(full), Tr(kTextDisplayTimeFormat));
 }

@@ -22,6 +22,10 @@ time_t TextToTime(std::string_view text);
 // those two this is the one nearer `near`. Any other text gives the time TextToTime gives.
 time_t TextToTimeNear(std::string_view text, time_t near);
 
+// Whether `text`, a time the clock showed near `near`, is the second time round of the hour that
+// the end of daylight saving repeats: the later of its two times is the nearer.
+bool IsSecondTimeRound(std::string_view text, time_t near);
+
 // Whether the local clock shows the hour of the fields (year, month, day and hour; minutes and
 // seconds do not count) twice, as when daylight saving ends.
 bool IsRepeatedHour(TimeFields fields);
@@ -34,6 +38,7 @@ time_t TimeSpanBetween(std::string_view from, std::string_view to);
 // of day. It counts the clock on the wall, so a day across a daylight-saving change is still 1.
 double TextToOleDateTime(std::string_view text);
 
-// The display form of a time text (text entry 1, "%d-%m-%Y %H:%M"). A date alone or a date with
-// hour and minute is completed with zeros first; a text shorter than a date comes back unchanged.
+// The display form of a time text (kTextDisplayTimeFormat, "%d-%m-%Y %H:%M"). A date alone or a
+// date with hour and minute is completed with zeros first; a text shorter than a date comes back
+// unchanged.
 std::string FormatDisplayTime(std::string_view text);

@@ -291,6 +291,48 @@ INSTANTIATE_TEST_SUITE_P(
         ChangeCase{"Spring", kSpringChange - kHour, 12, 36}),
     [](const auto& info) { return std::string(info.param.name); });
 
+class RepeatedHourRainTest : public ClockChangeTest, public testing::WithParamInterface<int> {};
+
+// Read on from 02:10 summer time, the first time round of the hour the autumn change repeats,
+// for four hours and a half, the rain counter rising with every record: each record's hour rain
+// counts the records of its own hour, the summer time's 02:00 to 02:59 and the winter time's
+// being two hours.
+TEST_P(RepeatedHourRainTest, EachRecordsHourRainCountsItsOwnHour) {
+    m_interval = GetParam();
+    const time_t begin = kAutumnChange - 50 * kMinute;
+    ASSERT_NO_FATAL_FAILURE(Begin(begin, 3));
+    FinishAndRead(static_cast<int>(270 * kMinute / (m_interval * kMinute)));
+    StopThread();
+    ExpectTheRecords();
+
+    CWeatherRecordArray records;
+    LoadAllRecords(records);
+    ASSERT_FALSE(records.empty());
+    // Each record's instant, dated on by the interval from the first, two intervals before the
+    // one of 02:10 summer time, and the hour it lies in: in Berlin every hour begins at a whole
+    // hour of universal time.
+    time_t at = TextToTimeNear(records.front().recordTime, begin - 2 * m_interval * kMinute);
+    double hourSum = 0;
+    time_t hour = at / kHour;
+    int checked = 0;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (i > 0)
+            at = TextToTimeNear(records[i].recordTime, at + m_interval * kMinute);
+        const double increment = std::stod(records[i].increment);
+        hourSum = at / kHour == hour ? hourSum + increment : increment;
+        hour = at / kHour;
+        EXPECT_NEAR(std::stod(records[i].hourRain), hourSum, 0.01)
+            << records[i].recordTime << ", " << at << " s";
+        checked += at >= kAutumnChange - kHour && increment > 0;
+    }
+    EXPECT_GE(checked, 2 * 60 / m_interval) << "records from the repeated hour on, with rain";
+}
+
+INSTANTIATE_TEST_SUITE_P(Intervals, RepeatedHourRainTest, testing::Values(5, 30, 60, 90, 120),
+                         [](const auto& info) {
+                             return "Every" + std::to_string(info.param) + "Minutes";
+                         });
+
 // History and Graph spans over the repeated hour take each of its records, also those whose
 // times come after the file's times went back an hour.
 TEST_F(ClockChangeTest, ASpanOverTheRepeatedHourTakesEveryRecordOfIt) {

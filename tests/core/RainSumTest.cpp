@@ -1,7 +1,9 @@
 #include "station/records/RainSum.h"
 
 #include "station/records/RecordLayer.h"
+#include "station/values/TimeText.h"
 #include "tests/core/DataFileFixture.h"
+#include "tests/core/FixedClock.h"
 #include "tests/core/PlainRecordReading.h"
 #include "tests/core/ScopedTimeZone.h"
 #include "tests/core/SleepRecorder.h"
@@ -161,32 +163,121 @@ TEST(RainSum, StoredRecordsWithoutRainValueArePassedOver) {
 }
 
 // When daylight saving ends the clock shows 02:00 to 02:59 twice: the texts alone cannot tell
-// the two hours apart, the chain of records can. The second time round is an hour of its own.
-TEST(RainSum, TheHourThatTheClockShowsTwiceIsTwoHours) {
+// the two hours apart, the chain of records can. In a chain whose instants rise, a time of that
+// hour that is not later than the one before it is the second time round, an hour of its own;
+// so is one later by less than the records' interval says, by an hour.
+struct ClockHourCase {
+    const char* name;
+    const char* interval; // of every record
+    CWeatherRecordArray stored;
+    const char* time;   // of the record summed
+    const char* rainMm; // of the record summed
+    Sums sums;          // expected
+};
+
+void PrintTo(const ClockHourCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class RainClockHourTest : public testing::TestWithParam<ClockHourCase> {};
+
+TEST_P(RainClockHourTest, EachSumCountsTheRecordsOfItsOwnPeriod) {
     const ScopedTimeZone zone(kCentralEurope);
-    const CWeatherRecordArray stored = {
-        Rain("2026-10-25 01:50:00", "10.0", "0.0", "40.0"),
-        Rain("2026-10-25 02:40:00", "11.0", "1.0", "41.0"), // summer time
-        Rain("2026-10-25 02:50:00", "12.0", "1.0", "42.0"),
-        Rain("2026-10-25 02:00:00", "12.3", "0.3", "42.3"), // winter time
-        Rain("2026-10-25 02:10:00", "12.6", "0.3", "42.6"),
-    };
-    CWeatherRecord record = Rain("2026-10-25 02:20:00", "12.9");
+    const ClockHourCase& c = GetParam();
+    CWeatherRecordArray stored = c.stored;
+    for (CWeatherRecord& s : stored)
+        s.sampleCircle = c.interval;
+    CWeatherRecord record = Rain(c.time, c.rainMm);
+    record.sampleCircle = c.interval;
 
     AccumulateRain(record, stored);
 
-    EXPECT_EQ(SumsOf(record), (Sums{"12.9", "0.3", "0.9", "2.9", "2.9", "2.9", "42.9"}));
-
-    // A clock set back within an hour that comes once is no second hour.
-    const CWeatherRecordArray setBack = {
-        Rain("2026-11-10 09:50:00", "10.0", "0.0", "40.0"),
-        Rain("2026-11-10 10:40:00", "11.0", "1.0", "41.0"),
-        Rain("2026-11-10 10:20:00", "11.3", "0.3", "41.3"),
-    };
-    record = Rain("2026-11-10 10:25:00", "11.6");
-    AccumulateRain(record, setBack);
-    EXPECT_EQ(record.hourRain, "1.6");
+    EXPECT_EQ(SumsOf(record), c.sums);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    DaylightSaving, RainClockHourTest,
+    testing::Values(
+        ClockHourCase{"AutumnEveryTenMinutes",
+                      "10",
+                      {Rain("2026-10-25 01:50:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-10-25 02:40:00", "11.0", "1.0", "41.0"), // summer time
+                       Rain("2026-10-25 02:50:00", "12.0", "1.0", "42.0"),
+                       Rain("2026-10-25 02:00:00", "12.3", "0.3", "42.3"), // winter time
+                       Rain("2026-10-25 02:10:00", "12.6", "0.3", "42.6")},
+                      "2026-10-25 02:20:00",
+                      "12.9",
+                      {"12.9", "0.3", "0.9", "2.9", "2.9", "2.9", "42.9"}},
+        // An hour after the summer time's 02:30 the clock shows 02:30 again.
+        ClockHourCase{"AutumnHourly",
+                      "60",
+                      {Rain("2026-10-25 00:30:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-10-25 01:30:00", "10.3", "0.3", "40.3"),
+                       Rain("2026-10-25 02:30:00", "10.6", "0.3", "40.6")},
+                      "2026-10-25 02:30:00",
+                      "10.9",
+                      {"10.9", "0.3", "0.3", "0.9", "0.9", "0.9", "40.9"}},
+        // 90 minutes after the summer time's 02:10 the clock shows 02:40.
+        ClockHourCase{"AutumnEveryNinetyMinutes",
+                      "90",
+                      {Rain("2026-10-25 00:40:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-10-25 02:10:00", "10.6", "0.6", "40.6")},
+                      "2026-10-25 02:40:00",
+                      "11.8",
+                      {"11.8", "1.2", "1.2", "1.8", "1.8", "1.8", "41.8"}},
+        // Half an hour after the summer time's 02:10 it is 02:40 summer time: the same hour.
+        ClockHourCase{"AutumnHalfHourlyWithinTheFirstTimeRound",
+                      "30",
+                      {Rain("2026-10-25 01:40:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-10-25 02:10:00", "10.6", "0.6", "40.6")},
+                      "2026-10-25 02:40:00",
+                      "11.8",
+                      {"11.8", "1.2", "1.8", "1.8", "1.8", "1.8", "41.8"}},
+        ClockHourCase{"AutumnHourlyAfterTheRepeatedHour",
+                      "60",
+                      {Rain("2026-10-25 01:30:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-10-25 02:30:00", "10.6", "0.6", "40.6"),
+                       Rain("2026-10-25 02:30:00", "11.8", "1.2", "41.8"),
+                       Rain("2026-10-25 03:30:00", "12.1", "0.3", "42.1")},
+                      "2026-10-25 03:50:00",
+                      "12.5",
+                      {"12.5", "0.4", "0.7", "2.5", "2.5", "2.5", "42.5"}},
+        ClockHourCase{"AutumnTwoHourly",
+                      "120",
+                      {Rain("2026-10-25 00:30:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-10-25 02:30:00", "10.6", "0.6", "40.6"),
+                       Rain("2026-10-25 03:30:00", "11.8", "1.2", "41.8")},
+                      "2026-10-25 03:40:00",
+                      "12.1",
+                      {"12.1", "0.3", "1.5", "2.1", "2.1", "2.1", "42.1"}},
+        // The clock skips 02:00 to 02:59: 01:30 and 03:30 are an hour apart.
+        ClockHourCase{"SpringHourly",
+                      "60",
+                      {Rain("2026-03-29 00:30:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-03-29 01:30:00", "10.3", "0.3", "40.3"),
+                       Rain("2026-03-29 03:30:00", "10.9", "0.6", "40.9")},
+                      "2026-03-29 03:50:00",
+                      "11.2",
+                      {"11.2", "0.3", "0.9", "1.2", "1.2", "1.2", "41.2"}},
+        // A clock set back within an hour that comes once is no second hour: the records are
+        // walked as they stand.
+        ClockHourCase{"ClockSetBackWithinAnOrdinaryHour",
+                      "10",
+                      {Rain("2026-11-10 09:50:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-11-10 10:40:00", "11.0", "1.0", "41.0"),
+                       Rain("2026-11-10 10:20:00", "11.3", "0.3", "41.3")},
+                      "2026-11-10 10:25:00",
+                      "11.6",
+                      {"11.6", "0.3", "1.6", "1.6", "1.6", "1.6", "41.6"}},
+        ClockHourCase{"ClockSetBackAnHourAtAnOrdinaryHour",
+                      "60",
+                      {Rain("2026-11-10 09:40:00", "10.0", "0.0", "40.0"),
+                       Rain("2026-11-10 10:40:00", "11.0", "1.0", "41.0"),
+                       Rain("2026-11-10 10:40:00", "11.3", "0.3", "41.3")},
+                      "2026-11-10 10:50:00",
+                      "11.6",
+                      {"11.6", "0.3", "1.6", "1.6", "1.6", "1.6", "41.6"}}),
+    [](const testing::TestParamInfo<ClockHourCase>& info) { return std::string(info.param.name); });
 
 // ---- Against the data file ------------------------------------------------------------------
 
@@ -334,6 +425,63 @@ TEST_F(RainSumFileTest, ADownloadsSumsFromTheEndOfTheFileEqualThoseOverAllStored
         ASSERT_EQ(download.size(), expected.size());
         for (std::size_t i = 0; i < download.size(); ++i)
             EXPECT_EQ(AllFields(download[i]), AllFields(expected[i])) << "lines " << k << " " << i;
+    }
+}
+
+// The live record is dated by the clock moments before its sums: in the hour that the clock
+// shows twice, the clock tells which time round it is, whatever the console's interval.
+TEST_F(RainSumFileTest, TheLiveRecordsHourIsTheClocksTimeRound) {
+    const ScopedTimeZone zone(kCentralEurope);
+    const time_t summer0200 = TextToTime("2026-10-25 01:00:00") + 3600; // 00:00 UTC
+    const time_t winter0200 = summer0200 + 3600;
+    struct Case {
+        const char* name;
+        const char* interval;
+        std::vector<CWeatherRecord> stored;
+        time_t now;
+        const char* hourRain;
+    };
+    const Case cases[] = {
+        {"every two hours, the second time round at the stored record's minute",
+         "120",
+         {Rain("2026-10-25 00:30:00", "10.0", "0.0", "40.0"),
+          Rain("2026-10-25 02:30:00", "10.6", "0.6", "40.6")},
+         winter0200 + 30 * 60,
+         "0.4"},
+        {"every two hours, the first time round",
+         "120",
+         {Rain("2026-10-25 00:30:00", "10.0", "0.0", "40.0"),
+          Rain("2026-10-25 02:30:00", "10.6", "0.6", "40.6")},
+         summer0200 + 50 * 60,
+         "1.0"},
+        {"every 90 minutes, the second time round later on the clock",
+         "90",
+         {Rain("2026-10-25 00:40:00", "10.0", "0.0", "40.0"),
+          Rain("2026-10-25 02:10:00", "10.6", "0.6", "40.6")},
+         winter0200 + 40 * 60,
+         "0.4"},
+        {"hourly, after the second time round's record",
+         "60",
+         {Rain("2026-10-25 01:30:00", "10.0", "0.0", "40.0"),
+          Rain("2026-10-25 02:30:00", "10.3", "0.3", "40.3"),
+          Rain("2026-10-25 02:30:00", "10.6", "0.3", "40.6")},
+         winter0200 + 45 * 60,
+         "0.7"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> lines;
+        for (CWeatherRecord stored : c.stored) {
+            stored.sampleCircle = c.interval;
+            lines.push_back(LineOf(stored));
+        }
+        WriteLines(lines);
+        const FixedClock clock(c.now);
+        CWeatherRecord live = Rain(FormatRecordTime(c.now), "11.0");
+        live.sampleCircle = c.interval;
+
+        AccumulateRainForRecord(live);
+
+        EXPECT_EQ(live.hourRain, c.hourRain) << c.name;
     }
 }
 

@@ -205,6 +205,10 @@ TEST_F(TimeTextDaylightSaving, TheRepeatedHourReadsAsTheInstantNearerTheOneExpec
     EXPECT_EQ(TextToTimeNear("2024-10-27 03:30:00", kSummer), TextToTime("2024-10-27 03:30:00"));
     EXPECT_EQ(TextToTimeNear("2024-03-31 02:30:00", 0), TextToTime("2024-03-31 02:30:00"));
 
+    EXPECT_FALSE(IsSecondTimeRound("2024-10-27 02:30:00", kSummer + 1000));
+    EXPECT_TRUE(IsSecondTimeRound("2024-10-27 02:30:00", kWinter - 1000));
+    EXPECT_FALSE(IsSecondTimeRound("2024-10-27 03:30:00", kWinter + 3600)) << "comes once";
+
     EXPECT_TRUE(IsRepeatedHour({2024, 10, 27, 2, 0, 0}));
     EXPECT_FALSE(IsRepeatedHour({2024, 10, 27, 1, 59, 59}));
     EXPECT_FALSE(IsRepeatedHour({2024, 10, 27, 3, 0, 0}));
