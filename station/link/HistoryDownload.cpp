@@ -140,6 +140,7 @@ DownloadResult DownloadHistory(CWeatherComm& comm, CWeatherRecordArray& records,
     int largest = 0;
     bool met = false;
     std::vector<std::size_t> lost; // the places in `records` of records given up
+    std::vector<int> givenUp;      // the slots read without success, taken as they stand
     int address = HistorySlotBefore(newest);
     for (int attempt = 1; attempt <= attempts && !met;
          ++attempt, address = HistorySlotBefore(address)) {
@@ -162,6 +163,7 @@ DownloadResult DownloadHistory(CWeatherComm& comm, CWeatherRecordArray& records,
             result.incomplete = true;
             return result;
         } else {
+            givenUp.push_back(address);
             record.hexAddr = AddressText(address);
             record.sampleCircle = lostInterval;
         }
@@ -185,5 +187,10 @@ DownloadResult DownloadHistory(CWeatherComm& comm, CWeatherRecordArray& records,
         DateRecords(records, stored, time);
     for (auto place = lost.rbegin(); place != lost.rend(); ++place)
         records.erase(records.begin() + static_cast<std::ptrdiff_t>(*place));
+    // A slot given up earlier that this walk did not reach has been written anew since, or will
+    // be before a walk reaches it again: one hiccup there must not give that record up at once.
+    std::erase_if(unreadable, [&](const auto& slot) {
+        return std::find(givenUp.begin(), givenUp.end(), slot.first) == givenUp.end();
+    });
     return {static_cast<int>(records.size()), false, static_cast<int>(lost.size())};
 }

@@ -163,6 +163,8 @@ TEST_P(FailedReadTest, AFailedSlotDeliversNothingUntilItIsGivenUpInTheThirdDownl
     ring::Lay(m_emulator, 0x0150, {Record(5, 1), Record(5, 2), Record(5, 3), Record(5, 4)});
     if (c.failedBefore > 0)
         m_unreadable[0x0128] = c.failedBefore;
+    // A slot given up a ring ago, which this download does not reach.
+    m_unreadable[0x2000] = kDownloadsBeforeSlotIsLost;
     m_emulator.FailReadsAt(0x0128, c.failures);
 
     EXPECT_EQ(Download(0x0150, 5), static_cast<int>(c.rains.size()));
@@ -172,6 +174,8 @@ TEST_P(FailedReadTest, AFailedSlotDeliversNothingUntilItIsGivenUpInTheThirdDownl
     EXPECT_EQ(m_result.incomplete, c.incomplete);
     EXPECT_EQ(m_result.lost, c.lost);
     EXPECT_EQ(m_unreadable.contains(0x0128) ? m_unreadable[0x0128] : 0, c.unreadableAfter);
+    EXPECT_EQ(m_unreadable.contains(0x2000), c.incomplete)
+        << "forgotten by a download that went past where it would have met it";
     EXPECT_EQ(m_frame.shown.size(), c.incomplete ? 2u : 4u) << "a failed slot ends the download";
 }
 
