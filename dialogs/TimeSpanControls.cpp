@@ -3,7 +3,6 @@
 #include "dialogs/core/RangePreset.h"
 #include "platform/qt/DateTimePicker.h"
 #include "platform/qt/Dialog.h"
-#include "station/values/Clock.h"
 #include "texts/Env.h"
 #include "texts/TextEntries.h"
 
@@ -67,10 +66,6 @@ void CTimeSpanControls::ApplyRangePreset(time_t now) {
     m_dialog.SetPickerTime(kStartTime, start);
     m_dialog.SetPickerTime(kEndDate, now);
     m_dialog.SetPickerTime(kEndTime, now);
-}
-
-void CTimeSpanControls::ApplyRangePreset() {
-    ApplyRangePreset(CurrentTime());
 }
 
 bool CTimeSpanControls::ReadSearchSpan(std::string& start, std::string& end) const {

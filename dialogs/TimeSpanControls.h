@@ -1,5 +1,7 @@
 #pragma once
 
+#include "station/values/Clock.h"
+
 #include <ctime>
 #include <optional>
 #include <string>
@@ -28,10 +30,8 @@ public:
     // defined" (item 4) without a selection-change notification. Call from OnInitDialog.
     void SetUp();
 
-    // Both start pickers receive the start of the selected preset, both end pickers now (the
-    // current time when not given).
-    void ApplyRangePreset(time_t now);
-    void ApplyRangePreset();
+    // Both start pickers receive the start of the selected preset, both end pickers now.
+    void ApplyRangePreset(time_t now = CurrentTime());
 
     // A search's span: the pickers' start and end texts into `start` and `end`. False, with
     // the user told, when the end lies before the start; an equal start and end is a span.

@@ -1,6 +1,7 @@
 #include "station/records/RecordLineFields.h"
 
 #include "station/values/Clock.h"
+#include "station/values/TimeFields.h"
 #include "station/values/TimeText.h"
 
 #include <algorithm>
@@ -10,9 +11,6 @@ namespace {
 
 // The rain counter stands apart from the temperatures and winds before it.
 constexpr std::size_t kRainCounterField = 18;
-
-// Times before this year are no record's: the time texts read them as out of range.
-constexpr int kFirstRecordYear = 1900;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -39,21 +37,11 @@ bool IsRecordTimeText(std::string_view text) {
         if (kForm[i] == '9' ? !IsDigit(text[i]) : text[i] != kForm[i])
             return false;
     }
-    const auto number = [&](std::size_t at, std::size_t digits) {
-        int value = 0;
-        for (std::size_t i = at; i < at + digits; ++i)
-            value = value * 10 + (text[i] - '0');
-        return value;
-    };
-    const int year = number(0, 4);
-    const int month = number(5, 2);
-    const int day = number(8, 2);
-    if (year < kFirstRecordYear || month < 1 || month > 12 || day < 1)
-        return false;
-    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int days = kDays[month - 1] + (month == 2 && leap ? 1 : 0);
-    return day <= days && number(11, 2) < 24 && number(14, 2) < 60 && number(17, 2) < 60;
+    TimeFields f;
+    ReadTimeFields(text, f);
+    // A day the calendar has: before the first of the next month.
+    return ClampTimeFields(f.year, f.month, f.day, f.hour, f.minute, f.second) &&
+           DayNumber(f.year, f.month, f.day) < DayNumber(f.year, f.month + 1, 1);
 }
 
 bool HoldsRecord(const RecordFieldViews& fields) {
